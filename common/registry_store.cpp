@@ -1,0 +1,39 @@
+#include "common/registry_store.h"
+
+namespace glyvane {
+
+std::string ReadRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
+                              const std::string& name, uint32_t /*type*/) {
+  RegistryRead read = store.Read(root, path, name);
+  // A lone byte is the terminator of an empty string: the value counts as absent.
+  if (read.status != RegistryRead::Status::Found || read.data.size() < 2) return {};
+  const size_t nul = read.data.find('\0');
+  if (nul != std::string::npos) read.data.resize(nul);
+  return read.data;
+}
+
+void WriteRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
+                        const std::string& name, std::string_view text, uint32_t type) {
+  store.Write(root, path, name, text, type);
+}
+
+std::string UserSettingPath(const std::string& application, const std::string& section) {
+  return "Software\\Orvex\\" + application + "\\" + section;
+}
+
+std::string GetUserSetting(RegistryStore& store, const std::string& application,
+                           const std::string& section, const std::string& key,
+                           const std::string& defaultValue) {
+  RegistryRead read = store.Read(RegistryRoot::CurrentUser, UserSettingPath(application, section), key);
+  if (read.status != RegistryRead::Status::Found) return defaultValue;
+  const size_t nul = read.data.find('\0');
+  if (nul != std::string::npos) read.data.resize(nul);
+  return read.data;
+}
+
+void SaveUserSetting(RegistryStore& store, const std::string& application,
+                     const std::string& section, const std::string& key, std::string_view value) {
+  store.Write(RegistryRoot::CurrentUser, UserSettingPath(application, section), key, value, kRegSz);
+}
+
+}  // namespace glyvane

@@ -1,0 +1,52 @@
+#pragma once
+// The settings routines over a registry: the rules for reading a text value
+// (missing, too short, cut at its first NUL) are kept apart from the system calls,
+// so that they hold the same against the real registry and a fake one.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace glyvane {
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+constexpr uint32_t kRegSz = 1;  // REG_SZ, the only type these programs store
+
+// What one query of a value found.
+struct RegistryRead {
+  enum class Status { KeyUnavailable, ValueMissing, Found };
+  Status status = Status::KeyUnavailable;
+  std::string data;  // the value's bytes as stored, with any NUL in them
+};
+
+class RegistryStore {
+ public:
+  virtual ~RegistryStore() = default;
+  // Opens the key, creating it when missing, and reads the value's data.
+  virtual RegistryRead Read(RegistryRoot root, const std::string& path,
+                            const std::string& name) = 0;
+  // Opens or creates the key and stores data as given; false when that failed.
+  virtual bool Write(RegistryRoot root, const std::string& path, const std::string& name,
+                     std::string_view data, uint32_t type) = 0;
+};
+
+// The value's text, or empty text when the key cannot be opened, the value is absent
+// or its data is shorter than 2 bytes; the text ends at its first NUL.
+std::string ReadRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
+                              const std::string& name, uint32_t type = kRegSz);
+
+// Writes the text's characters without a terminating NUL; a failure goes unnoticed.
+void WriteRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
+                        const std::string& name, std::string_view text, uint32_t type = kRegSz);
+
+// The per-user settings store: string values by application, section and key, kept
+// under HKEY_CURRENT_USER "Software\Orvex\<application>\<section>". An absent key
+// reads as defaultValue.
+std::string UserSettingPath(const std::string& application, const std::string& section);
+std::string GetUserSetting(RegistryStore& store, const std::string& application,
+                           const std::string& section, const std::string& key,
+                           const std::string& defaultValue = "");
+void SaveUserSetting(RegistryStore& store, const std::string& application,
+                     const std::string& section, const std::string& key, std::string_view value);
+
+}  // namespace glyvane

@@ -1,0 +1,57 @@
+#include "common/win/fonts.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "common/twips.h"
+
+namespace glyvane {
+
+int ScreenPixelsPerInch() {
+  static const int pixelsPerInch = [] {
+    WindowDC screen(nullptr);
+    const int value = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return value > 0 ? value : 96;
+  }();
+  return pixelsPerInch;
+}
+
+double ScreenTwipsPerPixel() { return TwipsPerPixel(ScreenPixelsPerInch()); }
+
+UniqueFont CreateScreenFont(const FontSpec& spec) {
+  LOGFONTA font{};
+  font.lfHeight = -static_cast<LONG>(std::lround(spec.size * ScreenPixelsPerInch() / 72.0));
+  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = spec.italic ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  std::strncpy(font.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
+  return UniqueFont(CreateFontIndirectA(&font));
+}
+
+std::string RealizedFace(HFONT font) {
+  WindowDC screen(nullptr);
+  SelectObjectGuard select(screen.get(), font);
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(screen.get(), LF_FACESIZE, face);
+  return face;
+}
+
+SIZE MeasureText(HFONT font, const std::string& text) {
+  WindowDC screen(nullptr);
+  SelectObjectGuard select(screen.get(), font);
+  SIZE size{};
+  if (text.empty()) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen.get(), &metrics);
+    size.cy = metrics.tmHeight;
+  } else {
+    GetTextExtentPoint32A(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+  }
+  return size;
+}
+
+}  // namespace glyvane

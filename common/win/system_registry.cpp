@@ -1,0 +1,58 @@
+#include "common/win/system_registry.h"
+
+#include <windows.h>
+
+#include "common/win/unique.h"
+
+namespace glyvane {
+
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+  return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+class Win32Registry : public RegistryStore {
+ public:
+  RegistryRead Read(RegistryRoot root, const std::string& path, const std::string& name) override {
+    RegistryRead read;
+    HKEY opened = nullptr;
+    if (RegCreateKeyA(RootKey(root), path.c_str(), &opened) != ERROR_SUCCESS) return read;
+    UniqueKey key(opened);
+    DWORD size = 0;
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+      read.status = RegistryRead::Status::ValueMissing;
+      return read;
+    }
+    // One byte more than asked for: a string stored without its NUL still ends.
+    std::string data(size + 1, ' ');
+    DWORD got = size + 1;
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()),
+                         &got) != ERROR_SUCCESS) {
+      read.status = RegistryRead::Status::ValueMissing;
+      return read;
+    }
+    data.resize(size < got ? size : got);
+    read.status = RegistryRead::Status::Found;
+    read.data = std::move(data);
+    return read;
+  }
+
+  bool Write(RegistryRoot root, const std::string& path, const std::string& name, std::string_view data,
+             uint32_t type) override {
+    HKEY opened = nullptr;
+    if (RegCreateKeyA(RootKey(root), path.c_str(), &opened) != ERROR_SUCCESS) return false;
+    UniqueKey key(opened);
+    return RegSetValueExA(key.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                          static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+  }
+};
+
+}  // namespace
+
+RegistryStore& SystemRegistry() {
+  static Win32Registry registry;
+  return registry;
+}
+
+}  // namespace glyvane

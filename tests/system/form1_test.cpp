@@ -1,0 +1,358 @@
+// Form1 in this process: created as the program creates it, driven with the
+// messages a user's actions produce, and read back from its windows.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "common/twips.h"
+#include "common/win/sounds.h"
+#include "common/win/system_registry.h"
+#include "support.h"
+#include "viewer/form1.h"
+#include "viewer/grid_layout.h"
+
+namespace glyvane::test {
+namespace {
+
+using namespace form1;
+
+std::vector<std::string> g_sounds;
+void RecordSound(const std::string& file) { g_sounds.push_back(file); }
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EndStrayGlyvanes();
+    ClearGlyvaneSettings();
+    SetSoundPlayer(&RecordSound);
+    g_sounds.clear();
+  }
+  void TearDown() override {
+    form.reset();
+    SetSoundPlayer(nullptr);
+    ClearGlyvaneSettings();
+  }
+  void Start() {
+    form = std::make_unique<Form1>(SystemRegistry());
+    ASSERT_TRUE(form->Load());
+    form->Show(SW_SHOWNORMAL);
+    PumpFor(50ms);
+    main = form->hwnd();
+    g_sounds.clear();
+  }
+  HWND Control(int id) const { return FindControl(main, id); }
+  HWND Cell(int index) const { return Control(kTextFirst + index); }
+  RECT PixelBounds(HWND window) const {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }
+  void OpenMenu(int position) {
+    const HMENU bar = GetMenu(main);
+    SendMessageA(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, position)),
+                 MAKELPARAM(position, FALSE));
+  }
+  void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+  // The pointer over entry `index` of Combo1, as a mouse move or a button press.
+  void PointAtEntry(UINT message, int index) {
+    const HWND combo = Control(kCombo1);
+    const int height = static_cast<int>(SendMessageA(combo, LB_GETITEMHEIGHT, 0, 0));
+    const int top = static_cast<int>(SendMessageA(combo, LB_GETTOPINDEX, 0, 0));
+    SendMessageA(combo, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
+                 MAKELPARAM(5, (index - top) * height + height / 2));
+  }
+  std::string ComboEntry(int index) const { return form->Controls().List(kCombo1).Item(index); }
+  int ComboIndexOf(const std::string& name) const {
+    return static_cast<int>(SendMessageA(Control(kCombo1), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(name.c_str())));
+  }
+
+  std::unique_ptr<Form1> form;
+  HWND main = nullptr;
+};
+
+TEST_F(Form1Test, ControlsLieAtTheirDesignPlacesInPixels) {
+  Start();
+  struct Expected {
+    int id;
+    int left, top, width, height;
+  };
+  // (List boxes are left out: they show whole entries only, so their heights
+  // follow their font.)
+  for (const Expected& e : {Expected{kFrame2, 120, 120, 4335, 2415}, Expected{kLabel4, 5160, 1320, 4125, 195},
+                            Expected{kOption1, 5880, 420, 3015, 195}, Expected{kText1, 6000, 1320, 3255, 375},
+                            Expected{kCommand1, 120, 1080, 1455, 375}, Expected{kFrame1, 120, 2640, 9255, 3735}}) {
+    const RECT rect = PixelBounds(Control(e.id));
+    EXPECT_EQ(rect.left, e.left / 15) << e.id;
+    EXPECT_EQ(rect.top, e.top / 15) << e.id;
+    EXPECT_EQ(rect.right - rect.left, e.width / 15) << e.id;
+    EXPECT_EQ(rect.bottom - rect.top, e.height / 15) << e.id;
+  }
+  RECT client;
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, 9510 / 15);
+  EXPECT_EQ(client.bottom, 6540 / 15);
+  // Centred on the screen.
+  RECT outer;
+  GetWindowRect(main, &outer);
+  EXPECT_EQ(outer.top, GetSystemMetrics(SM_CYSCREEN) / 2 - (outer.bottom - outer.top) / 2);
+  EXPECT_EQ(outer.left, GetSystemMetrics(SM_CXSCREEN) / 2 - (outer.right - outer.left) / 2);
+  // Design states.
+  EXPECT_FALSE(IsWindowVisible(Control(kFrame3)));
+  EXPECT_EQ(SendMessageA(Control(kOption1), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_FALSE(IsWindowEnabled(Control(kCommand2)));
+  EXPECT_EQ(WindowText(Control(kLabel1)), "&Texte à copier :");
+  EXPECT_EQ(WindowText(Control(kFrame2)), " Polices du dossier Fonts de Windows ");
+}
+
+TEST_F(Form1Test, TheMenuBarHasTheThreeMenusWithTheirItemsAndShortcuts) {
+  Start();
+  const HMENU bar = GetMenu(main);
+  auto caption = [](HMENU menu, int position) {
+    char text[128] = {};
+    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+    return std::string(text);
+  };
+  ASSERT_EQ(GetMenuItemCount(bar), 3);
+  EXPECT_EQ(caption(bar, 0), "Fichier");
+  EXPECT_EQ(caption(bar, 1), "Edition");
+  EXPECT_EQ(caption(bar, 2), "Aide");
+  const HMENU edition = GetSubMenu(bar, 1);
+  EXPECT_EQ(caption(edition, 0), "Taille des caractères à copier");
+  EXPECT_EQ(caption(edition, 3), "Aperçu rapide des polices");
+  EXPECT_EQ(caption(edition, 5), "Copier\tCtrl+C");
+  EXPECT_EQ(caption(GetSubMenu(bar, 2), 3), "Du même auteur ...");
+  EXPECT_TRUE(form->MainMenu().IsChecked(kMenuApercu));
+  // The first letter opens a menu (Alt+E) and picks an item in it.
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('e', 0), reinterpret_cast<LPARAM>(bar)),
+            MAKELRESULT(1, MNC_EXECUTE));
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 0))),
+            MAKELRESULT(3, MNC_EXECUTE));
+}
+
+TEST_F(Form1Test, EveryCellShowsItsCodeAtItsPlaceWithItsAltCodeAsTooltip) {
+  Start();
+  const HWND frame = Control(kFrame1);
+  for (int i = 0; i < kCellCount; ++i) {
+    const HWND cell = Cell(i);
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(GetParent(cell), frame);
+    EXPECT_EQ(WindowText(cell), std::string(1, static_cast<char>(33 + i)));
+    const RECT rect = PixelBounds(cell);
+    const TwipRect twips = CellRect(i);
+    EXPECT_EQ(rect.left, TwipsToPixels(twips.left, 15)) << i;
+    EXPECT_EQ(rect.top, TwipsToPixels(twips.top, 15)) << i;
+    EXPECT_EQ(rect.right - rect.left, 25) << i;
+  }
+  // The tooltip control itself holds the text once the pointer has moved over a cell.
+  const HWND tooltip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+  for (int index : {0, 32, 67, 222}) {
+    SendMessageA(Cell(index), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    char text[64] = {};
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = frame;
+    tool.uId = reinterpret_cast<UINT_PTR>(Cell(index));
+    tool.lpszText = text;
+    SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::string(text), CellTooltip(index));
+  }
+  EXPECT_EQ(form->Grid().Tooltip(32), " ALT + 0065 ");
+}
+
+TEST_F(Form1Test, TheMagnifierShowsWhileAButtonIsHeldCentredOnTheCell) {
+  Start();
+  const HWND picture = Control(kPicture1);
+  for (int index : {30, 0, 224 - 33 - 1}) {
+    SendMessageA(Cell(index), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    ASSERT_TRUE(IsWindowVisible(picture));
+    EXPECT_EQ(WindowText(Control(kText2)), " " + std::string(1, static_cast<char>(33 + index)) + " ");
+    EXPECT_EQ(form->Controls().FontOf(kText2).size, 24);
+    EXPECT_EQ(form->Controls().FontOf(kText2).face, "Arial");
+    const RECT text2 = PixelBounds(Control(kText2));
+    const RECT place = PixelBounds(picture);
+    EXPECT_EQ(text2.left, 0);
+    EXPECT_EQ(place.right - place.left, text2.right - text2.left);
+    EXPECT_EQ(place.bottom - place.top, text2.bottom - text2.top);
+    const MagnifierPlace expected =
+        MagnifierPosition(CellRect(index), (text2.right - text2.left) * 15, (text2.bottom - text2.top) * 15);
+    EXPECT_NEAR(place.left, expected.left / 15.0, 1.0) << index;
+    EXPECT_NEAR(place.top, expected.top / 15.0, 1.0) << index;
+    SendMessageA(Cell(index), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(IsWindowVisible(picture));
+  }
+}
+
+TEST_F(Form1Test, DoubleClickPicksCharactersOnlyInWindowsFontsMode) {
+  Start();
+  SendMessageA(Cell(32), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(Cell(255 - 33), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(WindowText(Control(kText1)), "A\xFF");
+  Click(kOption2);
+  SendMessageA(Cell(33), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(WindowText(Control(kText1)), "A\xFF");
+  Click(kOption1);
+  EXPECT_EQ(WindowText(Control(kText1)), "A\xFF");  // the text survives the switches
+}
+
+TEST_F(Form1Test, CtrlCCopiesTheTextToCopy) {
+  Start();
+  SetWindowTextA(Control(kText1), "Œuvre");
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  MSG press{Control(kText1), WM_KEYDOWN, 'C', 0x002E0001, GetTickCount(), {}};
+  EXPECT_TRUE(form->PreTranslate(press));
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  PumpFor(50ms);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const HANDLE data = GetClipboardData(CF_TEXT);
+  ASSERT_TRUE(data);
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(data)), "Œuvre");
+  GlobalUnlock(data);
+  CloseClipboard();
+  // The shortcut also opens its menu's notification ("Edition"), as a menu command does.
+  EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));
+}
+
+TEST_F(Form1Test, SwitchingSourcesSwapsTheFramesAndGreysTheTextCommands) {
+  Start();
+  const Menu menu = form->MainMenu();
+  Click(kOption2);
+  EXPECT_TRUE(IsWindowVisible(Control(kFrame3)));
+  EXPECT_FALSE(IsWindowVisible(Control(kFrame2)));
+  EXPECT_TRUE(IsWindowVisible(Control(kCommand2)));
+  EXPECT_FALSE(IsWindowEnabled(Control(kCommand2)));
+  for (int hidden : {kLabel1, kLabel2, kText1}) EXPECT_FALSE(IsWindowVisible(Control(hidden))) << hidden;
+  for (int item : {kMenuCopy, kMenuApercu, kMenuTaillecopier}) EXPECT_FALSE(menu.IsEnabled(item)) << item;
+  EXPECT_TRUE(menu.IsEnabled(kMenuTaille));
+  EXPECT_TRUE(g_sounds.empty());  // the option buttons make no sound
+
+  // No font file in the folder: opening "Fichier" greys the font list printout...
+  ASSERT_EQ(form->Files().Count(), 0);
+  OpenMenu(kMenuFichier);
+  EXPECT_FALSE(menu.IsEnabled(kMenuPrintpolice));
+  // ...and back in Windows-fonts mode it stays as it was.
+  Click(kOption1);
+  EXPECT_TRUE(IsWindowVisible(Control(kFrame2)));
+  EXPECT_FALSE(IsWindowVisible(Control(kFrame3)));
+  EXPECT_FALSE(IsWindowVisible(Control(kCommand2)));
+  for (int shown : {kLabel1, kLabel2, kText1}) EXPECT_TRUE(IsWindowVisible(Control(shown))) << shown;
+  for (int item : {kMenuCopy, kMenuApercu, kMenuTaillecopier}) EXPECT_TRUE(menu.IsEnabled(item)) << item;
+  OpenMenu(kMenuFichier);
+  EXPECT_FALSE(menu.IsEnabled(kMenuPrintpolice));
+}
+
+TEST_F(Form1Test, TheQuickPreviewShowsTheHoveredNameInItsOwnFace) {
+  Start();
+  PointAtEntry(WM_MOUSEMOVE, 2);
+  EXPECT_EQ(WindowText(Control(kLabel2)), ComboEntry(2));
+  EXPECT_EQ(form->Controls().FontOf(kLabel2).face, ComboEntry(2));
+  EXPECT_EQ(form->Controls().FontOf(kLabel2).size, 17);
+  EXPECT_EQ(form->HoverIndex(), 2);
+
+  // Below the last entry: no entry, and the preview keeps its font.
+  const HWND combo = Control(kCombo1);
+  const int count = static_cast<int>(SendMessageA(combo, LB_GETCOUNT, 0, 0));
+  PointAtEntry(WM_MOUSEMOVE, count);
+  EXPECT_EQ(form->HoverIndex(), -1);
+  EXPECT_EQ(WindowText(Control(kLabel3)), "-1");
+  EXPECT_EQ(WindowText(Control(kLabel2)), ComboEntry(2));
+
+  // Unchecking clears it at once and saves "Non"; then hovering changes nothing.
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuApercu, 0), 0);
+  EXPECT_EQ(WindowText(Control(kLabel2)), "");
+  EXPECT_FALSE(form->MainMenu().IsChecked(kMenuApercu));
+  EXPECT_EQ(ReadMachineValue(kConfigurationKey, kPreviewValue), std::optional<std::string>("Non"));
+  PointAtEntry(WM_MOUSEMOVE, 1);
+  EXPECT_EQ(WindowText(Control(kLabel2)), "");
+  EXPECT_EQ(form->HoverIndex(), -1);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuApercu, 0), 0);
+  EXPECT_TRUE(form->MainMenu().IsChecked(kMenuApercu));
+  EXPECT_EQ(ReadMachineValue(kConfigurationKey, kPreviewValue), std::optional<std::string>("Oui"));
+  EXPECT_EQ(g_sounds.size(), 2u);
+}
+
+TEST_F(Form1Test, ClickingAFontRestylesGridTextAndMagnifierWithTheStoredSizes) {
+  Start();
+  const int arial = ComboIndexOf("Arial");
+  EXPECT_EQ(form->HoverIndex(), arial);
+  WriteMachineValue(kConfigurationKey, kTableValue, "14");
+  WriteMachineValue(kConfigurationKey, kCopyValue, "9,5");
+
+  const int other = arial == 0 ? 1 : 0;
+  PointAtEntry(WM_LBUTTONDOWN, other);  // the press stores the hover index, draws nothing
+  EXPECT_EQ(form->HoverIndex(), other);
+  EXPECT_EQ(WindowText(Control(kLabel2)), "");
+  PointAtEntry(WM_LBUTTONUP, other);
+  PumpFor(20ms);
+  const std::string face = ComboEntry(other);
+  EXPECT_EQ(WindowText(Control(kFrame1)), "Caractères de " + face + " : ");
+  for (int i = 0; i < kCellCount; ++i) {
+    EXPECT_EQ(form->Grid().FontOf(i), (FontSpec{face, 14, false, false})) << i;
+  }
+  EXPECT_EQ(form->Controls().FontOf(kText1).face, face);
+  EXPECT_EQ(form->Controls().FontOf(kText1).size, 9.5);
+  EXPECT_EQ(form->Controls().FontOf(kText2).face, face);
+  EXPECT_EQ(form->Controls().FontOf(kText2).size, 24);
+  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+}
+
+TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStart) {
+  WriteMachineValue(kConfigurationKey, kTableValue, "12,5");
+  WriteMachineValue(kConfigurationKey, kCopyValue, "8");
+  WriteMachineValue(kConfigurationKey, kPreviewValue, "Non");
+  Start();
+  for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(form->Grid().FontOf(i).size, 12.5) << i;
+  EXPECT_EQ(form->Controls().FontOf(kText1).size, 8);
+  EXPECT_FALSE(form->MainMenu().IsChecked(kMenuApercu));
+}
+
+TEST_F(Form1Test, MenusAndCommandsPlayTheClickSound) {
+  Start();
+  for (int position : {kMenuFichier, kMenuEdition, kMenuAide}) OpenMenu(position);
+  for (int item : {kMenuPrintpolice, kMenuPrintto, kMenuHelp, kMenuPropos, kMenuAuteur, kMenuCopy}) {
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(item, 0), 0);
+  }
+  EXPECT_EQ(g_sounds, std::vector<std::string>(9, "data2.dll"));
+}
+
+TEST_F(Form1Test, PointersAreSetForEachKindOfControl) {
+  Start();
+  auto pointer = [](HWND window) { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR)); };
+  const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  for (int id : {kText1, kCombo1, kFile1, kOption1}) {
+    EXPECT_TRUE(pointer(Control(id))) << id;
+    EXPECT_NE(pointer(Control(id)), arrow) << id;
+  }
+  EXPECT_EQ(pointer(Control(kText1)), pointer(Control(kCombo1)));  // both from Data3.dll
+  EXPECT_NE(pointer(Control(kOption1)), pointer(Control(kText1)));
+  EXPECT_EQ(pointer(Control(kList1)), pointer(Control(kCombo1)));  // the same kind of control
+  EXPECT_EQ(pointer(Control(kCommand1)), arrow);                  // buttons: not set by this window
+  EXPECT_EQ(pointer(Control(kOption2)), pointer(Control(kOption1)));
+}
+
+TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
+  Start();
+  WriteMachineValue(kConfigurationKey, kTableValue, "abc");
+  DialogAnswer answer(GetCurrentProcessId(), IDOK);
+  const int index = ComboIndexOf("Arial") == 0 ? 1 : 0;
+  SendMessageA(Control(kCombo1), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(kCombo1)));
+  ASSERT_TRUE(answer.Wait());
+  EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
+  EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+  EXPECT_TRUE(IsWindow(main));
+}
+
+}  // namespace
+}  // namespace glyvane::test

@@ -1,0 +1,265 @@
+#include "support.h"
+
+#include "common/win/dialogs.h"
+#include "common/win/program_folder.h"
+#include "common/win/unique.h"
+#include "viewer/form1_ids.h"
+#include "viewer/settings.h"
+
+namespace glyvane::test {
+
+bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void PumpFor(std::chrono::milliseconds time) {
+  const auto until = std::chrono::steady_clock::now() + time;
+  PumpUntil([until] { return std::chrono::steady_clock::now() > until; }, time + 1s);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+namespace {
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ControlSearch*>(data);
+  if (GetDlgCtrlID(window) == search->id) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct WindowSearch {
+  DWORD processId;
+  const char* className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (process == search->processId && IsWindowVisible(window) && lstrcmpA(className, search->className) == 0) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectStaticText(HWND window, LPARAM data) {
+  auto* text = reinterpret_cast<std::string*>(data);
+  char className[32] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpiA(className, "Static") == 0) {
+    const std::string part = WindowText(window);
+    if (!part.empty()) {
+      if (!text->empty()) *text += "\n";
+      *text += part;
+    }
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindControl(HWND root, int id) {
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(root, &MatchControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                      nullptr);
+  return text;
+}
+
+std::vector<std::string> ListItems(HWND list) {
+  // Wine passes list texts between processes in their wide form only: ask for that
+  // and convert to the ANSI code page here.
+  std::vector<std::string> items;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t wide[256] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+    char text[512] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    items.emplace_back(text);
+  }
+  return items;
+}
+
+std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {
+  WindowSearch search{processId, className, {}};
+  EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::string> typed)
+    : thread_([this, processId, button, typed] { Run(processId, button, typed); }) {}
+
+DialogAnswer::~DialogAnswer() {
+  stop_ = true;
+  thread_.join();
+}
+
+void DialogAnswer::Run(DWORD processId, int button, std::optional<std::string> typed) {
+  HWND dialog = nullptr;
+  while (!stop_ && !dialog) {
+    const std::vector<HWND> dialogs = ProcessWindows(processId, "#32770");
+    if (!dialogs.empty()) {
+      dialog = dialogs.front();
+    } else {
+      Sleep(20);
+    }
+  }
+  if (!dialog) return;
+  Sleep(100);  // let the dialog finish WM_INITDIALOG
+  title = WindowText(dialog);
+  EnumChildWindows(dialog, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
+  if (const HWND edit = GetDlgItem(dialog, kInputBoxEditId)) {
+    editBefore = WindowText(edit);
+    if (typed) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed->c_str()));
+  }
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);
+  done_ = true;
+}
+
+bool DialogAnswer::Wait(std::chrono::milliseconds timeout) {
+  return WaitUntil([this] { return done_.load(); }, timeout);
+}
+
+void EndStrayGlyvanes() {
+  for (HWND window = FindWindowA(form1::kClassName, nullptr); window;
+       window = FindWindowExA(nullptr, window, form1::kClassName, nullptr)) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) continue;
+    UniqueHandle handle(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process));
+    if (!handle) continue;
+    TerminateProcess(handle.get(), 1);
+    WaitForSingleObject(handle.get(), 5000);
+  }
+}
+
+void ClearGlyvaneSettings() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvex\\Glyvane"); }
+
+std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
+  UniqueKey key(opened);
+  DWORD size = 0;
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::string data(size + 1, '\0');
+  DWORD got = size + 1;
+  RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &got);
+  data.resize(data.find('\0'));  // the system adds the terminator a writer left out
+  return data;
+}
+
+void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text) {
+  HKEY opened = nullptr;
+  RegCreateKeyA(HKEY_LOCAL_MACHINE, path.c_str(), &opened);
+  UniqueKey key(opened);
+  RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>(text.size() + 1));
+}
+
+namespace {
+constexpr const char* kReplacements = "Software\\Wine\\Fonts\\Replacements";
+}
+
+WithoutArial::WithoutArial() {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kReplacements, 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) return;
+  UniqueKey key(opened);
+  char value[256] = {};
+  DWORD size = sizeof value - 1;
+  if (RegQueryValueExA(key.get(), "Arial", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS) {
+    saved_ = value;
+    RegDeleteValueA(key.get(), "Arial");
+  }
+}
+
+WithoutArial::~WithoutArial() {
+  if (!saved_) return;
+  HKEY opened = nullptr;
+  RegCreateKeyA(HKEY_CURRENT_USER, kReplacements, &opened);
+  UniqueKey key(opened);
+  RegSetValueExA(key.get(), "Arial", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
+                 static_cast<DWORD>(saved_->size() + 1));
+}
+
+std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }
+
+GlyvaneProcess::GlyvaneProcess() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string commandLine = "\"" + ProgramPath("Glyvane.exe") + "\"";
+  const std::string folder = ProgramFolder();
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                      &info_)) {
+    info_ = PROCESS_INFORMATION{};
+  }
+}
+
+GlyvaneProcess::~GlyvaneProcess() {
+  if (!info_.hProcess) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    for (HWND window : ProcessWindows(id(), form1::kClassName)) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(info_.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+HWND GlyvaneProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
+  HWND main = nullptr;
+  WaitUntil(
+      [&] {
+        const std::vector<HWND> windows = ProcessWindows(id(), form1::kClassName);
+        main = windows.empty() ? nullptr : windows.front();
+        return main != nullptr;
+      },
+      timeout);
+  if (main) WaitForInputIdle(info_.hProcess, 10000);
+  return main;
+}
+
+bool GlyvaneProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD* code) {
+  if (!info_.hProcess) return false;
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return false;
+  if (code) GetExitCodeProcess(info_.hProcess, code);
+  return true;
+}
+
+}  // namespace glyvane::test

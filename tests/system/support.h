@@ -1,0 +1,99 @@
+#pragma once
+// What the system tests need to drive real windows: waiting for conditions while
+// messages flow, answering modal dialogs from another thread, starting the real
+// program, and putting the registry and fonts in a known state.
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace glyvane::test {
+
+using namespace std::chrono_literals;
+constexpr auto kPatience = 20s;
+
+// Runs this thread's messages until condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPatience);
+void PumpFor(std::chrono::milliseconds time);
+// Waits without running messages (for other processes' windows).
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPatience);
+
+// A descendant window by control id (controls in a frame are its children).
+HWND FindControl(HWND root, int id);
+std::string WindowText(HWND window);
+std::vector<std::string> ListItems(HWND list);
+// The visible top-level windows of a process with the given class ("#32770").
+std::vector<HWND> ProcessWindows(DWORD processId, const char* className);
+
+// Answers the next dialog box (#32770) that a process shows: records its title and
+// texts, types into its edit box when asked, then presses a button. Runs on its own
+// thread, so the dialog may be modal on the caller's thread.
+class DialogAnswer {
+ public:
+  DialogAnswer(DWORD processId, int button, std::optional<std::string> typed = std::nullopt);
+  ~DialogAnswer();
+  DialogAnswer(const DialogAnswer&) = delete;
+  DialogAnswer& operator=(const DialogAnswer&) = delete;
+
+  // Waits until the dialog was answered; false when none came.
+  bool Wait(std::chrono::milliseconds timeout = kPatience);
+  std::string title;
+  std::string text;           // the static texts, joined by newlines
+  std::string editBefore;     // the edit box's text as the dialog opened
+  UINT icon = 0;              // the message box icon resource shown, when readable
+
+ private:
+  void Run(DWORD processId, int button, std::optional<std::string> typed);
+  std::atomic<bool> done_{false};
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+// Ends any Glyvane left running by an earlier test that failed: it would hold the
+// single-instance claim.
+void EndStrayGlyvanes();
+
+// Glyvane's settings back to a first run (the configuration key removed).
+void ClearGlyvaneSettings();
+std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name);
+void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text);
+
+// Removes Wine's "Arial" replacement for the life of the object: programs started
+// meanwhile run on a system without "Arial".
+class WithoutArial {
+ public:
+  WithoutArial();
+  ~WithoutArial();
+  WithoutArial(const WithoutArial&) = delete;
+  WithoutArial& operator=(const WithoutArial&) = delete;
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+// The real Glyvane.exe, started from the programs' folder; closed (or killed) at the end.
+class GlyvaneProcess {
+ public:
+  GlyvaneProcess();
+  ~GlyvaneProcess();
+  GlyvaneProcess(const GlyvaneProcess&) = delete;
+  GlyvaneProcess& operator=(const GlyvaneProcess&) = delete;
+
+  DWORD id() const { return info_.dwProcessId; }
+  // The main window once it is shown (nullptr when it never is).
+  HWND WaitForMainWindow(std::chrono::milliseconds timeout = kPatience);
+  // True when the process ended in time; its exit code in *code.
+  bool WaitForExit(std::chrono::milliseconds timeout, DWORD* code = nullptr);
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+std::string ProgramPath(const char* fileName);
+
+}  // namespace glyvane::test

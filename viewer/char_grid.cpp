@@ -1,0 +1,199 @@
+#include "viewer/char_grid.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "common/twips.h"
+#include "common/win/control_classes.h"
+#include "common/win/last_error.h"
+
+namespace glyvane {
+
+namespace {
+
+constexpr const char* kCellClass = "Glyvane.CharCell";
+constexpr int kFontSlot = 0;  // window extra bytes: the cell's font
+
+
+void PaintCell(HWND cell) {
+  PaintGuard paint(cell);
+  RECT area;
+  GetClientRect(cell, &area);
+  FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_WINDOW));
+  FrameRect(paint.dc(), &area, GetSysColorBrush(COLOR_WINDOWFRAME));
+
+  char text[2] = {};
+  GetWindowTextA(cell, text, sizeof text);
+  const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrA(cell, kFontSlot));
+  SelectObjectGuard select(paint.dc(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(paint.dc(), TRANSPARENT);
+  SetTextColor(paint.dc(), GetSysColor(COLOR_WINDOWTEXT));
+  // The A function draws the byte itself: a symbol font shows its own glyph for it.
+  // Centred across, from the top as a label draws; "&" is a character, not a prefix.
+  RECT inside = area;
+  InflateRect(&inside, -1, -1);
+  DrawTextA(paint.dc(), text, text[0] ? 1 : 0, &inside, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+LRESULT CALLBACK CellProcedure(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
+  ReportMouseEvent(cell, message, wParam, lParam);
+  switch (message) {
+    case WM_PAINT:
+      PaintCell(cell);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETFONT:
+      SetWindowLongPtrA(cell, kFontSlot, static_cast<LONG_PTR>(wParam));
+      if (LOWORD(lParam)) InvalidateRect(cell, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return GetWindowLongPtrA(cell, kFontSlot);
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcA(cell, message, wParam, lParam);
+      InvalidateRect(cell, nullptr, FALSE);
+      return result;
+    }
+    // The magnifier shows while a button is held: the release must come back here
+    // even when the pointer has left the cell.
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      SetCapture(cell);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (GetCapture() == cell && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_STATIC;
+    default:
+      return DefWindowProcA(cell, message, wParam, lParam);
+  }
+}
+
+void RegisterCellClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = &CellProcedure;
+  wc.cbWndExtra = sizeof(LONG_PTR);
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kCellClass;
+  RegisterClassExA(&wc);
+  registered = true;
+}
+
+}  // namespace
+
+CharGrid::~CharGrid() {
+  // The cells die with the frame; the tooltip window is the form's to destroy.
+  // Only the fonts are ours, and the cells must stop using them first.
+  for (CellWindow& cell : cells_) {
+    if (IsWindow(cell.window)) SetWindowLongPtrA(cell.window, kFontSlot, 0);
+  }
+}
+
+void CharGrid::CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, const FontSpec& design) {
+  RegisterCellClass();
+  frame_ = frame;
+  firstId_ = firstId;
+  twipsPerPixel_ = twipsPerPixel;
+  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             GetAncestor(frame, GA_ROOT), nullptr, GetModuleHandleA(nullptr), nullptr);
+  cells_.reserve(kCellCount);
+  CreateCell(0, design);
+}
+
+void CharGrid::CreateCopies(double size) {
+  FontSpec spec = cells_.at(0).spec;
+  spec.size = size;
+  for (int i = 1; i < kCellCount; ++i) {
+    CreateCell(i, spec);
+    SetCaption(i, std::string(1, static_cast<char>(CellCode(i))));
+  }
+}
+
+void CharGrid::CreateCell(int index, const FontSpec& spec) {
+  const TwipRect rect = CellRect(index);
+  const HWND window = CreateWindowExA(
+      0, kCellClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, TwipsToPixels(rect.left, twipsPerPixel_),
+      TwipsToPixels(rect.top, twipsPerPixel_), TwipsToPixels(rect.width, twipsPerPixel_),
+      TwipsToPixels(rect.height, twipsPerPixel_), frame_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId_ + index)), GetModuleHandleA(nullptr), nullptr);
+  if (!window) throw LastError();
+  cells_.push_back(CellWindow{window, spec});
+  tooltips_.emplace_back();
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(spec)), FALSE);
+
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = frame_;
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  tool.lpszText = const_cast<char*>("");
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+int CharGrid::IndexOf(HWND window) const {
+  for (size_t i = 0; i < cells_.size(); ++i) {
+    if (cells_[i].window == window) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string CharGrid::Caption(int index) const {
+  char text[8] = {};
+  GetWindowTextA(Cell(index), text, sizeof text);
+  return text;
+}
+
+void CharGrid::SetCaption(int index, const std::string& caption) { SetWindowTextA(Cell(index), caption.c_str()); }
+
+void CharGrid::SetFont(int index, const FontSpec& spec) {
+  CellWindow& cell = cells_.at(static_cast<size_t>(index));
+  if (cell.spec == spec) return;
+  cell.spec = spec;
+  SendMessageA(cell.window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(spec)), TRUE);
+  // A restyle walks all cells: drop the old font once the last cell has moved on.
+  if (index == Count() - 1 || index == 0) ReleaseUnusedFonts();
+}
+
+void CharGrid::SetTooltip(int index, const std::string& text) {
+  std::string& current = tooltips_.at(static_cast<size_t>(index));
+  if (current == text) return;
+  current = text;
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = frame_;
+  tool.uId = reinterpret_cast<UINT_PTR>(Cell(index));
+  tool.lpszText = current.data();
+  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string CharGrid::Tooltip(int index) const { return tooltips_.at(static_cast<size_t>(index)); }
+
+HFONT CharGrid::SharedFont(const FontSpec& spec) {
+  const FontKey key{spec.face, spec.size, spec.bold, spec.italic};
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) found = fonts_.emplace(key, CreateScreenFont(spec)).first;
+  return found->second.get();
+}
+
+void CharGrid::ReleaseUnusedFonts() {
+  for (auto it = fonts_.begin(); it != fonts_.end();) {
+    const FontKey& key = it->first;
+    const bool used = std::any_of(cells_.begin(), cells_.end(), [&key](const CellWindow& cell) {
+      return FontKey{cell.spec.face, cell.spec.size, cell.spec.bold, cell.spec.italic} == key;
+    });
+    it = used ? std::next(it) : fonts_.erase(it);
+  }
+}
+
+}  // namespace glyvane

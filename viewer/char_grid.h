@@ -1,0 +1,63 @@
+#pragma once
+// The control array `Text`: 223 cells in Frame1, each a real child window that
+// shows one byte code drawn by the current face, with its own id, its one-character
+// text and its tooltip. Cells report their mouse events to the form like any control.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "common/win/fonts.h"
+#include "common/win/unique.h"
+#include "viewer/grid_layout.h"
+
+namespace glyvane {
+
+class CharGrid {
+ public:
+  CharGrid() = default;
+  CharGrid(const CharGrid&) = delete;
+  CharGrid& operator=(const CharGrid&) = delete;
+  ~CharGrid();
+
+  // Cell 0 as designed: in `frame` at its place, in the design font.
+  void CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, const FontSpec& design);
+  // Cells 1 to 222 at start-up: copies of cell 0 with the given font size.
+  void CreateCopies(double size);
+
+  int Count() const { return static_cast<int>(cells_.size()); }
+  HWND Cell(int index) const { return cells_.at(static_cast<size_t>(index)).window; }
+  int IndexOf(HWND window) const;
+
+  std::string Caption(int index) const;
+  void SetCaption(int index, const std::string& caption);
+  const FontSpec& FontOf(int index) const { return cells_.at(static_cast<size_t>(index)).spec; }
+  void SetFont(int index, const FontSpec& spec);
+  void SetTooltip(int index, const std::string& text);
+  std::string Tooltip(int index) const;
+  TwipRect Rect(int index) const { return CellRect(index); }
+
+ private:
+  struct CellWindow {
+    HWND window = nullptr;
+    FontSpec spec;
+  };
+  void CreateCell(int index, const FontSpec& spec);
+  HFONT SharedFont(const FontSpec& spec);
+  void ReleaseUnusedFonts();
+
+  HWND frame_ = nullptr;
+  int firstId_ = 0;
+  double twipsPerPixel_ = 15.0;
+  HWND tooltip_ = nullptr;
+  std::vector<CellWindow> cells_;
+  std::vector<std::string> tooltips_;
+  // Cells with the same description share one GDI font: a restyle makes one font,
+  // not 223.
+  using FontKey = std::tuple<std::string, double, bool, bool>;
+  std::map<FontKey, UniqueFont> fonts_;
+};
+
+}  // namespace glyvane

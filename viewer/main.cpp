@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "viewer/form1.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) { return glyvane::RunGlyvane(showCommand); }
