@@ -13,7 +13,9 @@ namespace glyvane {
 namespace {
 
 constexpr const char* kCellClass = "Glyvane.CharCell";
-constexpr int kFontSlot = 0;  // window extra bytes: the cell's font
+// Window extra bytes: the cell's font and the tooltip that shows its ALT code.
+constexpr int kFontSlot = 0;
+constexpr int kTooltipSlot = sizeof(LONG_PTR);
 
 
 void PaintCell(HWND cell) {
@@ -36,8 +38,19 @@ void PaintCell(HWND cell) {
   DrawTextA(paint.dc(), text, text[0] ? 1 : 0, &inside, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
+// The tooltip learns of the pointer from the cells themselves: relaying the mouse
+// messages costs far less than letting the tooltip subclass 223 windows.
+void RelayToTooltip(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return;
+  const auto tooltip = reinterpret_cast<HWND>(GetWindowLongPtrA(cell, kTooltipSlot));
+  if (!tooltip) return;
+  MSG relayed{cell, message, wParam, lParam, GetMessageTime(), {}};
+  SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 LRESULT CALLBACK CellProcedure(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
-  ReportMouseEvent(cell, message, wParam, lParam);
+  ReportMouseEvent(cell, message, wParam, lParam);  // the form sets the tooltip first
+  RelayToTooltip(cell, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
       PaintCell(cell);
@@ -81,7 +94,7 @@ void RegisterCellClass() {
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &CellProcedure;
-  wc.cbWndExtra = sizeof(LONG_PTR);
+  wc.cbWndExtra = 2 * sizeof(LONG_PTR);
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = kCellClass;
@@ -131,14 +144,8 @@ void CharGrid::CreateCell(int index, const FontSpec& spec) {
   cells_.push_back(CellWindow{window, spec});
   tooltips_.emplace_back();
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(spec)), FALSE);
+  SetWindowLongPtrA(window, kTooltipSlot, reinterpret_cast<LONG_PTR>(tooltip_));
 
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = frame_;
-  tool.uId = reinterpret_cast<UINT_PTR>(window);
-  tool.lpszText = const_cast<char*>("");
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 int CharGrid::IndexOf(HWND window) const {
@@ -165,16 +172,20 @@ void CharGrid::SetFont(int index, const FontSpec& spec) {
   if (index == Count() - 1 || index == 0) ReleaseUnusedFonts();
 }
 
+// A cell has no tooltip until the pointer first moves over it: registering 223 tools
+// up front would cost a good part of the start-up.
 void CharGrid::SetTooltip(int index, const std::string& text) {
   std::string& current = tooltips_.at(static_cast<size_t>(index));
   if (current == text) return;
+  const bool known = !current.empty();
   current = text;
   TTTOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = frame_;
   tool.uId = reinterpret_cast<UINT_PTR>(Cell(index));
   tool.lpszText = current.data();
-  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltip_, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::string CharGrid::Tooltip(int index) const { return tooltips_.at(static_cast<size_t>(index)); }

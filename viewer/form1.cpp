@@ -205,7 +205,8 @@ bool Form1::Form_Load() {
 
 void Form1::Show(int showCommand) {
   ShowWindow(hwnd(), showCommand);
-  UpdateWindow(hwnd());
+  // The window and its controls painted before the first message is taken.
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 bool Form1::PreTranslate(MSG& message) {
