@@ -44,7 +44,7 @@ void RelayToTooltip(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return;
   const auto tooltip = reinterpret_cast<HWND>(GetWindowLongPtrA(cell, kTooltipSlot));
   if (!tooltip) return;
-  MSG relayed{cell, message, wParam, lParam, GetMessageTime(), {}};
+  MSG relayed{cell, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
   SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 

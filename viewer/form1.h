@@ -39,6 +39,9 @@ class Form1 : public Form {
   int HoverIndex() const { return Label3.get().value_or(-1); }
   const std::optional<int>& Label3Value() const { return Label3.get(); }
   const std::string& TemporaryFontPath() const { return Label4.get(); }
+  // A font file this window has added to the system's font table for viewing; the
+  // window removes it again (another file shown, the window closed, "Quitter").
+  void AdoptTemporaryFont(const std::string& path) { Label4.set(path); }
   const std::vector<std::string>& ScreenFonts() const { return List2.items(); }
   const FileList& Files() const { return File1; }
   bool OtherFontsMode() const;

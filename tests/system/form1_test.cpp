@@ -341,6 +341,51 @@ TEST_F(Form1Test, PointersAreSetForEachKindOfControl) {
   EXPECT_EQ(pointer(Control(kOption2)), pointer(Control(kOption1)));
 }
 
+// A copy of a font file under a new name, added to the font table as a viewed file is.
+class ViewedFontFile {
+ public:
+  ViewedFontFile() {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    path_ = std::string(folder) + "glyvane-viewed.ttf";
+    CopyFileA("Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSerif.ttf", path_.c_str(), FALSE);
+    added_ = AddFontResourceA(path_.c_str()) > 0;
+  }
+  ~ViewedFontFile() {
+    while (RemoveFontResourceA(path_.c_str())) {
+    }
+    DeleteFileA(path_.c_str());
+  }
+  const std::string& path() const { return path_; }
+  bool added() const { return added_; }
+  // True once nobody holds the file in the font table any more.
+  bool Released() const { return RemoveFontResourceA(path_.c_str()) == 0; }
+
+ private:
+  std::string path_;
+  bool added_ = false;
+};
+
+TEST_F(Form1Test, QuitterRemovesAViewedFontFileFromTheFontTable) {
+  Start();
+  ViewedFontFile viewed;
+  ASSERT_TRUE(viewed.added());
+  form->AdoptTemporaryFont(viewed.path());
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuQuitter, 0), 0);
+  EXPECT_TRUE(viewed.Released());
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+}
+
+TEST_F(Form1Test, ClosingTheWindowRemovesAViewedFontFileFromTheFontTable) {
+  Start();
+  ViewedFontFile viewed;
+  ASSERT_TRUE(viewed.added());
+  form->AdoptTemporaryFont(viewed.path());
+  SendMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_TRUE(viewed.Released());
+}
+
 TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
   Start();
   WriteMachineValue(kConfigurationKey, kTableValue, "abc");
