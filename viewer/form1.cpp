@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "common/number_text.h"
 #include "common/win/clipboard.h"
 #include "common/win/cursors.h"
@@ -108,17 +110,32 @@ UniqueAccelerators BuildAccelerators() {
 }
 
 // The menus' captions carry no access-key marks; the first letter of an item (or of
-// a menu of the bar) serves as its key instead, as Alt+F opens "Fichier".
+// a menu of the bar) serves as its key instead, as Alt+F opens "Fichier". Where
+// several items share the letter, each press moves to the next of them, as with
+// repeated access keys.
+char UpperCase(char c) {
+  return static_cast<char>(reinterpret_cast<UINT_PTR>(
+      CharUpperA(reinterpret_cast<char*>(static_cast<UINT_PTR>(static_cast<unsigned char>(c))))));
+}
+
 LRESULT MenuItemByFirstLetter(HMENU menu, char typed) {
   const int count = GetMenuItemCount(menu);
-  const auto key = CharUpperA(reinterpret_cast<char*>(static_cast<UINT_PTR>(static_cast<unsigned char>(typed))));
+  std::vector<int> matches;
+  int highlighted = -1;
   for (int i = 0; i < count; ++i) {
     char caption[128] = {};
-    if (GetMenuStringA(menu, static_cast<UINT>(i), caption, sizeof caption, MF_BYPOSITION) <= 0) continue;
-    const auto first = CharUpperA(reinterpret_cast<char*>(static_cast<UINT_PTR>(static_cast<unsigned char>(caption[0]))));
-    if (first == key) return MAKELRESULT(i, MNC_EXECUTE);
+    if (GetMenuStringA(menu, static_cast<UINT>(i), caption, sizeof caption, MF_BYPOSITION) > 0 &&
+        UpperCase(caption[0]) == UpperCase(typed)) {
+      matches.push_back(i);
+    }
+    if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) highlighted = i;
   }
-  return MAKELRESULT(0, MNC_IGNORE);
+  if (matches.empty()) return MAKELRESULT(0, MNC_IGNORE);
+  if (matches.size() == 1) return MAKELRESULT(matches.front(), MNC_EXECUTE);
+  for (int match : matches) {
+    if (match > highlighted) return MAKELRESULT(match, MNC_SELECT);
+  }
+  return MAKELRESULT(matches.front(), MNC_SELECT);
 }
 
 }  // namespace

@@ -132,6 +132,9 @@ TEST_F(Form1Test, TheMenuBarHasTheThreeMenusWithTheirItemsAndShortcuts) {
             MAKELRESULT(1, MNC_EXECUTE));
   EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 0))),
             MAKELRESULT(3, MNC_EXECUTE));
+  // Two items begin with T: the letter moves between them rather than choosing one.
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('t', MF_POPUP), reinterpret_cast<LPARAM>(edition)),
+            MAKELRESULT(0, MNC_SELECT));
 }
 
 TEST_F(Form1Test, EveryCellShowsItsCodeAtItsPlaceWithItsAltCodeAsTooltip) {
