@@ -70,6 +70,20 @@ void Form::CentreOnScreen() const {
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::RememberFocus() {
+  const HWND focus = GetFocus();
+  if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+}
+
+// Keyboard users land where they left the window, or on its first control.
+void Form::RestoreFocus() {
+  HWND target = focus_;
+  if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+    target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  }
+  if (target) SetFocus(target);
+}
+
 bool Form::PreTranslate(MSG& message) { return IsDialogMessageA(hwnd_, &message) != FALSE; }
 
 void Form::ReportError(const std::exception& error) {
@@ -115,7 +129,10 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
   if (!form) return DefWindowProcA(window, message, wParam, lParam);
   // The barrier: no exception may unwind through user32's frames.
   try {
-    return form->OnMessage(message, wParam, lParam);
+    if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) form->RememberFocus();
+    const LRESULT result = form->OnMessage(message, wParam, lParam);
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) form->RestoreFocus();
+    return result;
   } catch (const std::exception& error) {
     form->ReportError(error);
   } catch (...) {

@@ -72,7 +72,11 @@ class Form {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void RememberFocus();
+  void RestoreFocus();
+
   HWND hwnd_ = nullptr;
+  HWND focus_ = nullptr;  // the control that had the focus when the form was left
 };
 
 // Runs the message loop until the program ends; returns the exit code.
