@@ -107,6 +107,8 @@ TEST_F(Form1Test, ControlsLieAtTheirDesignPlacesInPixels) {
   EXPECT_FALSE(IsWindowEnabled(Control(kCommand2)));
   EXPECT_EQ(WindowText(Control(kLabel1)), "&Texte à copier :");
   EXPECT_EQ(WindowText(Control(kFrame2)), " Polices du dossier Fonts de Windows ");
+  // The keyboard starts in the font list.
+  EXPECT_EQ(GetFocus(), Control(kCombo1));
 }
 
 TEST_F(Form1Test, TheMenuBarHasTheThreeMenusWithTheirItemsAndShortcuts) {
