@@ -1,0 +1,24 @@
+// libFuzzer target for the font reader (scripts/fuzz): any bytes, two languages, and
+// the promises of its result checked besides the sanitizers' own.
+#include <cstdlib>
+
+#include "common/font_names.h"
+
+namespace {
+
+bool IsFaceText(const std::string& text) {
+  return text.size() <= 31 && text.find('\0') == std::string::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  for (const uint16_t langId : {uint16_t{0x040C}, uint16_t{0x0409}}) {
+    const std::optional<glyvane::FontNames> names = glyvane::ParseFontNames(data, size, langId);
+    if (names && (names->family.empty() || !IsFaceText(names->family) ||
+                  !IsFaceText(names->fullName) || !IsFaceText(names->style))) {
+      std::abort();
+    }
+  }
+  return 0;
+}
