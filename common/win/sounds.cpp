@@ -7,7 +7,17 @@ namespace glyvane {
 
 namespace {
 
-void SystemPlayer(const std::string& file) { sndPlaySoundA(file.c_str(), SND_ASYNC); }
+// winmm is loaded with the first sound, not with the program: loading it starts
+// the audio drivers, which would otherwise run during every start-up.
+void SystemPlayer(const std::string& file) {
+  using SndPlaySound = BOOL(WINAPI*)(LPCSTR, UINT);
+  static const auto play = [] {
+    const HMODULE winmm = LoadLibraryA("winmm.dll");
+    return winmm ? reinterpret_cast<SndPlaySound>(reinterpret_cast<void*>(GetProcAddress(winmm, "sndPlaySoundA")))
+                 : nullptr;
+  }();
+  if (play) play(file.c_str(), SND_ASYNC);
+}
 
 SoundPlayer g_player = &SystemPlayer;
 

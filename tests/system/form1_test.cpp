@@ -406,3 +406,20 @@ TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
 
 }  // namespace
 }  // namespace glyvane::test
+
+namespace glyvane::test {
+namespace {
+
+// The real player, loaded with the first sound: plays and returns at once, also
+// for a file that is missing (the system plays its default sound instead).
+TEST(Sounds, TheSystemPlayerReturnsAtOnce) {
+  SetSoundPlayer(nullptr);
+  const auto start = std::chrono::steady_clock::now();
+  PlayClickSound();
+  PlaySoundFile("absent.dll");
+  PlaySoundFile(ProgramPath("data1.dll"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+}
+
+}  // namespace
+}  // namespace glyvane::test
