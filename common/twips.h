@@ -14,8 +14,6 @@ inline int TwipsToPixels(double twips, double twipsPerPixel) {
   return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-inline double PixelsToTwips(double pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
-
 // Rounds to the nearest integer, a half to the even neighbour (2.5 -> 2, 3.5 -> 4),
 // as the Basic conversions of the hover index do.
 inline long RoundHalfEven(double value) {

@@ -148,19 +148,6 @@ void CharGrid::CreateCell(int index, const FontSpec& spec) {
 
 }
 
-int CharGrid::IndexOf(HWND window) const {
-  for (size_t i = 0; i < cells_.size(); ++i) {
-    if (cells_[i].window == window) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-std::string CharGrid::Caption(int index) const {
-  char text[8] = {};
-  GetWindowTextA(Cell(index), text, sizeof text);
-  return text;
-}
-
 void CharGrid::SetCaption(int index, const std::string& caption) { SetWindowTextA(Cell(index), caption.c_str()); }
 
 void CharGrid::SetFont(int index, const FontSpec& spec) {

@@ -29,9 +29,7 @@ class CharGrid {
 
   int Count() const { return static_cast<int>(cells_.size()); }
   HWND Cell(int index) const { return cells_.at(static_cast<size_t>(index)).window; }
-  int IndexOf(HWND window) const;
 
-  std::string Caption(int index) const;
   void SetCaption(int index, const std::string& caption);
   const FontSpec& FontOf(int index) const { return cells_.at(static_cast<size_t>(index)).spec; }
   void SetFont(int index, const FontSpec& spec);

@@ -301,36 +301,38 @@ void Form1::quitter_Click() {
   EndProgram();
 }
 
-std::optional<std::string> Form1::AskSize(const std::string& prompt, double current) const {
+std::optional<Form1::SizeAnswer> Form1::AskSize(const std::string& prompt, double current) const {
   const char separator = settings_.decimalSeparator();
-  std::optional<std::string> answer = InputBox(hwnd(), prompt, Caption(), FormatLocaleNumber(current, separator));
-  if (!answer || !AcceptSizeAnswer(*answer, separator)) return std::nullopt;
-  return answer;
+  const std::optional<std::string> answer =
+      InputBox(hwnd(), prompt, Caption(), FormatLocaleNumber(current, separator));
+  if (!answer) return std::nullopt;
+  const std::optional<double> size = AcceptSizeAnswer(*answer, separator);
+  if (!size) return std::nullopt;
+  return SizeAnswer{*answer, *size};
 }
 
 void Form1::taille_Click() {
   PlayClickSound();
-  const std::optional<std::string> answer =
+  const std::optional<SizeAnswer> answer =
       AskSize("Entrez la taille de la police (< 16) pour la table des caractères :", Text.FontOf(1).size);
   if (!answer) return;
-  const double size = *AcceptSizeAnswer(*answer, settings_.decimalSeparator());
   for (int i = 0; i < Text.Count(); ++i) {
     FontSpec font = Text.FontOf(i);
-    font.size = size;
+    font.size = answer->size;
     Text.SetFont(i, font);
   }
-  settings_.SaveTableSize(*answer);
+  settings_.SaveTableSize(answer->typed);
 }
 
 void Form1::taillecopier_Click() {
   PlayClickSound();
-  const std::optional<std::string> answer =
+  const std::optional<SizeAnswer> answer =
       AskSize("Entrez la taille de la police (< 16) pour le texte à copier :", controls_.FontOf(kText1).size);
   if (!answer) return;
   FontSpec font = controls_.FontOf(kText1);
-  font.size = *AcceptSizeAnswer(*answer, settings_.decimalSeparator());
+  font.size = answer->size;
   controls_.SetFont(kText1, font);
-  settings_.SaveCopySize(*answer);
+  settings_.SaveCopySize(answer->typed);
 }
 
 void Form1::apercu_Click() {

@@ -37,12 +37,10 @@ class Form1 : public Form {
 
   // Typed state, for the other windows that read it and for tests.
   int HoverIndex() const { return Label3.get().value_or(-1); }
-  const std::optional<int>& Label3Value() const { return Label3.get(); }
   const std::string& TemporaryFontPath() const { return Label4.get(); }
   // A font file this window has added to the system's font table for viewing; the
   // window removes it again (another file shown, the window closed, "Quitter").
   void AdoptTemporaryFont(const std::string& path) { Label4.set(path); }
-  const std::vector<std::string>& ScreenFonts() const { return List2.items(); }
   const FileList& Files() const { return File1; }
   bool OtherFontsMode() const;
   std::string CurrentFace() const { return controls_.FontOf(form1::kText1).face; }
@@ -90,8 +88,13 @@ class Form1 : public Form {
 
   void CreateControls();
   void OnMenuOpened(int position);
-  // An input box for one of the two sizes: nullopt when the answer is refused.
-  std::optional<std::string> AskSize(const std::string& prompt, double current) const;
+  // An input box for one of the two sizes: the answer as typed and its value, or
+  // nullopt when it is refused.
+  struct SizeAnswer {
+    std::string typed;
+    double size;
+  };
+  std::optional<SizeAnswer> AskSize(const std::string& prompt, double current) const;
   // The hover index of a list under the pointer's y (twips).
   int ListHoverIndex(int listId, double yTwips) const;
   void RemoveTemporaryFont();

@@ -65,7 +65,6 @@ class ControlSet {
   const FontSpec& FontOf(int id) const;
   void SetFont(int id, const FontSpec& spec);
   HFONT WindowFont() const { return windowFont_.get(); }
-  const FontSpec& WindowFontSpec() const { return windowFontSpec_; }
 
   // Positions in twips relative to the parent.
   void MoveTwips(int id, int left, int top, int width, int height);

@@ -32,14 +32,6 @@ UniqueFont CreateScreenFont(const FontSpec& spec) {
   return UniqueFont(CreateFontIndirectA(&font));
 }
 
-std::string RealizedFace(HFONT font) {
-  WindowDC screen(nullptr);
-  SelectObjectGuard select(screen.get(), font);
-  char face[LF_FACESIZE] = {};
-  GetTextFaceA(screen.get(), LF_FACESIZE, face);
-  return face;
-}
-
 SIZE MeasureText(HFONT font, const std::string& text) {
   WindowDC screen(nullptr);
   SelectObjectGuard select(screen.get(), font);

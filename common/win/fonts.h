@@ -29,9 +29,6 @@ double ScreenTwipsPerPixel();
 // font keeps its own glyphs for every byte code.
 UniqueFont CreateScreenFont(const FontSpec& spec);
 
-// The face a DC really selected for a font (GDI falls back when a face is missing).
-std::string RealizedFace(HFONT font);
-
 // Size of a text in pixels in the given font (the height of "" is one line).
 SIZE MeasureText(HFONT font, const std::string& text);
 

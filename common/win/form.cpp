@@ -154,6 +154,4 @@ int RunMessageLoop() {
 
 void EndProgram() { PostQuitMessage(0); }
 
-int OpenFormCount() { return static_cast<int>(LiveForms().size()); }
-
 }  // namespace glyvane

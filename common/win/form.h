@@ -85,7 +85,4 @@ int RunMessageLoop();
 // Ends the program at once, whatever windows are still open.
 void EndProgram();
 
-// The number of forms with a window; the program ends when it falls to zero.
-int OpenFormCount();
-
 }  // namespace glyvane

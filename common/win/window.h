@@ -17,7 +17,6 @@ class Window {
 
   std::string Text() const;
   void SetText(const std::string& text) const { SetWindowTextA(handle_, text.c_str()); }
-  bool IsVisible() const { return (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_VISIBLE) != 0; }
   void Show(bool visible) const { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
   bool IsEnabled() const { return IsWindowEnabled(handle_) != FALSE; }
   void Enable(bool enabled) const { EnableWindow(handle_, enabled ? TRUE : FALSE); }
@@ -61,10 +60,6 @@ class ListBox : public Window {
     return static_cast<int>(
         Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>(text.c_str())));
   }
-  void SetItemData(int index, LPARAM data) const {
-    Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
-  }
-  LPARAM ItemData(int index) const { return Send(LB_GETITEMDATA, static_cast<WPARAM>(index)); }
   void Reserve(int count, size_t bytes) const { Send(LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes)); }
   void SetRedraw(bool redraw) const;
 };
