@@ -2,14 +2,23 @@
 
 namespace glyvane {
 
+namespace {
+
+// A stored string ends at its first NUL, whether or not its writer stored one.
+std::string UpToFirstNul(std::string data) {
+  const size_t nul = data.find('\0');
+  if (nul != std::string::npos) data.resize(nul);
+  return data;
+}
+
+}  // namespace
+
 std::string ReadRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
                               const std::string& name, uint32_t /*type*/) {
   RegistryRead read = store.Read(root, path, name);
   // A lone byte is the terminator of an empty string: the value counts as absent.
   if (read.status != RegistryRead::Status::Found || read.data.size() < 2) return {};
-  const size_t nul = read.data.find('\0');
-  if (nul != std::string::npos) read.data.resize(nul);
-  return read.data;
+  return UpToFirstNul(std::move(read.data));
 }
 
 void WriteRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
@@ -26,9 +35,7 @@ std::string GetUserSetting(RegistryStore& store, const std::string& application,
                            const std::string& defaultValue) {
   RegistryRead read = store.Read(RegistryRoot::CurrentUser, UserSettingPath(application, section), key);
   if (read.status != RegistryRead::Status::Found) return defaultValue;
-  const size_t nul = read.data.find('\0');
-  if (nul != std::string::npos) read.data.resize(nul);
-  return read.data;
+  return UpToFirstNul(std::move(read.data));
 }
 
 void SaveUserSetting(RegistryStore& store, const std::string& application,
