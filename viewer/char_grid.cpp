@@ -13,9 +13,7 @@ namespace glyvane {
 namespace {
 
 constexpr const char* kCellClass = "Glyvane.CharCell";
-// Window extra bytes: the cell's font and the tooltip that shows its ALT code.
-constexpr int kFontSlot = 0;
-constexpr int kTooltipSlot = sizeof(LONG_PTR);
+constexpr int kFontSlot = 0;  // window extra bytes: the cell's font
 
 
 void PaintCell(HWND cell) {
@@ -38,19 +36,8 @@ void PaintCell(HWND cell) {
   DrawTextA(paint.dc(), text, text[0] ? 1 : 0, &inside, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-// The tooltip learns of the pointer from the cells themselves: relaying the mouse
-// messages costs far less than letting the tooltip subclass 223 windows.
-void RelayToTooltip(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return;
-  const auto tooltip = reinterpret_cast<HWND>(GetWindowLongPtrA(cell, kTooltipSlot));
-  if (!tooltip) return;
-  MSG relayed{cell, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-  SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-}
-
 LRESULT CALLBACK CellProcedure(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
-  ReportMouseEvent(cell, message, wParam, lParam);  // the form sets the tooltip first
-  RelayToTooltip(cell, message, wParam, lParam);
+  ReportMouseEvent(cell, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
       PaintCell(cell);
@@ -94,7 +81,7 @@ void RegisterCellClass() {
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &CellProcedure;
-  wc.cbWndExtra = 2 * sizeof(LONG_PTR);
+  wc.cbWndExtra = sizeof(LONG_PTR);
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = kCellClass;
@@ -144,7 +131,6 @@ void CharGrid::CreateCell(int index, const FontSpec& spec) {
   cells_.push_back(CellWindow{window, spec});
   tooltips_.emplace_back();
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(spec)), FALSE);
-  SetWindowLongPtrA(window, kTooltipSlot, reinterpret_cast<LONG_PTR>(tooltip_));
 
 }
 
@@ -168,7 +154,7 @@ void CharGrid::SetTooltip(int index, const std::string& text) {
   current = text;
   TTTOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = frame_;
   tool.uId = reinterpret_cast<UINT_PTR>(Cell(index));
   tool.lpszText = current.data();
