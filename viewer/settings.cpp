@@ -20,8 +20,10 @@ void GlyvaneSettings::SaveCopySize(const std::string& typed) const { Write(kCopy
 bool GlyvaneSettings::PreviewOn() const { return PreviewOnFromSetting(Read(kPreviewValue)); }
 void GlyvaneSettings::SavePreview(bool on) const { Write(kPreviewValue, PreviewSettingText(on)); }
 
+// An empty value is no folder: the picker starts at the default, as when absent.
 std::string GlyvaneSettings::Folder() const {
-  return GetUserSetting(store_, kFolderApplication, kFolderSection, kFolderKey, kDefaultFolder);
+  const std::string folder = GetUserSetting(store_, kFolderApplication, kFolderSection, kFolderKey);
+  return folder.empty() ? kDefaultFolder : folder;
 }
 
 void GlyvaneSettings::SaveFolder(const std::string& folder) const {

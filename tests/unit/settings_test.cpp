@@ -25,6 +25,13 @@ TEST_F(GlyvaneSettingsTest, FirstRunUsesSizeElevenPreviewOnAndTheRootOfC) {
   EXPECT_EQ(french.Folder(), "C:\\");
 }
 
+TEST_F(GlyvaneSettingsTest, AnEmptyFolderValueReadsAsTheRootOfC) {
+  SaveUserSetting(registry, kFolderApplication, kFolderSection, kFolderKey, "");
+  EXPECT_EQ(french.Folder(), "C:\\");
+  french.SaveFolder("D:\\Polices");
+  EXPECT_EQ(french.Folder(), "D:\\Polices");
+}
+
 TEST_F(GlyvaneSettingsTest, SizesAreReadInTheUserLocale) {
   Store(kTableValue, "12,5");
   EXPECT_EQ(french.TableSize(), 12.5);
