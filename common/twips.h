@@ -8,10 +8,29 @@ namespace glyvane {
 
 constexpr double kTwipsPerInch = 1440.0;
 
+// A control's place: Left, Top, Width, Height in twips, relative to its container.
+struct TwipRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  int right() const { return left + width; }
+  int bottom() const { return top + height; }
+  bool operator==(const TwipRect& other) const {
+    return left == other.left && top == other.top && width == other.width && height == other.height;
+  }
+  bool operator!=(const TwipRect& other) const { return !(*this == other); }
+};
+
 inline double TwipsPerPixel(int pixelsPerInch) { return kTwipsPerInch / pixelsPerInch; }
 
 inline int TwipsToPixels(double twips, double twipsPerPixel) {
   return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+inline int PixelsToTwips(int pixels, double twipsPerPixel) {
+  return static_cast<int>(std::lround(pixels * twipsPerPixel));
 }
 
 // Rounds to the nearest integer, a half to the even neighbour (2.5 -> 2, 3.5 -> 4),

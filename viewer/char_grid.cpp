@@ -99,7 +99,7 @@ CharGrid::~CharGrid() {
   }
 }
 
-void CharGrid::CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, const FontSpec& design) {
+void CharGrid::CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, const FontStyle& design) {
   RegisterCellClass();
   frame_ = frame;
   firstId_ = firstId;
@@ -112,15 +112,15 @@ void CharGrid::CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, co
 }
 
 void CharGrid::CreateCopies(double size) {
-  FontSpec spec = cells_.at(0).spec;
-  spec.size = size;
+  FontStyle style = cells_.at(0).style;
+  style.size = size;
   for (int i = 1; i < kCellCount; ++i) {
-    CreateCell(i, spec);
+    CreateCell(i, style);
     SetCaption(i, std::string(1, static_cast<char>(CellCode(i))));
   }
 }
 
-void CharGrid::CreateCell(int index, const FontSpec& spec) {
+void CharGrid::CreateCell(int index, const FontStyle& style) {
   const TwipRect rect = CellRect(index);
   const HWND window = CreateWindowExA(
       0, kCellClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, TwipsToPixels(rect.left, twipsPerPixel_),
@@ -128,21 +128,35 @@ void CharGrid::CreateCell(int index, const FontSpec& spec) {
       TwipsToPixels(rect.height, twipsPerPixel_), frame_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId_ + index)), GetModuleHandleA(nullptr), nullptr);
   if (!window) throw LastError();
-  cells_.push_back(CellWindow{window, spec});
+  cells_.push_back(CellWindow{window, style});
   tooltips_.emplace_back();
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(spec)), FALSE);
-
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(style)), FALSE);
 }
 
 void CharGrid::SetCaption(int index, const std::string& caption) { SetWindowTextA(Cell(index), caption.c_str()); }
 
-void CharGrid::SetFont(int index, const FontSpec& spec) {
+void CharGrid::SetFont(int index, const FontStyle& style) {
   CellWindow& cell = cells_.at(static_cast<size_t>(index));
-  if (cell.spec == spec) return;
-  cell.spec = spec;
-  SendMessageA(cell.window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(spec)), TRUE);
-  // A restyle walks all cells: drop the old font once the last cell has moved on.
-  if (index == Count() - 1 || index == 0) ReleaseUnusedFonts();
+  if (cell.style == style) return;
+  cell.style = style;
+  SendMessageA(cell.window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(style)), TRUE);
+  ReleaseUnusedFonts();
+}
+
+void CharGrid::SetFontAll(const FontStyle& style) {
+  const HFONT font = SharedFont(style);
+  for (CellWindow& cell : cells_) {
+    if (cell.style == style) continue;
+    cell.style = style;
+    SendMessageA(cell.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  ReleaseUnusedFonts();
+}
+
+void CharGrid::SetFontSizeAll(double points) {
+  FontStyle style = FontOf(0);
+  style.size = points;
+  SetFontAll(style);
 }
 
 // A cell has no tooltip until the pointer first moves over it: registering 223 tools
@@ -163,19 +177,17 @@ void CharGrid::SetTooltip(int index, const std::string& text) {
 
 std::string CharGrid::Tooltip(int index) const { return tooltips_.at(static_cast<size_t>(index)); }
 
-HFONT CharGrid::SharedFont(const FontSpec& spec) {
-  const FontKey key{spec.face, spec.size, spec.bold, spec.italic};
-  auto found = fonts_.find(key);
-  if (found == fonts_.end()) found = fonts_.emplace(key, CreateScreenFont(spec)).first;
+HFONT CharGrid::SharedFont(const FontStyle& style) {
+  auto found = fonts_.find(style);
+  if (found == fonts_.end()) found = fonts_.emplace(style, CreateScreenFont(style)).first;
   return found->second.get();
 }
 
 void CharGrid::ReleaseUnusedFonts() {
   for (auto it = fonts_.begin(); it != fonts_.end();) {
-    const FontKey& key = it->first;
-    const bool used = std::any_of(cells_.begin(), cells_.end(), [&key](const CellWindow& cell) {
-      return FontKey{cell.spec.face, cell.spec.size, cell.spec.bold, cell.spec.italic} == key;
-    });
+    const FontStyle& style = it->first;
+    const bool used = std::any_of(cells_.begin(), cells_.end(),
+                                  [&style](const CellWindow& cell) { return cell.style == style; });
     it = used ? std::next(it) : fonts_.erase(it);
   }
 }

@@ -6,7 +6,6 @@
 
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "common/win/fonts.h"
@@ -23,7 +22,7 @@ class CharGrid {
   ~CharGrid();
 
   // Cell 0 as designed: in `frame` at its place, in the design font.
-  void CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, const FontSpec& design);
+  void CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, const FontStyle& design);
   // Cells 1 to 222 at start-up: copies of cell 0 with the given font size.
   void CreateCopies(double size);
 
@@ -31,19 +30,21 @@ class CharGrid {
   HWND Cell(int index) const { return cells_.at(static_cast<size_t>(index)).window; }
 
   void SetCaption(int index, const std::string& caption);
-  const FontSpec& FontOf(int index) const { return cells_.at(static_cast<size_t>(index)).spec; }
-  void SetFont(int index, const FontSpec& spec);
+  const FontStyle& FontOf(int index) const { return cells_.at(static_cast<size_t>(index)).style; }
+  void SetFont(int index, const FontStyle& style);
+  // Every cell in one style (a restyle of the whole grid makes one font, not 223).
+  void SetFontAll(const FontStyle& style);
+  void SetFontSizeAll(double points);
   void SetTooltip(int index, const std::string& text);
   std::string Tooltip(int index) const;
-  TwipRect Rect(int index) const { return CellRect(index); }
 
  private:
   struct CellWindow {
     HWND window = nullptr;
-    FontSpec spec;
+    FontStyle style;
   };
-  void CreateCell(int index, const FontSpec& spec);
-  HFONT SharedFont(const FontSpec& spec);
+  void CreateCell(int index, const FontStyle& style);
+  HFONT SharedFont(const FontStyle& style);
   void ReleaseUnusedFonts();
 
   HWND frame_ = nullptr;
@@ -52,10 +53,8 @@ class CharGrid {
   HWND tooltip_ = nullptr;
   std::vector<CellWindow> cells_;
   std::vector<std::string> tooltips_;
-  // Cells with the same description share one GDI font: a restyle makes one font,
-  // not 223.
-  using FontKey = std::tuple<std::string, double, bool, bool>;
-  std::map<FontKey, UniqueFont> fonts_;
+  // Cells in the same style share one GDI font.
+  std::map<FontStyle, UniqueFont> fonts_;
 };
 
 }  // namespace glyvane

@@ -17,29 +17,23 @@ std::string CellCharacter(int index) { return std::string(1, static_cast<char>(C
 void Form1::Text_MouseMove(int index, const MouseArgs&) { Text.SetTooltip(index, CellTooltip(index)); }
 
 void Form1::Text_MouseDown(int index, const MouseArgs&) {
-  FontSpec font = controls_.FontOf(kText2);
-  font.italic = false;
-  font.bold = false;
-  controls_.SetFont(kText2, font);
-  controls_.SetCaption(kText2, " " + CellCharacter(index) + " ");
+  Text2().SetFontItalic(false);
+  Text2().SetFontBold(false);
+  Text2().SetCaption(" " + CellCharacter(index) + " ");
+  const TwipRect magnifier = Text2().Rect();
+  const MagnifierPlace place =
+      MagnifierPosition(CellRect(index), controls_.Row(kFrame1).rect, magnifier.width, magnifier.height);
+  Text2().SetFontSize(24);
+  TwipRect text2 = Text2().Rect();
+  text2.left = 0;
+  Text2().Move(text2);
 
-  RECT magnifier = controls_.BoundsTwips(kText2);
-  const MagnifierPlace place = MagnifierPosition(Text.Rect(index), magnifier.right - magnifier.left,
-                                                 magnifier.bottom - magnifier.top);
-  font.size = 24;
-  controls_.SetFont(kText2, font);
-  magnifier = controls_.BoundsTwips(kText2);
-  const int width = magnifier.right - magnifier.left;
-  const int height = magnifier.bottom - magnifier.top;
-  controls_.MoveTwips(kText2, 0, 0, width, height);
-
-  const Window picture = controls_[kPicture1];
-  controls_.MoveTwips(kPicture1, place.left, place.top, width, height);
-  picture.BringToTop();
-  picture.Show(true);
+  Picture1().Move(TwipRect{place.left, place.top, text2.width, text2.height});
+  Picture1().window().BringToTop();
+  Picture1().SetVisible(true);
 }
 
-void Form1::Text_MouseUp(int, const MouseArgs&) { controls_[kPicture1].Show(false); }
+void Form1::Text_MouseUp(int, const MouseArgs&) { Picture1().SetVisible(false); }
 
 void Form1::Text_DblClick(int index, const MouseArgs&) {
   if (OtherFontsMode()) return;

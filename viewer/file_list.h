@@ -20,7 +20,7 @@ class FileList {
 
  private:
   std::string path_;
-  HiddenList files_;
+  HiddenList<> files_;
 };
 
 // True for the names the file list shows: ending in ".ttf" or ".fon", any case.

@@ -3,7 +3,7 @@
 #include "common/win/sounds.h"
 #include "viewer/form1.h"
 #include "viewer/hover_index.h"
-#include "viewer/screen_fonts.h"
+#include "common/win/screen_fonts.h"
 
 namespace glyvane {
 
@@ -13,7 +13,7 @@ namespace {
 
 // The first entry that equals text exactly, case included: the list's own search
 // ignores case, so its candidates are checked one by one.
-int FindExactCase(const ListBox& list, const std::string& text) {
+int FindExactCase(const ListControl& list, const std::string& text) {
   int found = list.FindExact(text);
   while (found != LB_ERR) {
     if (list.Item(found) == text) return found;
@@ -28,7 +28,7 @@ int FindExactCase(const ListBox& list, const std::string& text) {
 
 void Form1::Remplir() {
   const std::vector<std::string> fonts = ScreenFontNames();
-  const ListBox combo = Combo1();
+  const ListControl combo = Combo1();
   combo.SetRedraw(false);
   combo.Clear();
   size_t bytes = 0;
@@ -45,18 +45,11 @@ void Form1::Remplir() {
     Label3.set(arial);
   }
   // The cells take the face of the text to copy, regular.
-  const std::string face = CurrentFace();
-  for (int i = 0; i < Text.Count(); ++i) {
-    FontSpec font = Text.FontOf(i);
-    font.face = face;
-    font.bold = false;
-    font.italic = false;
-    Text.SetFont(i, font);
-  }
-}
-
-void Form1::RestyleCell(int index, const std::string& face, double size) {
-  Text.SetFont(index, FontSpec{face, size, false, false});
+  FontStyle cell = Text.FontOf(0);
+  cell.face = CurrentFace();
+  cell.bold = false;
+  cell.italic = false;
+  Text.SetFontAll(cell);
 }
 
 void Form1::Combo1_Click() {
@@ -64,23 +57,18 @@ void Form1::Combo1_Click() {
   const double tableSize = settings_.TableSize();
   const double copySize = settings_.CopySize();
   const std::string face = Combo1().Item(Combo1().Selected());
-  for (int i = 0; i < Text.Count(); ++i) RestyleCell(i, face, tableSize);
+  Text.SetFontAll(FontStyle{face, tableSize});
 
-  FontSpec copyFont = controls_.FontOf(kText1);
-  copyFont.face = face;
-  copyFont.italic = false;
-  copyFont.size = copySize;
-  controls_.SetFont(kText1, copyFont);
-  FontSpec magnifierFont = controls_.FontOf(kText2);
-  magnifierFont.face = face;
-  magnifierFont.italic = false;
-  controls_.SetFont(kText2, magnifierFont);
+  Text1().SetFontItalic(false);
+  Text1().SetFontName(face);
+  Text1().SetFontSize(copySize);
+  Text2().SetFontItalic(false);
+  Text2().SetFontName(face);
 
-  controls_.SetCaption(kFrame1, "Caractères de " + face + " : ");
+  Frame1().SetCaption("Caractères de " + face + " : ");
 }
 
-int Form1::ListHoverIndex(int listId, double yTwips) const {
-  const ListBox list = controls_.List(listId);
+int Form1::ListHoverIndex(const ListControl& list, double yTwips) const {
   ListMetrics metrics;
   metrics.twipsPerPixelY = controls_.twipsPerPixel();
   metrics.entryHeightTwips = MeasureText(controls_.WindowFont(), "A").cy * controls_.twipsPerPixel();
@@ -90,55 +78,51 @@ int Form1::ListHoverIndex(int listId, double yTwips) const {
 }
 
 void Form1::Combo1_MouseDown(const MouseArgs& args) {
-  const int index = ListHoverIndex(kCombo1, args.y);
+  const int index = ListHoverIndex(Combo1(), args.y);
   if (index != HoverIndex()) Label3.set(index);
 }
 
 void Form1::Combo1_MouseMove(const MouseArgs& args) {
   if (!MainMenu().IsChecked(kMenuApercu)) return;
-  const int index = ListHoverIndex(kCombo1, args.y);
+  const int index = ListHoverIndex(Combo1(), args.y);
   if (index == HoverIndex()) return;  // still over the same entry
   Label3.set(index);
   if (index == -1) return;  // below the last entry: the preview keeps its font
   const std::string name = Combo1().Item(index);
-  controls_.SetFont(kLabel2, FontSpec{name, 17, false, false});
-  controls_.SetCaption(kLabel2, name);
+  Label2().SetFont(FontStyle{name, 17});
+  Label2().SetCaption(name);
 }
 
 void Form1::Option1_Click() {
-  if (!controls_.ButtonAt(kOption1).IsChecked()) return;
-  controls_[kFrame2].Show(true);
-  controls_[kFrame3].Show(false);
+  if (!Option1().Value()) return;
+  Frame2().SetVisible(true);
+  Frame3().SetVisible(false);
   const Menu menu = MainMenu();
-  menu.Enable(kMenuCopy, true);
-  menu.Enable(kMenuApercu, true);
-  menu.Enable(kMenuTaillecopier, true);
-  controls_[kCommand2].Show(false);
-  controls_[kLabel2].Show(true);
-  controls_[kLabel1].Show(true);
-  controls_[kText1].Show(true);
+  menu.SetEnabled(kMenuCopy, true);
+  menu.SetEnabled(kMenuApercu, true);
+  menu.SetEnabled(kMenuTaillecopier, true);
+  Command2().SetVisible(false);
+  Label2().SetVisible(true);
+  Label1().SetVisible(true);
+  Text1().SetVisible(true);
   // With no installed font selected yet, the text keeps its face.
   const int selected = Combo1().Selected();
-  if (selected >= 0) {
-    FontSpec copyFont = controls_.FontOf(kText1);
-    copyFont.face = Combo1().Item(selected);
-    controls_.SetFont(kText1, copyFont);
-  }
+  if (selected >= 0) Text1().SetFontName(Combo1().Item(selected));
 }
 
 void Form1::Option2_Click() {
-  if (!controls_.ButtonAt(kOption2).IsChecked()) return;
-  controls_[kFrame3].Show(true);
-  controls_[kFrame2].Show(false);
+  if (!Option2().Value()) return;
+  Frame3().SetVisible(true);
+  Frame2().SetVisible(false);
   const Menu menu = MainMenu();
-  menu.Enable(kMenuCopy, false);
-  menu.Enable(kMenuApercu, false);
-  menu.Enable(kMenuTaillecopier, false);
-  controls_[kCommand2].Show(true);
-  controls_[kLabel2].Show(false);
-  controls_[kLabel1].Show(false);
-  controls_[kText1].Show(false);
-  controls_.SetCaption(kLabel2, "");
+  menu.SetEnabled(kMenuCopy, false);
+  menu.SetEnabled(kMenuApercu, false);
+  menu.SetEnabled(kMenuTaillecopier, false);
+  Command2().SetVisible(true);
+  Label2().SetVisible(false);
+  Label1().SetVisible(false);
+  Text1().SetVisible(false);
+  Label2().SetCaption("");
 }
 
 }  // namespace glyvane

@@ -8,13 +8,14 @@
 // into those controls.
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "common/registry_store.h"
 #include "common/win/form.h"
 #include "common/win/hidden_state.h"
-#include "common/win/routes.h"
+#include "common/win/proposbox.h"
 #include "common/win/unique.h"
+#include "printing/form2.h"
+#include "printing/main_window_state.h"
 #include "viewer/char_grid.h"
 #include "viewer/file_list.h"
 #include "viewer/form1_ids.h"
@@ -22,18 +23,18 @@
 
 namespace glyvane {
 
-class Form1 : public Form {
+class Form1 : public FormOf<Form1>, public MainWindowState {
  public:
+  static const Routes<Form1> kRoutes;
+
   explicit Form1(RegistryStore& registry);
   ~Form1() override;
 
-  // Creates the window and runs Form_Load. False when the program must end: another
-  // instance was running, or the start-up failed (the error has been shown).
-  bool Load();
+  // Loads the window (Form_Load). False when the program must end: another instance
+  // was running, or the start-up failed (the error has been shown).
+  bool Start();
   // Shows the loaded window.
-  void Show(int showCommand);
-
-  bool PreTranslate(MSG& message) override;
+  void ShowMain(int showCommand);
 
   // Typed state, for the other windows that read it and for tests.
   int HoverIndex() const { return Label3.get().value_or(-1); }
@@ -45,13 +46,14 @@ class Form1 : public Form {
   bool OtherFontsMode() const;
   std::string CurrentFace() const { return controls_.FontOf(form1::kText1).face; }
   const CharGrid& Grid() const { return Text; }
-  const ControlSet& Controls() const { return controls_; }
-  Menu MainMenu() const { return Menu(GetMenu(hwnd())); }
+  std::string SelectedInstalledFont() const override;
+  // The windows this one owns, when they are loaded (nullptr otherwise).
+  Form2* PrintDialog() const { return form2_.get(); }
+  Proposbox* AboutBox() const { return proposbox_.get(); }
 
   // Handlers, public so that a test can run one as the user would trigger it.
-  bool Form_Load();  // false: the program ends (see Load)
-  void Form_Activate();
-  void Form_Unload();
+  void Form_Activate() override;
+  void Form_Unload() override;
   void menu_Click();
   void menupol_Click();
   void aide_Click();
@@ -79,15 +81,9 @@ class Form1 : public Form {
   void Text_DblClick(int index, const MouseArgs& args);
 
  protected:
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Form_Load() override;
 
  private:
-  static const CommandRoute<Form1> kCommands[];
-  static const MouseRoute<Form1> kMouse[];
-  static const ArrayMouseRoute<Form1> kArrayMouse[];
-
-  void CreateControls();
-  void OnMenuOpened(int position);
   // An input box for one of the two sizes: the answer as typed and its value, or
   // nullopt when it is refused.
   struct SizeAnswer {
@@ -96,22 +92,33 @@ class Form1 : public Form {
   };
   std::optional<SizeAnswer> AskSize(const std::string& prompt, double current) const;
   // The hover index of a list under the pointer's y (twips).
-  int ListHoverIndex(int listId, double yTwips) const;
+  int ListHoverIndex(const ListControl& list, double yTwips) const;
   void RemoveTemporaryFont();
-  void RestyleCell(int index, const std::string& face, double size);
 
-  ListBox Combo1() const { return controls_.List(form1::kCombo1); }
-  Window Text1() const { return controls_[form1::kText1]; }
+  ListControl Combo1() { return list(form1::kCombo1); }
+  TextControl Text1() { return text(form1::kText1); }
+  Control Text2() { return control(form1::kText2); }
+  Control Label1() { return control(form1::kLabel1); }
+  Control Label2() { return control(form1::kLabel2); }
+  Control Frame1() { return control(form1::kFrame1); }
+  Control Frame2() { return control(form1::kFrame2); }
+  Control Frame3() { return control(form1::kFrame3); }
+  Control Picture1() { return control(form1::kPicture1); }
+  Control Command2() { return control(form1::kCommand2); }
+  ButtonControl Option1() { return button(form1::kOption1); }
+  ButtonControl Option2() { return button(form1::kOption2); }
 
   RegistryStore& registry_;
   GlyvaneSettings settings_;
-  UniqueAccelerators accelerators_;
   UniqueHandle instanceToken_;  // held while this is the running instance
   CharGrid Text;
   HiddenLabel<std::optional<int>> Label3;  // hover index of Combo1
   HiddenLabel<std::string> Label4;         // path of the temporary font
-  HiddenList List2;                        // screen fonts, in the collection's order
+  HiddenList<> List2;                        // screen fonts, in the collection's order
   FileList File1;
+  // The windows this one owns; declared last, so that they go first.
+  FormSlot<Form2> form2_;
+  FormSlot<Proposbox> proposbox_;
 };
 
 // The whole program: single instance, the main window, the message loop.

@@ -4,6 +4,7 @@
 
 namespace glyvane::form1 {
 
+constexpr const char* kProgramName = "Glyvane";
 constexpr const char* kClassName = "Glyvane.Form1";
 constexpr const char* kCaption = "Glyvane de Talvenne";
 

@@ -34,10 +34,11 @@ std::string CellTooltip(int index) {
   return " ALT + " + FormatZeroPadded(CellCode(index), 4) + " ";
 }
 
-MagnifierPlace MagnifierPosition(const TwipRect& cell, int magnifierWidth, int magnifierHeight) {
+MagnifierPlace MagnifierPosition(const TwipRect& cell, const TwipRect& frame, int magnifierWidth,
+                                 int magnifierHeight) {
   MagnifierPlace place;
-  place.left = cell.left - (magnifierWidth - cell.width) / 2 + kFrame1Left;
-  place.top = cell.top - (magnifierHeight - cell.height) / 2 + kFrame1Top;
+  place.left = cell.left - (magnifierWidth - cell.width) / 2 + frame.left;
+  place.top = cell.top - (magnifierHeight - cell.height) / 2 + frame.top;
   if (place.left < 0) place.left = 0;  // no correction on the right or at the bottom
   return place;
 }

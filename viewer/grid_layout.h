@@ -3,6 +3,8 @@
 // the texts and positions derived from a cell.
 #include <string>
 
+#include "common/twips.h"
+
 namespace glyvane {
 
 constexpr int kCellCount = 223;
@@ -12,15 +14,6 @@ constexpr int kCellOverlap = 20;      // neighbours share their borders
 constexpr int kGridLeft = 120;        // cell 0 inside Frame1
 constexpr int kGridTop = 360;
 constexpr int kRowWrapLeft = 8700;    // a cell further right starts a new row
-constexpr int kFrame1Left = 120;      // Frame1 inside the window
-constexpr int kFrame1Top = 2640;
-
-struct TwipRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 // Position of cell `index` inside Frame1, as the grid is built at start-up: each cell
 // right of the previous one, 20 twips overlapping, a new row once Left passes 8700.
@@ -33,11 +26,13 @@ inline unsigned char CellCode(int index) { return static_cast<unsigned char>(ind
 std::string CellTooltip(int index);
 
 // Where the magnifier (Picture1, in window coordinates) goes for a cell: centred on
-// the cell, never left of the window's edge. magnifierWidth/Height are Text2's size.
+// the cell, never left of the window's edge. The cell lies in the grid's frame, whose
+// top-left corner in the window is frame; magnifierWidth/Height are Text2's size.
 struct MagnifierPlace {
   int left = 0;
   int top = 0;
 };
-MagnifierPlace MagnifierPosition(const TwipRect& cell, int magnifierWidth, int magnifierHeight);
+MagnifierPlace MagnifierPosition(const TwipRect& cell, const TwipRect& frame, int magnifierWidth,
+                                 int magnifierHeight);
 
 }  // namespace glyvane

@@ -1,33 +1,62 @@
 #include "common/win/control_classes.h"
 
+#include <commctrl.h>
+
 #include <array>
+#include <string>
+#include <utility>
 
 #include "common/win/messages.h"
+#include "common/win/unique.h"
 
 namespace glyvane {
 
 namespace {
 
-struct KindInfo {
-  ControlKind kind;
-  const char* className;
+// The window classes. A check-box list is a list box (LBS_OWNERDRAWFIXED marks it),
+// so that a pointer given to one reaches both, as for any two controls of a kind.
+struct ClassInfo {
+  const char* name;
   const char* baseClass;  // nullptr: a plain window of our own
   bool container;         // passes its children's notifications on to its parent
+  ControlKind ownKind;    // what our own classes draw
 };
 
-constexpr std::array<KindInfo, 9> kKinds = {{
-    {ControlKind::Frame, "Glyvane.Frame", "BUTTON", true},
-    {ControlKind::ListBox, "Glyvane.ListBox", "LISTBOX", false},
-    {ControlKind::FileListBox, "Glyvane.FileListBox", "LISTBOX", false},
-    {ControlKind::CommandButton, "Glyvane.CommandButton", "BUTTON", false},
-    {ControlKind::OptionButton, "Glyvane.OptionButton", "BUTTON", false},
-    {ControlKind::CheckBox, "Glyvane.CheckBox", "BUTTON", false},
-    {ControlKind::Label, "Glyvane.Label", "STATIC", false},
-    {ControlKind::TextBox, "Glyvane.TextBox", "EDIT", false},
-    {ControlKind::PictureBox, "Glyvane.PictureBox", nullptr, true},
+constexpr std::array<ClassInfo, 11> kClasses = {{
+    {"Glyvane.Frame", "BUTTON", true, ControlKind::Frame},
+    {"Glyvane.ListBox", "LISTBOX", false, ControlKind::ListBox},
+    {"Glyvane.FileListBox", "LISTBOX", false, ControlKind::FileListBox},
+    {"Glyvane.CommandButton", "BUTTON", false, ControlKind::CommandButton},
+    {"Glyvane.OptionButton", "BUTTON", false, ControlKind::OptionButton},
+    {"Glyvane.CheckBox", "BUTTON", false, ControlKind::CheckBox},
+    {"Glyvane.Label", "STATIC", false, ControlKind::Label},
+    {"Glyvane.TextBox", "EDIT", false, ControlKind::TextBox},
+    {"Glyvane.PictureBox", nullptr, true, ControlKind::PictureBox},
+    {"Glyvane.Image", nullptr, false, ControlKind::Image},
+    {"Glyvane.Line", nullptr, false, ControlKind::Line},
 }};
 
-std::array<WNDPROC, kKinds.size()> g_baseProcs{};
+size_t ClassIndex(ControlKind kind) {
+  if (kind == ControlKind::CheckListBox) kind = ControlKind::ListBox;
+  for (size_t k = 0; k < kClasses.size(); ++k) {
+    if (kClasses[k].ownKind == kind) return k;
+  }
+  return 0;
+}
+
+// Window extra bytes of our own classes.
+constexpr int kPictureSlot = 0;      // HICON or HBITMAP
+constexpr int kPictureTypeSlot = 1;  // IMAGE_ICON or IMAGE_BITMAP
+constexpr int kCanvasSlot = 2;       // HBITMAP drawn over the client area
+constexpr int kPressedSlot = 3;      // a left button went down here
+constexpr int kOwnSlots = 4;
+
+LONG_PTR Slot(HWND window, int slot) { return GetWindowLongPtrA(window, slot * static_cast<int>(sizeof(LONG_PTR))); }
+void SetSlot(HWND window, int slot, LONG_PTR value) {
+  SetWindowLongPtrA(window, slot * static_cast<int>(sizeof(LONG_PTR)), value);
+}
+
+std::array<WNDPROC, kClasses.size()> g_baseProcs{};
 
 bool IsForwardedToParent(UINT message) {
   switch (message) {
@@ -44,7 +73,141 @@ bool IsForwardedToParent(UINT message) {
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case kControlMouseMessage:
+    case kItemCheckMessage:
       return true;
+    default:
+      return false;
+  }
+}
+
+// The brush the form gives a control of ours for its background (its back colour),
+// with the DC set for its text.
+HBRUSH BackgroundBrush(HWND window, HDC dc) {
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageA(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
+  return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void PaintOwnControl(HWND window, ControlKind kind) {
+  PaintGuard paint(window);
+  RECT area;
+  GetClientRect(window, &area);
+  const HBRUSH background = BackgroundBrush(window, paint.dc());
+  if (kind == ControlKind::Line) {
+    // A line is its fore colour, the text colour the form set for it.
+    UniqueBrush pen(CreateSolidBrush(GetTextColor(paint.dc())));
+    FillRect(paint.dc(), &area, pen.get());
+    return;
+  }
+  FillRect(paint.dc(), &area, background);
+  const LONG_PTR picture = Slot(window, kPictureSlot);
+  if (picture && Slot(window, kPictureTypeSlot) == IMAGE_ICON) {
+    DrawIconEx(paint.dc(), 0, 0, reinterpret_cast<HICON>(picture), 0, 0, 0, nullptr, DI_NORMAL);
+  } else if (picture) {
+    const auto bitmap = reinterpret_cast<HBITMAP>(picture);
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    UniqueDC memory(CreateCompatibleDC(paint.dc()));
+    SelectObjectGuard select(memory.get(), bitmap);
+    BitBlt(paint.dc(), 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
+  }
+  if (const auto canvas = reinterpret_cast<HBITMAP>(Slot(window, kCanvasSlot))) {
+    UniqueDC memory(CreateCompatibleDC(paint.dc()));
+    SelectObjectGuard select(memory.get(), canvas);
+    BitBlt(paint.dc(), 0, 0, area.right, area.bottom, memory.get(), 0, 0, SRCCOPY);
+  }
+}
+
+// A picture box or image reports a click as a label does: WM_COMMAND with kClicked.
+void TrackClick(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN) {
+    SetSlot(window, kPressedSlot, 1);
+  } else if (message == WM_LBUTTONUP && Slot(window, kPressedSlot)) {
+    SetSlot(window, kPressedSlot, 0);
+    RECT area;
+    GetClientRect(window, &area);
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (PtInRect(&area, at)) {
+      SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), kClicked),
+                   reinterpret_cast<LPARAM>(window));
+    }
+  }
+}
+
+// --- Check-box lists --------------------------------------------------------------
+
+int CheckBoxSide(HWND list) {
+  const int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  return itemHeight > 2 ? itemHeight - 2 : itemHeight;
+}
+
+void DrawCheckListItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) {
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+    return;
+  }
+  const HWND list = item.hwndItem;
+  const int index = static_cast<int>(item.itemID);
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+
+  const int side = CheckBoxSide(list);
+  RECT box{item.rcItem.left + 1, item.rcItem.top + 1, item.rcItem.left + 1 + side, item.rcItem.top + 1 + side};
+  UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
+  if (IsListItemChecked(list, index)) state |= DFCS_CHECKED;
+  DrawFrameControl(item.hDC, &box, DFC_BUTTON, state);
+
+  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, item.itemID, 0);
+  std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
+  SendMessageA(list, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  RECT label = item.rcItem;
+  label.left = box.right + 3;
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &label,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void ToggleCheck(HWND list, int index) {
+  if (index < 0 || index >= static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0))) return;
+  SetListItemChecked(list, index, !IsListItemChecked(list, index));
+  SendMessageA(GetParent(list), kItemCheckMessage, static_cast<WPARAM>(GetDlgCtrlID(list)), index);
+}
+
+// A box changes with a click on it, with a click on an entry that was already
+// selected, and with Space on the entry that has the caret, as check lists do.
+bool HandleCheckListInput(HWND list, WNDPROC base, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case kReflectedDrawItem:
+      DrawCheckListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      result = TRUE;
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      const int before = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+      result = CallWindowProcA(base, list, message, wParam, lParam);
+      const LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, lParam);
+      if (HIWORD(hit)) return true;  // below the last entry
+      const int index = LOWORD(hit);
+      const int x = static_cast<short>(LOWORD(lParam));
+      if (x < CheckBoxSide(list) + 2 || index == before) ToggleCheck(list, index);
+      return true;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) {
+        ToggleCheck(list, static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0)));
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_CHAR:
+      if (wParam == ' ') {
+        result = 0;
+        return true;  // Space toggled the box; it is no search key here
+      }
+      return false;
     default:
       return false;
   }
@@ -52,19 +215,44 @@ bool IsForwardedToParent(UINT message) {
 
 template <size_t K>
 LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  constexpr KindInfo info = kKinds[K];
+  constexpr ClassInfo info = kClasses[K];
   ReportMouseEvent(window, message, wParam, lParam);
-  if (info.container) {
-    if (IsForwardedToParent(message)) return SendMessageA(GetParent(window), message, wParam, lParam);
-    if (message == WM_ERASEBKGND) {
-      RECT area;
-      GetClientRect(window, &area);
-      FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
-      return 1;
+  if (info.container && IsForwardedToParent(message)) return SendMessageA(GetParent(window), message, wParam, lParam);
+  if (info.container && info.baseClass && message == WM_ERASEBKGND) {
+    // A frame draws its border and caption only: its inside is the form's to fill.
+    RECT area;
+    GetClientRect(window, &area);
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    FillRect(dc, &area, BackgroundBrush(window, dc));
+    return 1;
+  }
+  if constexpr (info.ownKind == ControlKind::ListBox) {
+    LRESULT result = 0;
+    if ((GetWindowLongPtrA(window, GWL_STYLE) & LBS_OWNERDRAWFIXED) &&
+        HandleCheckListInput(window, g_baseProcs[K], message, wParam, lParam, result)) {
+      return result;
     }
   }
-  if (g_baseProcs[K]) return CallWindowProcA(g_baseProcs[K], window, message, wParam, lParam);
-  return DefWindowProcA(window, message, wParam, lParam);
+  if (!info.baseClass) {
+    switch (message) {
+      case WM_PAINT:
+        PaintOwnControl(window, info.ownKind);
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;  // painted whole in WM_PAINT
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONUP:
+        TrackClick(window, message, lParam);
+        return 0;
+      case WM_SIZE:
+        InvalidateRect(window, nullptr, FALSE);
+        break;
+      default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  return CallWindowProcA(g_baseProcs[K], window, message, wParam, lParam);
 }
 
 template <size_t... K>
@@ -72,7 +260,7 @@ constexpr std::array<WNDPROC, sizeof...(K)> MakeProcs(std::index_sequence<K...>)
   return {{&KindProc<K>...}};
 }
 
-const std::array<WNDPROC, kKinds.size()> kProcs = MakeProcs(std::make_index_sequence<kKinds.size()>());
+const std::array<WNDPROC, kClasses.size()> kProcs = MakeProcs(std::make_index_sequence<kClasses.size()>());
 
 }  // namespace
 
@@ -104,32 +292,60 @@ void ReportMouseEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 void RegisterControlClasses() {
   static bool registered = false;
   if (registered) return;
+  INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&common);
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  for (size_t k = 0; k < kKinds.size(); ++k) {
+  for (size_t k = 0; k < kClasses.size(); ++k) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    if (kKinds[k].baseClass) {
-      GetClassInfoExA(nullptr, kKinds[k].baseClass, &wc);
+    if (kClasses[k].baseClass) {
+      GetClassInfoExA(nullptr, kClasses[k].baseClass, &wc);
       g_baseProcs[k] = wc.lpfnWndProc;
     } else {
       wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+      wc.cbWndExtra = kOwnSlots * static_cast<int>(sizeof(LONG_PTR));
     }
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = kProcs[k];
     wc.hInstance = instance;
-    wc.lpszClassName = kKinds[k].className;
+    wc.lpszClassName = kClasses[k].name;
+    wc.hbrBackground = nullptr;
     wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
     RegisterClassExA(&wc);
   }
   registered = true;
 }
 
-const char* ControlClassName(ControlKind kind) {
-  for (const KindInfo& info : kKinds) {
-    if (info.kind == kind) return info.className;
+const char* ControlClassName(ControlKind kind) { return kClasses[ClassIndex(kind)].name; }
+
+void SetControlPicture(HWND control, HICON icon) {
+  SetSlot(control, kPictureSlot, reinterpret_cast<LONG_PTR>(icon));
+  SetSlot(control, kPictureTypeSlot, IMAGE_ICON);
+  InvalidateRect(control, nullptr, FALSE);
+}
+
+void SetControlPicture(HWND control, HBITMAP bitmap) {
+  SetSlot(control, kPictureSlot, reinterpret_cast<LONG_PTR>(bitmap));
+  SetSlot(control, kPictureTypeSlot, IMAGE_BITMAP);
+  InvalidateRect(control, nullptr, FALSE);
+}
+
+void SetControlCanvas(HWND control, HBITMAP canvas) {
+  SetSlot(control, kCanvasSlot, reinterpret_cast<LONG_PTR>(canvas));
+  InvalidateRect(control, nullptr, FALSE);
+}
+
+bool IsListItemChecked(HWND list, int index) {
+  const LRESULT data = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+  return data != LB_ERR && (data & 1) != 0;
+}
+
+void SetListItemChecked(HWND list, int index, bool checked) {
+  SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
+  RECT item;
+  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+    InvalidateRect(list, &item, FALSE);
   }
-  return "STATIC";
 }
 
 }  // namespace glyvane

@@ -1,8 +1,9 @@
 #pragma once
-// One window class per kind of control. Each is a superclass of the system control
-// (BUTTON, LISTBOX, EDIT, STATIC), so it behaves and reads to screen readers as that
-// control, yet a class cursor set on one kind (SetClassLongPtr) reaches every control
-// of that kind and no other, as the programs' pointer routines expect.
+// One window class per kind of control (a check-box list is a kind of list box). Most
+// are superclasses of a system control (BUTTON, LISTBOX, EDIT, STATIC), so they behave
+// and read to screen readers as that control, yet a class cursor set on one kind
+// (SetClassLongPtr) reaches every control of that kind and no other, as the programs'
+// pointer routines expect. Picture boxes, images and lines are small windows of our own.
 #include <windows.h>
 
 namespace glyvane {
@@ -10,13 +11,16 @@ namespace glyvane {
 enum class ControlKind {
   Frame,          // group box that holds controls
   ListBox,
+  CheckListBox,   // a list box with a check box on each entry
   FileListBox,
   CommandButton,
   OptionButton,
   CheckBox,
   Label,
   TextBox,
-  PictureBox,     // plain container
+  PictureBox,     // container that can show a picture and a drawn image
+  Image,          // a picture, clickable
+  Line,           // a straight line in the control's fore colour
 };
 
 // Registers the classes once per process (later calls do nothing).
@@ -26,5 +30,18 @@ const char* ControlClassName(ControlKind kind);
 
 // Reports mouse events of a window to its top-level form (kControlMouseMessage).
 void ReportMouseEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The picture a picture box or image shows at its top-left corner (an icon or a
+// bitmap; the caller keeps it alive). nullptr shows none.
+void SetControlPicture(HWND control, HICON icon);
+void SetControlPicture(HWND control, HBITMAP bitmap);
+
+// A drawn image that a picture box shows over its whole client area and again at
+// every repaint (the caller owns the bitmap). nullptr shows none.
+void SetControlCanvas(HWND control, HBITMAP canvas);
+
+// Check-box lists keep each entry's box in its item data.
+bool IsListItemChecked(HWND list, int index);
+void SetListItemChecked(HWND list, int index, bool checked);
 
 }  // namespace glyvane

@@ -2,10 +2,16 @@
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 #include "common/twips.h"
 
 namespace glyvane {
+
+bool FontStyle::operator<(const FontStyle& other) const {
+  return std::tie(face, size, bold, italic, underline) <
+         std::tie(other.face, other.size, other.bold, other.italic, other.underline);
+}
 
 int ScreenPixelsPerInch() {
   static const int pixelsPerInch = [] {
@@ -18,17 +24,18 @@ int ScreenPixelsPerInch() {
 
 double ScreenTwipsPerPixel() { return TwipsPerPixel(ScreenPixelsPerInch()); }
 
-UniqueFont CreateScreenFont(const FontSpec& spec) {
+UniqueFont CreateScreenFont(const FontStyle& style) {
   LOGFONTA font{};
-  font.lfHeight = -static_cast<LONG>(std::lround(spec.size * ScreenPixelsPerInch() / 72.0));
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic ? TRUE : FALSE;
+  font.lfHeight = -static_cast<LONG>(std::lround(style.size * ScreenPixelsPerInch() / 72.0));
+  font.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = style.italic ? TRUE : FALSE;
+  font.lfUnderline = style.underline ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  std::strncpy(font.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
+  std::strncpy(font.lfFaceName, style.face.c_str(), LF_FACESIZE - 1);
   return UniqueFont(CreateFontIndirectA(&font));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Fonts as the windows describe them (face, size in points, bold, italic) and the
-// GDI fonts made from them.
+// A font's style as the windows describe it (face, size in points, bold, italic,
+// underline) and the GDI fonts made from it.
 #include <windows.h>
 
 #include <string>
@@ -9,16 +9,19 @@
 
 namespace glyvane {
 
-struct FontSpec {
+struct FontStyle {
   std::string face;
   double size = 8.25;  // points
   bool bold = false;
   bool italic = false;
+  bool underline = false;
 
-  bool operator==(const FontSpec& other) const {
-    return face == other.face && size == other.size && bold == other.bold && italic == other.italic;
+  bool operator==(const FontStyle& other) const {
+    return face == other.face && size == other.size && bold == other.bold && italic == other.italic &&
+           underline == other.underline;
   }
-  bool operator!=(const FontSpec& other) const { return !(*this == other); }
+  bool operator!=(const FontStyle& other) const { return !(*this == other); }
+  bool operator<(const FontStyle& other) const;  // for caches keyed by style
 };
 
 // The screen's pixels per inch (vertical), read once.
@@ -27,7 +30,7 @@ double ScreenTwipsPerPixel();
 
 // A GDI font for the screen. The character set is left to the face, so a symbol
 // font keeps its own glyphs for every byte code.
-UniqueFont CreateScreenFont(const FontSpec& spec);
+UniqueFont CreateScreenFont(const FontStyle& style);
 
 // Size of a text in pixels in the given font (the height of "" is one line).
 SIZE MeasureText(HFONT font, const std::string& text);

@@ -1,11 +1,13 @@
 #include "common/win/form.h"
 
 #include <set>
+#include <vector>
 
 #include "common/app_error.h"
 #include "common/twips.h"
 #include "common/win/dialogs.h"
 #include "common/win/last_error.h"
+#include "common/win/messages.h"
 
 namespace glyvane {
 
@@ -16,7 +18,46 @@ std::set<HWND>& LiveForms() {
   return forms;
 }
 
+// How many handlers are running now (messages nest when a handler shows a dialog or
+// lets pending events run). A retired form is deleted only when none is.
+int g_dispatchDepth = 0;
+
+std::vector<std::unique_ptr<Form>>& RetiredForms() {
+  static std::vector<std::unique_ptr<Form>> forms;
+  return forms;
+}
+
+void DeleteRetiredForms() {
+  if (g_dispatchDepth == 0) RetiredForms().clear();
+}
+
+class DispatchScope {
+ public:
+  DispatchScope() { ++g_dispatchDepth; }
+  ~DispatchScope() { --g_dispatchDepth; }
+  DispatchScope(const DispatchScope&) = delete;
+  DispatchScope& operator=(const DispatchScope&) = delete;
+};
+
+bool DispatchOne(MSG& message) {
+  if (message.message == WM_QUIT) return false;
+  Form* form = Form::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
+  if (form && form->PreTranslate(message)) return true;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+  return true;
+}
+
+BYTE ShiftState() {
+  return static_cast<BYTE>(((GetKeyState(VK_SHIFT) < 0) ? 1 : 0) | ((GetKeyState(VK_CONTROL) < 0) ? 2 : 0) |
+                           ((GetKeyState(VK_MENU) < 0) ? 4 : 0));
+}
+
 }  // namespace
+
+void RetireForm(std::unique_ptr<Form> form) {
+  if (form) RetiredForms().push_back(std::move(form));
+}
 
 Form::~Form() {
   if (hwnd_) {
@@ -33,31 +74,80 @@ Form* Form::FromHandle(HWND window) {
   return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-void Form::CreateForm(const FormStyle& style) {
+void Form::Create() {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (!GetClassInfoExA(instance, style.className, &wc)) {
+  if (!GetClassInfoExA(instance, design_.className, &wc)) {
+    const HICON icon = design_.iconId ? LoadIconA(instance, MAKEINTRESOURCEA(design_.iconId)) : nullptr;
     wc = WNDCLASSEXA{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &Form::Procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = style.className;
-    wc.hIcon = style.icon;
-    wc.hIconSm = style.icon;
+    wc.lpszClassName = design_.className;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
     if (!RegisterClassExA(&wc)) throw LastError();
   }
+  UniqueMenu menu;
+  if (!design_.menu.empty()) menu = BuildMenuBar(design_.menu);
   const double twipsPerPixel = ScreenTwipsPerPixel();
-  RECT outer{0, 0, TwipsToPixels(style.clientWidthTwips, twipsPerPixel),
-             TwipsToPixels(style.clientHeightTwips, twipsPerPixel)};
-  AdjustWindowRectEx(&outer, style.style, style.menu != nullptr, 0);
-  const HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, style.className, style.caption.c_str(),
-                                      style.style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                                      style.menu, instance, this);
+  RECT outer{0, 0, TwipsToPixels(design_.clientWidth, twipsPerPixel),
+             TwipsToPixels(design_.clientHeight, twipsPerPixel)};
+  const DWORD exStyle = design_.exStyle | WS_EX_CONTROLPARENT;
+  AdjustWindowRectEx(&outer, design_.style, menu ? TRUE : FALSE, exStyle);
+  const HWND window = CreateWindowExA(exStyle, design_.className, design_.caption, design_.style,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                                      outer.bottom - outer.top, owner_ ? owner_->hwnd() : nullptr, menu.get(),
+                                      instance, this);
   if (!window) throw LastError();
+  menu.release();  // the window's now
+  controls_.Create(window, design_.controls, design_.font);
+  if (!design_.accelerators.empty()) {
+    std::vector<ACCEL> keys(design_.accelerators.begin(), design_.accelerators.end());
+    accelerators_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+  }
+}
+
+void Form::Load() {
+  Create();
+  try {
+    Form_Load();
+  } catch (...) {
+    Unload();
+    throw;
+  }
+}
+
+void Form::Show() {
+  if (design_.showMode == ShowMode::Modeless) {
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    return;
+  }
+  const HWND owner = owner_ ? owner_->hwnd() : nullptr;
+  if (owner) EnableWindow(owner, FALSE);
+  ShowWindow(hwnd_, SW_SHOW);
+  MSG message;
+  while (IsLoaded()) {
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that ends the program
+      break;
+    }
+    DispatchOne(message);
+  }
+  if (owner && IsWindow(owner)) {
+    EnableWindow(owner, TRUE);
+    SetActiveWindow(owner);
+  }
+}
+
+void Form::Unload() {
+  if (!hwnd_) return;
+  unloadReason_ = UnloadReason::Code;
+  DestroyWindow(hwnd_);
 }
 
 void Form::CentreOnScreen() const {
@@ -68,6 +158,19 @@ void Form::CentreOnScreen() const {
   const int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
   const int left = GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2;
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::OuterHeight() const {
+  RECT outer;
+  GetWindowRect(hwnd_, &outer);
+  return PixelsToTwips(outer.bottom - outer.top, ScreenTwipsPerPixel());
+}
+
+void Form::SetOuterHeight(int twips) const {
+  RECT outer;
+  GetWindowRect(hwnd_, &outer);
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, TwipsToPixels(twips, ScreenTwipsPerPixel()),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::RememberFocus() {
@@ -81,10 +184,13 @@ void Form::RestoreFocus() {
   if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
     target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
   }
-  if (target) SetFocus(target);
+  SetFocus(target ? target : hwnd_);
 }
 
-bool Form::PreTranslate(MSG& message) { return IsDialogMessageA(hwnd_, &message) != FALSE; }
+bool Form::PreTranslate(MSG& message) {
+  if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_.get(), &message)) return true;
+  return IsDialogMessageA(hwnd_, &message) != FALSE;
+}
 
 void Form::ReportError(const std::exception& error) {
   const AppError* appError = dynamic_cast<const AppError*>(&error);
@@ -92,21 +198,85 @@ void Form::ReportError(const std::exception& error) {
   ShowMessage(hwnd_, text, Caption(), MessageIcon::Critical);
 }
 
-LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return Default(message, wParam, lParam);
+MouseArgs Form::CrackMouse(BYTE button, LPARAM lParam) const {
+  MouseArgs args;
+  args.button = button;
+  args.shift = ShiftState();
+  const double twipsPerPixel = controls_.twipsPerPixel();
+  args.x = static_cast<short>(LOWORD(lParam)) * twipsPerPixel;
+  args.y = static_cast<short>(HIWORD(lParam)) * twipsPerPixel;
+  return args;
 }
 
-Form::ControlMouse Form::CrackControlMouse(WPARAM wParam, LPARAM lParam) const {
-  ControlMouse mouse{};
-  mouse.id = LOWORD(wParam);
-  mouse.event = static_cast<MouseEvent>(LOBYTE(HIWORD(wParam)));
-  mouse.args.button = HIBYTE(HIWORD(wParam));
-  mouse.args.shift = ((GetKeyState(VK_SHIFT) < 0) ? 1 : 0) | ((GetKeyState(VK_CONTROL) < 0) ? 2 : 0) |
-                     ((GetKeyState(VK_MENU) < 0) ? 4 : 0);
-  const double twipsPerPixel = controls_.twipsPerPixel();
-  mouse.args.x = static_cast<short>(LOWORD(lParam)) * twipsPerPixel;
-  mouse.args.y = static_cast<short>(HIWORD(lParam)) * twipsPerPixel;
-  return mouse;
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case kControlMouseMessage: {
+      const auto event = static_cast<MouseEvent>(LOBYTE(HIWORD(wParam)));
+      OnMouse(LOWORD(wParam), event, CrackMouse(HIBYTE(HIWORD(wParam)), lParam));
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      OnMouse(kFormItself, MouseEvent::Move, CrackMouse(0, lParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnMouse(kFormItself, MouseEvent::Down, CrackMouse(kLeftButton, lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      OnMouse(kFormItself, MouseEvent::Up, CrackMouse(kLeftButton, lParam));
+      return 0;
+    case kItemCheckMessage:
+      OnItemCheck(static_cast<int>(wParam), static_cast<int>(lParam));
+      return 0;
+    case WM_TIMER:
+      if (OnTimer(static_cast<int>(wParam))) return 0;
+      break;
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lParam)) {
+        const HMENU bar = GetMenu(hwnd_);
+        for (int position = 0; position < GetMenuItemCount(bar); ++position) {
+          if (GetSubMenu(bar, position) == reinterpret_cast<HMENU>(wParam)) OnMenuOpened(position);
+        }
+      }
+      return 0;
+    case WM_MENUCHAR:
+      return MenuItemByFirstLetter(reinterpret_cast<HMENU>(lParam), static_cast<char>(LOWORD(wParam)));
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+      if (const HBRUSH brush = controls_.ColoursFor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam);
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+        break;
+      }
+      Form_Activate();
+      if (!HIWORD(wParam)) RestoreFocus();
+      return 0;
+    case WM_CLOSE:
+      if (Form_QueryUnload()) {
+        unloadReason_ = UnloadReason::User;
+        DestroyWindow(hwnd_);
+      }
+      return 0;
+    case WM_DESTROY:
+      Form_Unload();
+      if (design_.showMode == ShowMode::Modal && owner_ && owner_->hwnd()) EnableWindow(owner_->hwnd(), TRUE);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -118,8 +288,8 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
   }
   Form* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
-    // A form closed by the user (not one whose object is being destroyed) may be the
-    // last window of the program.
+    // A form closed by the user or the program (not one whose object is being
+    // destroyed) may be the last window of the program.
     const bool wasLive = LiveForms().erase(window) > 0;
     if (form) form->hwnd_ = nullptr;
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -127,12 +297,10 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
   }
   if (!form) return DefWindowProcA(window, message, wParam, lParam);
+  DispatchScope scope;
   // The barrier: no exception may unwind through user32's frames.
   try {
-    if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) form->RememberFocus();
-    const LRESULT result = form->OnMessage(message, wParam, lParam);
-    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) form->RestoreFocus();
-    return result;
+    return form->OnMessage(message, wParam, lParam);
   } catch (const std::exception& error) {
     form->ReportError(error);
   } catch (...) {
@@ -142,14 +310,23 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 int RunMessageLoop() {
-  MSG message;
+  MSG message{};
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    Form* form = Form::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
-    if (form && form->PreTranslate(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchOne(message);
+    DeleteRetiredForms();
   }
+  RetiredForms().clear();
   return static_cast<int>(message.wParam);
+}
+
+void PumpPendingMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (!DispatchOne(message)) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that ends the program
+      return;
+    }
+  }
 }
 
 void EndProgram() { PostQuitMessage(0); }

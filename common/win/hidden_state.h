@@ -11,7 +11,7 @@
 
 namespace glyvane {
 
-inline std::string StateText(const std::string& value) { return value; }
+inline const std::string& StateText(const std::string& value) { return value; }
 inline std::string StateText(const std::optional<int>& value) { return value ? std::to_string(*value) : std::string(); }
 
 template <typename T>
@@ -32,22 +32,32 @@ class HiddenLabel {
   Window label_;
 };
 
+inline std::string StateText(int value) { return std::to_string(value); }
+
+template <typename T = std::string>
 class HiddenList {
  public:
-  void Attach(ListBox list) { list_ = list; }
-  const std::vector<std::string>& items() const { return items_; }
+  void Attach(ListBox list) {
+    list_ = list;
+    Mirror();
+  }
+  const std::vector<T>& items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
-  void Assign(std::vector<std::string> items) {
+  void Assign(std::vector<T> items) {
     items_ = std::move(items);
-    if (!list_) return;
-    list_.SetRedraw(false);
-    list_.Clear();
-    for (const std::string& item : items_) list_.Add(item);
-    list_.SetRedraw(true);
+    Mirror();
   }
 
  private:
-  std::vector<std::string> items_;
+  void Mirror() {
+    if (!list_) return;
+    list_.SetRedraw(false);
+    list_.Clear();
+    for (const T& item : items_) list_.Add(StateText(item));
+    list_.SetRedraw(true);
+  }
+
+  std::vector<T> items_;
   ListBox list_;
 };
 

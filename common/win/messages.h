@@ -6,8 +6,21 @@ namespace glyvane {
 
 // A control reports a mouse event to its form: wParam = MAKEWPARAM(control id,
 // MAKEWORD(MouseEvent, button mask)), lParam = the pointer in the control's client
-// pixels (MAKELPARAM(x, y)).
+// pixels (MAKELPARAM(x, y)). The form's own mouse events come with control id 0.
 constexpr UINT kControlMouseMessage = WM_APP + 0x100;
+
+// A check-box list reports that the user changed an entry's box: wParam = the list's
+// control id, lParam = the entry's index.
+constexpr UINT kItemCheckMessage = WM_APP + 0x101;
+
+// The form hands WM_DRAWITEM back to the control that asked for it, so that a
+// control draws its own entries wherever it sits: wParam and lParam as WM_DRAWITEM's.
+constexpr UINT kReflectedDrawItem = WM_APP + 0x102;
+
+// The notification code of a click on a label, picture box or image (WM_COMMAND),
+// the same as a button's.
+constexpr WORD kClicked = BN_CLICKED;
+static_assert(BN_CLICKED == STN_CLICKED, "labels and buttons report clicks alike");
 
 enum class MouseEvent : BYTE { Move = 1, Down = 2, Up = 3, DoubleClick = 4 };
 

@@ -1,13 +1,23 @@
 #pragma once
-// Tables that route a form's commands and mouse events to its handlers, so the
-// window procedure stays a lookup and each handler keeps its own name.
-#include <cstddef>
-
-#include "common/win/form.h"
+// Tables that route a form's events to its handlers: each window declares which
+// handler answers which control's command, mouse event, check box or timer, and the
+// window layer looks them up. Handlers keep the names the design gives them.
+#include "common/span.h"
+#include "common/win/messages.h"
 
 namespace glyvane {
 
+// What a mouse handler receives: the button mask, the Shift/Ctrl/Alt state, and the
+// pointer inside the control in twips.
+struct MouseArgs {
+  int button = 0;
+  int shift = 0;
+  double x = 0;
+  double y = 0;
+};
+
 constexpr int kAnyNotification = -1;
+constexpr int kFormItself = 0;  // the control id of the form's own mouse events
 
 template <class F>
 struct CommandRoute {
@@ -18,7 +28,7 @@ struct CommandRoute {
 
 template <class F>
 struct MouseRoute {
-  int id;
+  int id;  // kFormItself for the form
   MouseEvent event;
   void (F::*handler)(const MouseArgs&);
 };
@@ -32,38 +42,34 @@ struct ArrayMouseRoute {
   void (F::*handler)(int index, const MouseArgs&);
 };
 
-template <class F, size_t N>
-bool RouteCommand(F& form, const CommandRoute<F> (&routes)[N], int id, int notification) {
-  for (const CommandRoute<F>& route : routes) {
-    if (route.id == id && (route.notification == kAnyNotification || route.notification == notification)) {
-      (form.*route.handler)();
-      return true;
-    }
-  }
-  return false;
-}
+// A check-box list's box changed: the handler gets the entry's index.
+template <class F>
+struct ItemCheckRoute {
+  int id;
+  void (F::*handler)(int item);
+};
 
-template <class F, size_t N>
-bool RouteMouse(F& form, const MouseRoute<F> (&routes)[N], int id, MouseEvent event, const MouseArgs& args) {
-  for (const MouseRoute<F>& route : routes) {
-    if (route.id == id && route.event == event) {
-      (form.*route.handler)(args);
-      return true;
-    }
-  }
-  return false;
-}
+// A menu of the bar opens, by its position in the bar.
+template <class F>
+struct MenuOpenRoute {
+  int position;
+  void (F::*handler)();
+};
 
-template <class F, size_t N>
-bool RouteArrayMouse(F& form, const ArrayMouseRoute<F> (&routes)[N], int id, MouseEvent event,
-                     const MouseArgs& args) {
-  for (const ArrayMouseRoute<F>& route : routes) {
-    if (id >= route.firstId && id < route.firstId + route.count && route.event == event) {
-      (form.*route.handler)(id - route.firstId, args);
-      return true;
-    }
-  }
-  return false;
-}
+template <class F>
+struct TimerRoute {
+  int id;
+  void (F::*handler)();
+};
+
+template <class F>
+struct Routes {
+  Span<CommandRoute<F>> commands;
+  Span<MouseRoute<F>> mouse;
+  Span<ArrayMouseRoute<F>> arrayMouse;
+  Span<ItemCheckRoute<F>> itemChecks;
+  Span<MenuOpenRoute<F>> menus;
+  Span<TimerRoute<F>> timers;
+};
 
 }  // namespace glyvane

@@ -1,4 +1,4 @@
-#include "viewer/screen_fonts.h"
+#include "common/win/screen_fonts.h"
 
 #include <windows.h>
 

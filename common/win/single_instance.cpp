@@ -1,6 +1,8 @@
-#include "viewer/single_instance.h"
+#include "common/win/single_instance.h"
 
 #include <windows.h>
+
+#include <string>
 
 namespace glyvane {
 
@@ -30,8 +32,10 @@ BOOL CALLBACK FindOtherInstance(HWND window, LPARAM data) {
 
 }  // namespace
 
-bool ActivatePreviousInstance(const char* className, const char* title, UniqueHandle& token) {
-  UniqueHandle mutex(CreateMutexA(nullptr, FALSE, "Local\\Orvex.Glyvane.Instance"));
+bool ActivatePreviousInstance(const char* programName, const char* className, const char* title,
+                              UniqueHandle& token) {
+  const std::string name = std::string("Local\\Orvex.") + programName + ".Instance";
+  UniqueHandle mutex(CreateMutexA(nullptr, FALSE, name.c_str()));
   if (!mutex) return false;  // no token to be had: run rather than refuse to start
   if (GetLastError() != ERROR_ALREADY_EXISTS) {
     token = std::move(mutex);

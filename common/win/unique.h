@@ -46,17 +46,18 @@ class Unique {
 namespace detail {
 inline void DeleteFont(HFONT h) { DeleteObject(h); }
 inline void DeleteBrush(HBRUSH h) { DeleteObject(h); }
+inline void DeleteBitmap(HBITMAP h) { DeleteObject(h); }
 inline void CloseRegistryKey(HKEY h) { RegCloseKey(h); }
 inline void CloseKernelHandle(HANDLE h) { CloseHandle(h); }
 inline void FreeGlobal(HGLOBAL h) { GlobalFree(h); }
 inline void DestroyMenuHandle(HMENU h) { DestroyMenu(h); }
 inline void DestroyAccelerators(HACCEL h) { DestroyAcceleratorTable(h); }
 inline void DeleteDeviceContext(HDC h) { DeleteDC(h); }
-inline void CloseFind(HANDLE h) { FindClose(h); }
 }  // namespace detail
 
 using UniqueFont = Unique<HandleTraits<HFONT, detail::DeleteFont>>;
 using UniqueBrush = Unique<HandleTraits<HBRUSH, detail::DeleteBrush>>;
+using UniqueBitmap = Unique<HandleTraits<HBITMAP, detail::DeleteBitmap>>;
 using UniqueKey = Unique<HandleTraits<HKEY, detail::CloseRegistryKey>>;
 using UniqueHandle = Unique<HandleTraits<HANDLE, detail::CloseKernelHandle>>;
 using UniqueGlobal = Unique<HandleTraits<HGLOBAL, detail::FreeGlobal>>;

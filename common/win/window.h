@@ -71,23 +71,4 @@ class Button : public Window {
   void SetChecked(bool checked) const { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
 };
 
-class Menu {
- public:
-  Menu(HMENU handle = nullptr) : handle_(handle) {}  // NOLINT
-  HMENU handle() const { return handle_; }
-  bool IsChecked(UINT id) const { return (GetMenuState(handle_, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
-  void SetChecked(UINT id, bool checked) const {
-    CheckMenuItem(handle_, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-  }
-  bool IsEnabled(UINT id) const {
-    return (GetMenuState(handle_, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
-  }
-  void Enable(UINT id, bool enabled) const {
-    EnableMenuItem(handle_, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-  }
-
- private:
-  HMENU handle_;
-};
-
 }  // namespace glyvane

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "common/twips.h"
 #include "common/win/sounds.h"
 #include "common/win/system_registry.h"
+#include "main_window.h"
 #include "support.h"
 #include "viewer/form1.h"
 #include "viewer/grid_layout.h"
@@ -19,61 +21,7 @@ namespace {
 
 using namespace form1;
 
-std::vector<std::string> g_sounds;
-void RecordSound(const std::string& file) { g_sounds.push_back(file); }
-
-class Form1Test : public ::testing::Test {
- protected:
-  void SetUp() override {
-    EndStrayGlyvanes();
-    ClearGlyvaneSettings();
-    SetSoundPlayer(&RecordSound);
-    g_sounds.clear();
-  }
-  void TearDown() override {
-    form.reset();
-    SetSoundPlayer(nullptr);
-    ClearGlyvaneSettings();
-  }
-  void Start() {
-    form = std::make_unique<Form1>(SystemRegistry());
-    ASSERT_TRUE(form->Load());
-    form->Show(SW_SHOWNORMAL);
-    PumpFor(50ms);
-    main = form->hwnd();
-    g_sounds.clear();
-  }
-  HWND Control(int id) const { return FindControl(main, id); }
-  HWND Cell(int index) const { return Control(kTextFirst + index); }
-  RECT PixelBounds(HWND window) const {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-  }
-  void OpenMenu(int position) {
-    const HMENU bar = GetMenu(main);
-    SendMessageA(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, position)),
-                 MAKELPARAM(position, FALSE));
-  }
-  void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
-  // The pointer over entry `index` of Combo1, as a mouse move or a button press.
-  void PointAtEntry(UINT message, int index) {
-    const HWND combo = Control(kCombo1);
-    const int height = static_cast<int>(SendMessageA(combo, LB_GETITEMHEIGHT, 0, 0));
-    const int top = static_cast<int>(SendMessageA(combo, LB_GETTOPINDEX, 0, 0));
-    SendMessageA(combo, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
-                 MAKELPARAM(5, (index - top) * height + height / 2));
-  }
-  std::string ComboEntry(int index) const { return form->Controls().List(kCombo1).Item(index); }
-  int ComboIndexOf(const std::string& name) const {
-    return static_cast<int>(SendMessageA(Control(kCombo1), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(name.c_str())));
-  }
-
-  std::unique_ptr<Form1> form;
-  HWND main = nullptr;
-};
+using Form1Test = MainWindowTest;
 
 TEST_F(Form1Test, ControlsLieAtTheirDesignPlacesInPixels) {
   Start();
@@ -81,11 +29,12 @@ TEST_F(Form1Test, ControlsLieAtTheirDesignPlacesInPixels) {
     int id;
     int left, top, width, height;
   };
-  // (List boxes are left out: they show whole entries only, so their heights
-  // follow their font.)
+  // The lists too: their designed heights are whole rows of the window's font.
   for (const Expected& e : {Expected{kFrame2, 120, 120, 4335, 2415}, Expected{kLabel4, 5160, 1320, 4125, 195},
                             Expected{kOption1, 5880, 420, 3015, 195}, Expected{kText1, 6000, 1320, 3255, 375},
-                            Expected{kCommand1, 120, 1080, 1455, 375}, Expected{kFrame1, 120, 2640, 9255, 3735}}) {
+                            Expected{kCommand1, 120, 1080, 1455, 375}, Expected{kFrame1, 120, 2640, 9255, 3735},
+                            Expected{kCombo1, 360, 360, 3495, 1815}, Expected{kList2, 5280, 1680, 3015, 645},
+                            Expected{kList1, 1680, 240, 2535, 2010}}) {
     const RECT rect = PixelBounds(Control(e.id));
     EXPECT_EQ(rect.left, e.left / 15) << e.id;
     EXPECT_EQ(rect.top, e.top / 15) << e.id;
@@ -123,11 +72,23 @@ TEST_F(Form1Test, TheMenuBarHasTheThreeMenusWithTheirItemsAndShortcuts) {
   EXPECT_EQ(caption(bar, 0), "Fichier");
   EXPECT_EQ(caption(bar, 1), "Edition");
   EXPECT_EQ(caption(bar, 2), "Aide");
+  auto items = [&caption](HMENU menu) {
+    std::vector<std::string> captions;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      captions.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) ? "-"
+                                                                                                  : caption(menu, i));
+    }
+    return captions;
+  };
+  EXPECT_EQ(items(GetSubMenu(bar, 0)), (std::vector<std::string>{"Imprimer la liste des polices...",
+                                                                 "Imprimer la table de caractères...", "-",
+                                                                 "Quitter"}));
+  EXPECT_EQ(items(GetSubMenu(bar, 1)),
+            (std::vector<std::string>{"Taille des caractères à copier", "Taille des caractères de la table ...", "-",
+                                      "Aperçu rapide des polices", "-", "Copier\tCtrl+C"}));
+  EXPECT_EQ(items(GetSubMenu(bar, 2)),
+            (std::vector<std::string>{"Aide\tF1", "-", "A propos de ...", "Du même auteur ..."}));
   const HMENU edition = GetSubMenu(bar, 1);
-  EXPECT_EQ(caption(edition, 0), "Taille des caractères à copier");
-  EXPECT_EQ(caption(edition, 3), "Aperçu rapide des polices");
-  EXPECT_EQ(caption(edition, 5), "Copier\tCtrl+C");
-  EXPECT_EQ(caption(GetSubMenu(bar, 2), 3), "Du même auteur ...");
   EXPECT_TRUE(form->MainMenu().IsChecked(kMenuApercu));
   // The first letter opens a menu (Alt+E) and picks an item in it.
   EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('e', 0), reinterpret_cast<LPARAM>(bar)),
@@ -183,10 +144,15 @@ TEST_F(Form1Test, TheMagnifierShowsWhileAButtonIsHeldCentredOnTheCell) {
     EXPECT_EQ(text2.left, 0);
     EXPECT_EQ(place.right - place.left, text2.right - text2.left);
     EXPECT_EQ(place.bottom - place.top, text2.bottom - text2.top);
-    const MagnifierPlace expected =
-        MagnifierPosition(CellRect(index), (text2.right - text2.left) * 15, (text2.bottom - text2.top) * 15);
-    EXPECT_NEAR(place.left, expected.left / 15.0, 1.0) << index;
-    EXPECT_NEAR(place.top, expected.top / 15.0, 1.0) << index;
+    // Centred on the cell (in Frame1, at 120, 2640 in the window), never left of 0.
+    const int column = index % 25;
+    const int row = index / 25;
+    const double cellLeft = 120 + 120 + 355 * column;
+    const double cellTop = 2640 + 360 + 355 * row;
+    const double width = (text2.right - text2.left) * 15.0;
+    const double height = (text2.bottom - text2.top) * 15.0;
+    EXPECT_NEAR(place.left, std::max(0.0, cellLeft - (width - 375) / 2) / 15.0, 1.0) << index;
+    EXPECT_NEAR(place.top, (cellTop - (height - 375) / 2) / 15.0, 1.0) << index;
     SendMessageA(Cell(index), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_FALSE(IsWindowVisible(picture));
   }
@@ -265,13 +231,19 @@ TEST_F(Form1Test, TheQuickPreviewShowsTheHoveredNameInItsOwnFace) {
   EXPECT_EQ(form->Controls().FontOf(kLabel2).size, 17);
   EXPECT_EQ(form->HoverIndex(), 2);
 
-  // Below the last entry: no entry, and the preview keeps its font.
+  // Below the last entry: no entry, and the preview keeps its font. (The list is
+  // cut to three entries, so that the pointer can really be below the last.)
+  const std::string previewed = ComboEntry(2);
   const HWND combo = Control(kCombo1);
-  const int count = static_cast<int>(SendMessageA(combo, LB_GETCOUNT, 0, 0));
-  PointAtEntry(WM_MOUSEMOVE, count);
+  SendMessageA(combo, LB_RESETCONTENT, 0, 0);
+  for (const char* name : {"Arial", "Times New Roman", "Wingdings"}) {
+    SendMessageA(combo, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  }
+  PointAtEntry(WM_MOUSEMOVE, 5);
   EXPECT_EQ(form->HoverIndex(), -1);
   EXPECT_EQ(WindowText(Control(kLabel3)), "-1");
-  EXPECT_EQ(WindowText(Control(kLabel2)), ComboEntry(2));
+  EXPECT_EQ(WindowText(Control(kLabel2)), previewed);
+  EXPECT_EQ(form->Controls().FontOf(kLabel2).face, previewed);
 
   // Unchecking clears it at once and saves "Non"; then hovering changes nothing.
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuApercu, 0), 0);
@@ -285,6 +257,61 @@ TEST_F(Form1Test, TheQuickPreviewShowsTheHoveredNameInItsOwnFace) {
   EXPECT_TRUE(form->MainMenu().IsChecked(kMenuApercu));
   EXPECT_EQ(ReadMachineValue(kConfigurationKey, kPreviewValue), std::optional<std::string>("Oui"));
   EXPECT_EQ(g_sounds.size(), 2u);
+}
+
+// What the preview paints, pixel for pixel: a shorter name after a longer one (and
+// the other way round) shows whole, centred on the label's place, with nothing of
+// the previous name left beside it, and inside the window.
+TEST_F(Form1Test, ThePreviewPaintsEachNameWholeWithNothingOfThePreviousOneLeft) {
+  Start();
+  std::vector<std::string> names;
+  for (const char* name : {"DejaVu Sans", "DejaVu Sans Condensed", "C059", "DejaVu Serif Condensed", "Arial"}) {
+    if (ComboIndexOf(name) >= 0) names.emplace_back(name);
+  }
+  ASSERT_GE(names.size(), 3u);
+  const HWND label = Control(kLabel2);
+  RECT client;
+  GetClientRect(main, &client);
+  MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const uint32_t faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  int designCentre = -1;
+  for (const std::string& name : names) {
+    PointAtEntry(WM_MOUSEMOVE, ComboIndexOf(name));
+    UpdateWindow(main);
+    PumpFor(100ms);
+    ASSERT_EQ(WindowText(label), name);
+    RECT shown;
+    GetWindowRect(label, &shown);
+    EXPECT_GE(shown.left, client.left) << name;
+    EXPECT_LE(shown.right, client.right) << name;
+    const int centre = (shown.left + shown.right) / 2;
+    if (designCentre < 0) designCentre = centre;
+    EXPECT_NEAR(centre, designCentre, 1) << name;
+
+    const SIZE size{shown.right - shown.left, shown.bottom - shown.top};
+    const std::vector<uint32_t> painted = ScreenPixels(shown);
+    const std::vector<uint32_t> expected = DrawnText(name, ScreenFont(name.c_str(), 17), size,
+                                                     DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, face,
+                                                     GetSysColor(COLOR_WINDOWTEXT));
+    size_t differing = 0;
+    for (size_t i = 0; i < painted.size(); ++i) differing += painted[i] != expected[i];
+    EXPECT_EQ(differing, 0u) << name << ": " << differing << " of " << painted.size() << " pixels differ";
+
+    // The band of the window the label lies in, right of the font list, holds
+    // nothing but the label.
+    const RECT band{client.left + 300, shown.top, client.right, shown.bottom};
+    const std::vector<uint32_t> around = ScreenPixels(band);
+    size_t leftovers = 0;
+    for (int y = 0; y < band.bottom - band.top; ++y) {
+      for (int x = 0; x < band.right - band.left; ++x) {
+        const int screenX = band.left + x;
+        if (screenX >= shown.left && screenX < shown.right) continue;
+        leftovers += around[static_cast<size_t>(y * (band.right - band.left) + x)] != faceRgb;
+      }
+    }
+    EXPECT_EQ(leftovers, 0u) << name;
+  }
 }
 
 TEST_F(Form1Test, ClickingAFontRestylesGridTextAndMagnifierWithTheStoredSizes) {
@@ -303,7 +330,7 @@ TEST_F(Form1Test, ClickingAFontRestylesGridTextAndMagnifierWithTheStoredSizes) {
   const std::string face = ComboEntry(other);
   EXPECT_EQ(WindowText(Control(kFrame1)), "Caractères de " + face + " : ");
   for (int i = 0; i < kCellCount; ++i) {
-    EXPECT_EQ(form->Grid().FontOf(i), (FontSpec{face, 14, false, false})) << i;
+    EXPECT_EQ(form->Grid().FontOf(i), (FontStyle{face, 14})) << i;
   }
   EXPECT_EQ(form->Controls().FontOf(kText1).face, face);
   EXPECT_EQ(form->Controls().FontOf(kText1).size, 9.5);
@@ -401,6 +428,7 @@ TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
   ASSERT_TRUE(answer.Wait());
   EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
   EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+  EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
   EXPECT_TRUE(IsWindow(main));
 }
 
@@ -410,14 +438,15 @@ TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
 namespace glyvane::test {
 namespace {
 
-// The real player, loaded with the first sound: plays and returns at once, also
-// for a file that is missing (the system plays its default sound instead).
-TEST(Sounds, TheSystemPlayerReturnsAtOnce) {
+// The real player: winmm is loaded with the first sound, not with the program (its
+// audio drivers would start with every start-up), and a missing file is no error.
+TEST(Sounds, TheSystemPlayerLoadsWinmmWithTheFirstSound) {
   SetSoundPlayer(nullptr);
+  EXPECT_FALSE(GetModuleHandleA("winmm.dll"));
   const auto start = std::chrono::steady_clock::now();
-  PlayClickSound();
   PlaySoundFile("absent.dll");
-  PlaySoundFile(ProgramPath("data1.dll"));
+  PlayClickSound();
+  EXPECT_TRUE(GetModuleHandleA("winmm.dll"));
   EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
 }
 

@@ -2,6 +2,8 @@
 // the registry it writes, the clipboard, and how it ends.
 #include <gtest/gtest.h>
 
+#include "common/win/proposbox_ids.h"
+#include "printing/form2_ids.h"
 #include "support.h"
 #include "viewer/form1_ids.h"
 #include "viewer/settings.h"
@@ -99,6 +101,7 @@ TEST_F(GlyvaneProgram, ATableSizeThatIsNoNumberEndsTheStartWithAnErrorMessage) {
   ASSERT_TRUE(answer.Wait());
   EXPECT_EQ(answer.title, "Glyvane de Talvenne");
   EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
+  EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
   DWORD code = 1;
   EXPECT_TRUE(glyvane.WaitForExit(10s, &code));
   EXPECT_EQ(code, 0u);
@@ -199,15 +202,48 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedAndTheDesignCaptionStays) {
   EXPECT_EQ(WindowText(FindControl(main, kFrame1)), "Caractères de Arial :");
   EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
 
+  // Without an installed font selected, the print dialog offers no screen table.
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    const std::vector<HWND> found = ProcessWindows(glyvane.id(), form2::kClassName);
+    dialog = found.empty() ? nullptr : found.front();
+    return dialog != nullptr;
+  }));
+  EXPECT_FALSE(IsWindowEnabled(FindControl(dialog, form2::kCommand2)));
+  EXPECT_TRUE(IsWindowEnabled(FindControl(dialog, form2::kCommand1)));
+  PostMessageA(dialog, WM_CLOSE, 0, 0);
+
   // The empty hover index counts as no entry: below the last one nothing changes,
-  // over an entry the preview starts.
-  const int entryHeight = static_cast<int>(SendMessageA(combo, LB_GETITEMHEIGHT, 0, 0));
-  if (static_cast<int>(fonts.size()) * entryHeight < 121) {
-    SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 120));
-    EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
-  }
-  EXPECT_EQ(HoverCombo1(main, 0), fonts.at(0));
+  // over the first entry the preview starts. (The list is cut to two entries, so
+  // that the pointer can be below the last.)
+  SendMessageA(combo, LB_RESETCONTENT, 0, 0);
+  for (const char* name : {"Symbol", "Wingdings"}) SendMessageA(combo, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 100));
+  EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
+  EXPECT_EQ(WindowText(FindControl(main, kLabel2)), "");
+  EXPECT_EQ(HoverCombo1(main, 0), "Symbol");
   EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "0");
+}
+
+TEST_F(GlyvaneProgram, ClosingTheMainWindowWithBothDialogsOpenEndsTheProgram) {
+  GlyvaneProcess glyvane;
+  const HWND main = glyvane.WaitForMainWindow();
+  ASSERT_TRUE(main);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintpolice, 0), 0);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    const std::vector<HWND> found = ProcessWindows(glyvane.id(), proposbox::kClassName);
+    about = found.empty() ? nullptr : found.front();
+    return about && !ProcessWindows(glyvane.id(), form2::kClassName).empty();
+  }));
+  // The version is the program's own, from its version resource.
+  EXPECT_EQ(WindowText(FindControl(about, proposbox::kLabel4)), "Version 3.20");
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  EXPECT_TRUE(glyvane.WaitForExit(10s, &code));
+  EXPECT_EQ(code, 0u);
 }
 
 TEST_F(GlyvaneProgram, QuitterAndClosingTheWindowBothEndTheProgram) {

@@ -38,6 +38,85 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 namespace {
 
+// A 32-bit top-down bitmap to copy pixels into and read them back.
+class PixelBuffer {
+ public:
+  PixelBuffer(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
+    old_ = SelectObject(dc_.get(), bitmap_.get());
+  }
+  ~PixelBuffer() { SelectObject(dc_.get(), old_); }
+  PixelBuffer(const PixelBuffer&) = delete;
+  PixelBuffer& operator=(const PixelBuffer&) = delete;
+  HDC dc() const { return dc_.get(); }
+  std::vector<uint32_t> Pixels() const {
+    GdiFlush();
+    std::vector<uint32_t> pixels(bits_, bits_ + static_cast<size_t>(width_) * static_cast<size_t>(height_));
+    for (uint32_t& pixel : pixels) pixel &= 0x00FFFFFF;
+    return pixels;
+  }
+
+ private:
+  int width_;
+  int height_;
+  UniqueDC dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ old_ = nullptr;
+  uint32_t* bits_ = nullptr;
+};
+
+}  // namespace
+
+std::vector<uint32_t> ScreenPixels(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  PixelBuffer buffer(width, height);
+  WindowDC screen(nullptr);
+  BitBlt(buffer.dc(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+  return buffer.Pixels();
+}
+
+std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background) {
+  PixelBuffer buffer(size.cx, size.cy);
+  RECT area{0, 0, size.cx, size.cy};
+  UniqueBrush brush(CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF)));
+  FillRect(buffer.dc(), &area, brush.get());
+  DrawIconEx(buffer.dc(), 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
+  return buffer.Pixels();
+}
+
+std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, UINT format,
+                                COLORREF back, COLORREF fore) {
+  PixelBuffer buffer(size.cx, size.cy);
+  RECT area{0, 0, size.cx, size.cy};
+  UniqueBrush brush(CreateSolidBrush(back));
+  FillRect(buffer.dc(), &area, brush.get());
+  UniqueFont made(CreateFontIndirectA(&font));
+  SelectObjectGuard select(buffer.dc(), made.get());
+  SetBkColor(buffer.dc(), back);
+  SetTextColor(buffer.dc(), fore);
+  DrawTextA(buffer.dc(), text.c_str(), static_cast<int>(text.size()), &area, format);
+  return buffer.Pixels();
+}
+
+LOGFONTA ScreenFont(const char* face, double points) {
+  LOGFONTA font{};
+  font.lfHeight = -static_cast<LONG>(points * 96 / 72 + 0.5);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+  return font;
+}
+
+namespace {
+
 struct ControlSearch {
   int id;
   HWND found;
@@ -66,6 +145,34 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
   GetClassNameA(window, className, sizeof className);
   if (process == search->processId && IsWindowVisible(window) && lstrcmpA(className, search->className) == 0) {
     search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+// The MB_ICON* flag of the icon a message box shows, told by its pixels: the one of
+// the system's icons that, drawn on the same background, looks the same (an icon
+// handle of another process cannot be compared).
+BOOL CALLBACK FindMessageIcon(HWND window, LPARAM data) {
+  char className[32] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpiA(className, "Static") != 0 || (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+    return TRUE;
+  }
+  RECT area;
+  GetWindowRect(window, &area);
+  const SIZE size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+  area.right = area.left + size.cx;
+  area.bottom = area.top + size.cy;
+  const std::vector<uint32_t> shown = ScreenPixels(area);
+  const struct {
+    LPCSTR id;
+    UINT flag;
+  } icons[] = {{IDI_HAND, MB_ICONSTOP},
+               {IDI_ASTERISK, MB_ICONINFORMATION},
+               {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+               {IDI_QUESTION, MB_ICONQUESTION}};
+  for (const auto& icon : icons) {
+    if (DrawnIcon(LoadIconA(nullptr, icon.id), size, shown.front()) == shown) *reinterpret_cast<UINT*>(data) = icon.flag;
   }
   return TRUE;
 }
@@ -142,6 +249,7 @@ void DialogAnswer::Run(DWORD processId, int button, std::optional<std::string> t
   Sleep(100);  // let the dialog finish WM_INITDIALOG
   title = WindowText(dialog);
   EnumChildWindows(dialog, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
+  EnumChildWindows(dialog, &FindMessageIcon, reinterpret_cast<LPARAM>(&icon));
   if (const HWND edit = GetDlgItem(dialog, kInputBoxEditId)) {
     editBefore = WindowText(edit);
     if (typed) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed->c_str()));

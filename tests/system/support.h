@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,7 +46,9 @@ class DialogAnswer {
   std::string title;
   std::string text;           // the static texts, joined by newlines
   std::string editBefore;     // the edit box's text as the dialog opened
-  UINT icon = 0;              // the message box icon resource shown, when readable
+  // The message box's icon as its MB_ICON* flag (MB_ICONSTOP, MB_ICONINFORMATION,
+  // MB_ICONEXCLAMATION, MB_ICONQUESTION), 0 when it shows none.
+  UINT icon = 0;
 
  private:
   void Run(DWORD processId, int button, std::optional<std::string> typed);
@@ -53,6 +56,16 @@ class DialogAnswer {
   std::atomic<bool> stop_{false};
   std::thread thread_;
 };
+
+// The pixels of a rectangle of the screen as it shows now, row by row, 0x00RRGGBB.
+std::vector<uint32_t> ScreenPixels(const RECT& area);
+// A text drawn by the test itself (DrawTextA with `format`) on a background of its
+// own, the reference for what a control should have painted.
+std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, UINT format,
+                                COLORREF back, COLORREF fore);
+LOGFONTA ScreenFont(const char* face, double points);
+// An icon drawn by the test on a background of 0x00RRGGBB.
+std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background);
 
 // Ends any Glyvane left running by an earlier test that failed: it would hold the
 // single-instance claim.

@@ -40,17 +40,19 @@ TEST(CellTooltip, NamesTheAltCodeWithFourDigitsAndABlankEachSide) {
   EXPECT_EQ(CellTooltip(222), " ALT + 0255 ");
 }
 
+const TwipRect kFrame1{120, 2640, 9255, 3735};
+
 TEST(MagnifierPosition, CentresOnTheCellInWindowCoordinates) {
   const TwipRect cell = CellRect(30);  // Left 1895, Top 715
-  const MagnifierPlace place = MagnifierPosition(cell, 775, 935);
+  const MagnifierPlace place = MagnifierPosition(cell, kFrame1, 775, 935);
   EXPECT_EQ(place.left, 1895 - 200 + 120);
   EXPECT_EQ(place.top, 715 - 280 + 2640);
 }
 
 TEST(MagnifierPosition, StopsAtTheLeftEdgeButNotAtTheOthers) {
-  const MagnifierPlace left = MagnifierPosition(CellRect(0), 1200, 600);
+  const MagnifierPlace left = MagnifierPosition(CellRect(0), kFrame1, 1200, 600);
   EXPECT_EQ(left.left, 0);
-  const MagnifierPlace right = MagnifierPosition(CellRect(24), 1200, 600);
+  const MagnifierPlace right = MagnifierPosition(CellRect(24), kFrame1, 1200, 600);
   EXPECT_EQ(right.left, 8640 - 412 + 120);  // may pass the right edge
 }
 

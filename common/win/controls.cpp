@@ -1,0 +1,314 @@
+#include "common/win/controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "common/auto_size.h"
+#include "common/win/last_error.h"
+
+namespace glyvane {
+
+namespace {
+
+bool IsList(ControlKind kind) {
+  return kind == ControlKind::ListBox || kind == ControlKind::CheckListBox || kind == ControlKind::FileListBox;
+}
+
+DWORD StyleFor(const ControlRow& row) {
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (!(row.flags & kHidden)) style |= WS_VISIBLE;
+  if (row.flags & kDisabled) style |= WS_DISABLED;
+  if (row.flags & kGroupStart) style |= WS_GROUP;
+  const DWORD tabStop = (row.flags & kNoTabStop) ? 0 : WS_TABSTOP;
+  switch (row.kind) {
+    case ControlKind::Frame:
+      style |= BS_GROUPBOX | WS_CLIPCHILDREN;
+      break;
+    case ControlKind::ListBox:
+    case ControlKind::FileListBox:
+      style |= LBS_NOTIFY | LBS_HASSTRINGS | WS_VSCROLL | tabStop;
+      if (row.flags & kSorted) style |= LBS_SORT;
+      break;
+    case ControlKind::CheckListBox:
+      style |= LBS_NOTIFY | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | WS_VSCROLL | tabStop;
+      if (row.flags & kSorted) style |= LBS_SORT;
+      break;
+    case ControlKind::CommandButton:
+      style |= ((row.flags & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE | tabStop;
+      break;
+    case ControlKind::OptionButton:
+      style |= BS_AUTORADIOBUTTON | tabStop;
+      break;
+    case ControlKind::CheckBox:
+      style |= BS_AUTOCHECKBOX | tabStop;
+      break;
+    case ControlKind::Label:
+      // SS_NOTIFY: a label takes the mouse (its own pointer moves and clicks, its
+      // tooltip) instead of letting it through to what lies below.
+      style |= ((row.flags & kCentred) ? SS_CENTER : SS_LEFT) | SS_NOTIFY;
+      if (row.flags & kNoPrefix) style |= SS_NOPREFIX;
+      if (row.flags & kBorder) style |= WS_BORDER;
+      break;
+    case ControlKind::TextBox:
+      style |= ES_LEFT | tabStop;
+      style |= (row.flags & kMultiLine) ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
+      if (row.flags & kVScroll) style |= WS_VSCROLL;
+      if (row.flags & kReadOnly) style |= ES_READONLY;
+      break;
+    case ControlKind::PictureBox:
+      style |= WS_CLIPCHILDREN;
+      if (row.flags & kBorder) style |= WS_BORDER;
+      break;
+    case ControlKind::Image:
+    case ControlKind::Line:
+      if (row.flags & kBorder) style |= WS_BORDER;
+      break;
+  }
+  return style;
+}
+
+DWORD ExStyleFor(const ControlRow& row) {
+  switch (row.kind) {
+    case ControlKind::Frame:
+    case ControlKind::PictureBox:
+      return WS_EX_CONTROLPARENT;  // Tab walks into the controls it holds
+    case ControlKind::ListBox:
+    case ControlKind::CheckListBox:
+    case ControlKind::FileListBox:
+    case ControlKind::TextBox:
+      return WS_EX_CLIENTEDGE;
+    default:
+      return 0;
+  }
+}
+
+// The size a label's caption takes, as the label draws it (an "&" that marks the
+// access key takes no room).
+SIZE MeasureCaption(HFONT font, const std::string& text, bool noPrefix) {
+  if (text.empty()) return MeasureText(font, text);
+  WindowDC screen(nullptr);
+  SelectObjectGuard select(screen.get(), font);
+  RECT area{0, 0, 0, 0};
+  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area,
+            DT_CALCRECT | DT_SINGLELINE | DT_LEFT | (noPrefix ? DT_NOPREFIX : 0u));
+  return SIZE{area.right - area.left, area.bottom - area.top};
+}
+
+}  // namespace
+
+// --- Control ----------------------------------------------------------------------
+
+HWND Control::handle() const { return set_->Handle(id_); }
+void Control::SetCaption(const std::string& text) const { set_->SetCaption(id_, text); }
+void Control::SetVisible(bool visible) const { set_->SetVisible(id_, visible); }
+const FontStyle& Control::Font() const { return set_->FontOf(id_); }
+void Control::SetFont(const FontStyle& style) const { set_->SetFont(id_, style); }
+
+namespace {
+
+template <typename Change>
+void ChangeFont(const Control& control, Change change) {
+  FontStyle style = control.Font();
+  change(style);
+  control.SetFont(style);
+}
+
+}  // namespace
+
+void Control::SetFontName(const std::string& face) const {
+  ChangeFont(*this, [&face](FontStyle& style) { style.face = face; });
+}
+void Control::SetFontSize(double points) const {
+  ChangeFont(*this, [points](FontStyle& style) { style.size = points; });
+}
+void Control::SetFontBold(bool bold) const {
+  ChangeFont(*this, [bold](FontStyle& style) { style.bold = bold; });
+}
+void Control::SetFontItalic(bool italic) const {
+  ChangeFont(*this, [italic](FontStyle& style) { style.italic = italic; });
+}
+void Control::SetFontUnderline(bool underline) const {
+  ChangeFont(*this, [underline](FontStyle& style) { style.underline = underline; });
+}
+
+void Control::SetForeColour(COLORREF colour) const { set_->SetColours(id_, colour, set_->Row(id_).backColour); }
+void Control::SetBackColour(COLORREF colour) const { set_->SetColours(id_, set_->Row(id_).foreColour, colour); }
+TwipRect Control::Rect() const { return set_->RectOf(id_); }
+void Control::Move(const TwipRect& rect) const { set_->Move(id_, rect); }
+void Control::SetTooltip(const std::string& text) const { set_->SetTooltip(id_, text); }
+std::string Control::Tooltip() const { return set_->TooltipOf(id_); }
+
+// --- ControlSet -------------------------------------------------------------------
+
+ControlSet::~ControlSet() {
+  // The controls die with the form; only the tooltip window has no parent to take it.
+  if (tooltips_ && IsWindow(tooltips_)) DestroyWindow(tooltips_);
+}
+
+void ControlSet::Create(HWND form, Span<ControlRow> rows, const FontStyle& windowFont) {
+  RegisterControlClasses();
+  form_ = form;
+  twipsPerPixel_ = ScreenTwipsPerPixel();
+  windowFontStyle_ = windowFont;
+  windowFont_ = CreateScreenFont(windowFont);
+  for (const ControlRow& row : rows) Add(row);
+}
+
+Control ControlSet::Add(const ControlRow& row) {
+  const HWND parent = row.parent == 0 ? form_ : At(row.parent).window;
+  const HWND window = CreateWindowExA(ExStyleFor(row), ControlClassName(row.kind), row.caption ? row.caption : "",
+                                     StyleFor(row), ToPixels(row.rect.left), ToPixels(row.rect.top),
+                                     ToPixels(row.rect.width), ToPixels(row.rect.height), parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                     GetModuleHandleA(nullptr), nullptr);
+  if (!window) throw LastError();
+
+  Entry& entry = entries_[row.id];
+  entry.row = row;
+  entry.window = window;
+  ids_[window] = row.id;
+  SetColours(row.id, row.foreColour, row.backColour);
+
+  FontStyle style = windowFontStyle_;
+  if (row.font.face) style.face = row.font.face;
+  if (row.font.size > 0) style.size = row.font.size;
+  style.bold = row.font.bold;
+  if (style == windowFontStyle_) {
+    entry.style = style;
+    Window(window).SetFont(windowFont_.get());
+    if (row.flags & kAutoSize) AutoSize(entry);
+  } else {
+    SetFont(row.id, style);
+  }
+  if (IsList(row.kind)) {
+    // A list shows whole entries: its height is fitted to them when it is sized,
+    // so it is sized again now that it has its font.
+    SetWindowPos(window, nullptr, 0, 0, ToPixels(row.rect.width), ToPixels(row.rect.height),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (row.flags & kSelected) Button(window).SetChecked(true);
+  return Control(*this, row.id);
+}
+
+HWND ControlSet::Handle(int id) const {
+  auto found = entries_.find(id);
+  return found == entries_.end() ? nullptr : found->second.window;
+}
+
+int ControlSet::IdOf(HWND window) const {
+  auto found = ids_.find(window);
+  return found == ids_.end() ? 0 : found->second;
+}
+
+ControlSet::Entry& ControlSet::At(int id) {
+  auto found = entries_.find(id);
+  if (found == entries_.end()) throw std::logic_error("no control " + std::to_string(id));
+  return found->second;
+}
+
+const ControlSet::Entry& ControlSet::At(int id) const { return const_cast<ControlSet*>(this)->At(id); }
+
+void ControlSet::SetCaption(int id, const std::string& text) {
+  Entry& entry = At(id);
+  Window(entry.window).SetText(text);
+  if (entry.row.flags & kAutoSize) AutoSize(entry);
+}
+
+void ControlSet::SetVisible(int id, bool visible) { Window(At(id).window).Show(visible); }
+
+void ControlSet::SetFont(int id, const FontStyle& style) {
+  Entry& entry = At(id);
+  if (entry.style == style && (entry.font || style == windowFontStyle_)) return;
+  UniqueFont font = CreateScreenFont(style);
+  const bool autoSize = (entry.row.flags & kAutoSize) != 0;
+  // The control lets go of the old font here; an auto-size label is repainted once
+  // it has its new size, not at its old one.
+  SendMessageA(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), autoSize ? FALSE : TRUE);
+  entry.font = std::move(font);
+  entry.style = style;
+  if (autoSize) AutoSize(entry);
+}
+
+void ControlSet::SetColours(int id, COLORREF fore, COLORREF back) {
+  Entry& entry = At(id);
+  entry.fore = fore;
+  entry.back = back;
+  entry.backBrush.reset(back == kDefaultColour ? nullptr : CreateSolidBrush(back));
+  InvalidateRect(entry.window, nullptr, TRUE);
+}
+
+HBRUSH ControlSet::ColoursFor(HWND control, HDC dc) const {
+  auto id = ids_.find(control);
+  if (id == ids_.end()) return nullptr;
+  const Entry& entry = entries_.at(id->second);
+  if (entry.fore == kDefaultColour && entry.back == kDefaultColour) return nullptr;
+  const bool field = entry.row.kind == ControlKind::TextBox || IsList(entry.row.kind);
+  const COLORREF back = entry.back != kDefaultColour ? entry.back : GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
+  SetTextColor(dc, entry.fore != kDefaultColour ? entry.fore : GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, back);
+  return entry.backBrush ? entry.backBrush.get() : GetSysColorBrush(field ? COLOR_WINDOW : COLOR_BTNFACE);
+}
+
+void ControlSet::AutoSize(Entry& entry) {
+  const Window window(entry.window);
+  const HFONT font = entry.font ? entry.font.get() : windowFont_.get();
+  const SIZE text = MeasureCaption(font, window.Text(), (entry.row.flags & kNoPrefix) != 0);
+  const int border = (entry.row.flags & kBorder) ? 2 * GetSystemMetrics(SM_CXBORDER) : 0;
+  const int width = text.cx + border;
+  const int height = text.cy + border;
+
+  const RECT before = window.Bounds();
+  RECT container{};
+  GetClientRect(GetParent(entry.window), &container);
+  const int centreTimesTwo = ToPixels(2.0 * entry.row.rect.left + entry.row.rect.width);
+  const int left = AutoSizedLeft(before.left, width, (entry.row.flags & kCentred) != 0, centreTimesTwo,
+                                 container.right);
+  SetWindowPos(entry.window, nullptr, left, before.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+  // What the label covered before and covers now is painted afresh: the container
+  // where it shrank away, the label itself where it grew or moved.
+  RECT after{left, before.top, left + width, before.top + height};
+  RECT dirty;
+  UnionRect(&dirty, &before, &after);
+  RedrawWindow(GetParent(entry.window), &dirty, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+TwipRect ControlSet::RectOf(int id) const {
+  const RECT rect = Window(At(id).window).Bounds();
+  auto twips = [this](LONG pixels) { return PixelsToTwips(pixels, twipsPerPixel_); };
+  return TwipRect{twips(rect.left), twips(rect.top), twips(rect.right - rect.left), twips(rect.bottom - rect.top)};
+}
+
+void ControlSet::Move(int id, const TwipRect& rect) {
+  Window(At(id).window).Move(ToPixels(rect.left), ToPixels(rect.top), ToPixels(rect.width), ToPixels(rect.height));
+}
+
+HWND ControlSet::Tooltips() {
+  if (!tooltips_) {
+    tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  }
+  return tooltips_;
+}
+
+void ControlSet::SetTooltip(int id, const std::string& text) {
+  Entry& entry = At(id);
+  if (entry.tooltip == text) return;
+  const bool known = !entry.tooltip.empty();
+  entry.tooltip = text;
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(entry.window);
+  tool.uId = reinterpret_cast<UINT_PTR>(entry.window);
+  tool.lpszText = entry.tooltip.data();
+  if (text.empty()) {
+    SendMessageA(Tooltips(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  } else {
+    SendMessageA(Tooltips(), known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+}  // namespace glyvane

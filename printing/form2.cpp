@@ -1,0 +1,121 @@
+#include "printing/form2.h"
+
+#include "common/win/cursors.h"
+#include "common/win/screen_fonts.h"
+#include "common/win/sounds.h"
+#include "printing/chosen_fonts.h"
+
+namespace glyvane {
+
+using namespace form2;
+
+namespace {
+
+// Form2 as designed: Left, Top, Width, Height in twips, relative to the parent.
+const ControlRow kControls[] = {
+    {kPicture1, "Picture1", ControlKind::PictureBox, 0, {120, 120, 3855, 2175}, "", 0, {}},
+    {kCommand5, "Command5", ControlKind::CommandButton, kPicture1, {120, 240, 1695, 615},
+     "Imprimer la liste des &polices", 0, {}},
+    {kCommand6, "Command6", ControlKind::CommandButton, kPicture1, {2040, 240, 1695, 615},
+     "Imprimer la liste des polices avec exemple de &caractères", 0, {}},
+    {kCommand7, "Command7", ControlKind::CommandButton, kPicture1, {1080, 1200, 1695, 615}, "&Annuler", 0, {}},
+    {kLabel4, "Label4", ControlKind::Label, kPicture1, {720, 1200, 975, 255}, "", kHidden | kNoPrefix, {}},
+    {kPicture2, "Picture2", ControlKind::PictureBox, 0, {120, 120, 3975, 4095}, "", 0, {}},
+    {kCommand2, "Command2", ControlKind::CommandButton, kPicture2, {120, 240, 1695, 615},
+     "Imprimer la table de caractères de l'&écran", 0, {}},
+    {kCommand1, "Command1", ControlKind::CommandButton, kPicture2, {2040, 240, 1695, 615},
+     "Imprimer &toutes les tables de caractères", 0, {}},
+    {kCommand4, "Command4", ControlKind::CommandButton, kPicture2, {120, 1080, 1695, 615},
+     "Imprimer la table de caractères des polices &choisies", kDisabled, {}},
+    {kCommand3, "Command3", ControlKind::CommandButton, kPicture2, {2040, 1080, 1695, 615}, "&Annuler", 0, {}},
+    {kLabel1, "Label1", ControlKind::Label, kPicture2, {240, 2040, 1215, 195}, "&Polices choisies :", 0, {}},
+    {kList1, "List1", ControlKind::CheckListBox, kPicture2, {240, 2280, 3375, 1635}, "", kSorted, {}},
+    {kList2, "List2", ControlKind::ListBox, 0, {4200, 600, 615, 2985}, "", kHidden | kNoTabStop, {}},
+    {kLabel2, "Label2", ControlKind::Label, 0, {960, 4320, 1215, 495}, "OK", kHidden | kNoPrefix, {}},
+};
+
+const FormDesign kDesign{kClassName, kCaption, 4215, 4335, kControls, FontStyle{"MS Sans Serif", 8.25}};
+
+const CommandRoute<Form2> kCommands[] = {
+    {kCommand1, BN_CLICKED, &Form2::Command1_Click}, {kCommand2, BN_CLICKED, &Form2::Command2_Click},
+    {kCommand3, BN_CLICKED, &Form2::Command3_Click}, {kCommand4, BN_CLICKED, &Form2::Command4_Click},
+    {kCommand5, BN_CLICKED, &Form2::Command5_Click}, {kCommand6, BN_CLICKED, &Form2::Command6_Click},
+    {kCommand7, BN_CLICKED, &Form2::Command7_Click},
+};
+
+const ItemCheckRoute<Form2> kItemChecks[] = {{kList1, &Form2::List1_ItemCheck}};
+
+// The outer height the font-list command gives the dialog.
+constexpr int kFontListHeight = 2625;
+
+}  // namespace
+
+const Routes<Form2> Form2::kRoutes{kCommands, {}, {}, kItemChecks, {}, {}};
+
+Form2::Form2(const Form& owner, const MainWindowState& main) : FormOf<Form2>(kDesign, &owner), main_(main) {}
+
+void Form2::Form_Load() {
+  List2.Attach(list(kList2).box());
+  Label2.Attach(control(kLabel2).window());
+  Label2.set("OK");
+  Label4.Attach(control(kLabel4).window());
+
+  designHeight_ = OuterHeight();
+  CentreOnScreen();
+  if (main_.SelectedInstalledFont().empty()) control(kCommand2).SetEnabled(false);
+  ApplyCursorData3(control(kCommand1).handle());
+  ApplyCursorData5(List1().handle());
+  control(kCommand5).Refresh();
+  const CheckListControl fonts = List1();
+  fonts.SetRedraw(false);
+  fonts.Clear();
+  for (const std::string& name : ScreenFontNames()) fonts.Add(name);
+  fonts.SetRedraw(true);
+}
+
+void Form2::ShowCharacterTablePanel() {
+  control(kPicture1).SetVisible(false);
+  control(kPicture2).SetVisible(true);
+  // After the font-list command the window is too short for the chosen-font list,
+  // which would lie out of reach below it: the design size and caption come back.
+  if (fontListLayout_) {
+    fontListLayout_ = false;
+    SetOuterHeight(designHeight_);
+    CentreOnScreen();
+    SetCaption(kCaption);
+  }
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Form2::ShowFontListPanel() {
+  fontListLayout_ = true;
+  SetOuterHeight(kFontListHeight);
+  CentreOnScreen();
+  SetCaption(kFontListCaption);
+  control(kPicture2).SetVisible(false);
+  control(kPicture1).SetVisible(true);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Form2::List1_ItemCheck(int item) {
+  std::vector<int> chosen = List2.items();
+  ToggleChosenFont(chosen, item);
+  List2.Assign(std::move(chosen));
+  control(kCommand4).SetEnabled(List2.Count() > 0);
+}
+
+// The printouts of these buttons are not part of the program yet.
+void Form2::Command1_Click() { PlayClickSound(); }
+void Form2::Command2_Click() { PlayClickSound(); }
+void Form2::Command4_Click() { PlayClickSound(); }
+void Form2::Command5_Click() { PlayClickSound(); }
+void Form2::Command6_Click() { PlayClickSound(); }
+
+void Form2::Command3_Click() {
+  PlayClickSound();
+  Unload();
+}
+
+void Form2::Command7_Click() { Command3_Click(); }
+
+}  // namespace glyvane

@@ -1,0 +1,57 @@
+#pragma once
+// Form2, the print dialog: two panels (the font lists, the character tables), the
+// check-box list of every screen font, and the state its printouts share: the
+// chosen-font set (List2), the cancel flag (Label2) and the path of a font file a
+// printout holds (Label4), typed here and mirrored into those hidden controls.
+#include <string>
+#include <vector>
+
+#include "common/win/form.h"
+#include "common/win/hidden_state.h"
+#include "printing/form2_ids.h"
+#include "printing/main_window_state.h"
+
+namespace glyvane {
+
+class Form2 : public FormOf<Form2> {
+ public:
+  static const Routes<Form2> kRoutes;
+
+  Form2(const Form& owner, const MainWindowState& main);
+
+  // The main window's two print commands, after they have shown the dialog.
+  void ShowCharacterTablePanel();
+  void ShowFontListPanel();
+
+  // Shared state.
+  const std::vector<int>& ChosenFonts() const { return List2.items(); }
+  bool CancelRequested() const { return Label2.get() == "Annuler"; }
+  void SetCancelFlag(bool cancel) { Label2.set(cancel ? "Annuler" : "OK"); }
+  const std::string& PrintoutFontPath() const { return Label4.get(); }
+  void SetPrintoutFontPath(std::string path) { Label4.set(std::move(path)); }
+
+  // Handlers, public so that a test can run one as the user would trigger it.
+  void List1_ItemCheck(int item);
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Command7_Click();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  CheckListControl List1() { return checkList(form2::kList1); }
+
+  const MainWindowState& main_;
+  bool fontListLayout_ = false;  // the font-list command has shrunk the window
+  int designHeight_ = 0;         // outer height in twips as loaded
+  HiddenList<int> List2;
+  HiddenLabel<std::string> Label2;
+  HiddenLabel<std::string> Label4;
+};
+
+}  // namespace glyvane

@@ -1,0 +1,36 @@
+#include "main_window.h"
+
+#include "common/win/sounds.h"
+#include "common/win/system_registry.h"
+
+namespace glyvane::test {
+
+std::vector<std::string> g_sounds;
+
+namespace {
+void RecordSound(const std::string& file) { g_sounds.push_back(file); }
+}  // namespace
+
+void MainWindowTest::SetUp() {
+  EndStrayGlyvanes();
+  ClearGlyvaneSettings();
+  SetSoundPlayer(&RecordSound);
+  g_sounds.clear();
+}
+
+void MainWindowTest::TearDown() {
+  form.reset();
+  SetSoundPlayer(nullptr);
+  ClearGlyvaneSettings();
+}
+
+void MainWindowTest::Start() {
+  form = std::make_unique<Form1>(SystemRegistry());
+  ASSERT_TRUE(form->Start());
+  form->ShowMain(SW_SHOWNORMAL);
+  PumpFor(50ms);
+  main = form->hwnd();
+  g_sounds.clear();
+}
+
+}  // namespace glyvane::test

@@ -1,0 +1,242 @@
+// The print dialog, opened from the main window in this process as the menu opens
+// it, and driven with the mouse and keyboard messages a user's actions produce.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "main_window.h"
+#include "printing/form2.h"
+
+namespace glyvane::test {
+namespace {
+
+using namespace form2;
+
+class PrintDialogTest : public MainWindowTest {
+ protected:
+  HWND Open(int command) {
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    PumpFor(50ms);
+    return form->PrintDialog() ? form->PrintDialog()->hwnd() : nullptr;
+  }
+  HWND Item(int id) const { return FindControl(form->PrintDialog()->hwnd(), id); }
+  // A click at x inside entry `index` of the font list, which is scrolled to show it.
+  void ClickEntry(int index, int x) {
+    const HWND list = Item(form2::kList1);
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    RECT entry;
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
+    const LPARAM at = MAKELPARAM(x, (entry.top + entry.bottom) / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+  }
+  std::vector<std::string> Chosen() const { return ListItems(Item(form2::kList2)); }
+  static RECT Outer(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
+  }
+  static bool Centred(HWND window) {
+    const RECT rect = Outer(window);
+    return rect.top == GetSystemMetrics(SM_CYSCREEN) / 2 - (rect.bottom - rect.top) / 2 &&
+           rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - (rect.right - rect.left) / 2;
+  }
+};
+
+TEST_F(PrintDialogTest, OpensInCharacterTableModeWithEveryControlAtItsPlace) {
+  Start();
+  const HWND dialog = Open(form1::kMenuPrintto);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+  EXPECT_EQ(WindowText(dialog), "Imprimer la table de caractères...");
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
+  RECT client;
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, 4215 / 15);
+  EXPECT_EQ(client.bottom, 4335 / 15);
+  EXPECT_TRUE(Centred(dialog));
+  EXPECT_TRUE(IsWindowVisible(Item(kPicture2)));
+  EXPECT_FALSE(IsWindowVisible(Item(kPicture1)));
+
+  struct Expected {
+    int id;
+    int parent;
+    int left, top, width, height;
+    const char* caption;
+  };
+  const Expected expected[] = {
+      {kPicture1, 0, 120, 120, 3855, 2175, ""},
+      {kCommand5, kPicture1, 120, 240, 1695, 615, "Imprimer la liste des &polices"},
+      {kCommand6, kPicture1, 2040, 240, 1695, 615, "Imprimer la liste des polices avec exemple de &caractères"},
+      {kCommand7, kPicture1, 1080, 1200, 1695, 615, "&Annuler"},
+      {kLabel4, kPicture1, 720, 1200, 975, 255, ""},
+      {kPicture2, 0, 120, 120, 3975, 4095, ""},
+      {kCommand2, kPicture2, 120, 240, 1695, 615, "Imprimer la table de caractères de l'&écran"},
+      {kCommand1, kPicture2, 2040, 240, 1695, 615, "Imprimer &toutes les tables de caractères"},
+      {kCommand4, kPicture2, 120, 1080, 1695, 615, "Imprimer la table de caractères des polices &choisies"},
+      {kCommand3, kPicture2, 2040, 1080, 1695, 615, "&Annuler"},
+      {kLabel1, kPicture2, 240, 2040, 1215, 195, "&Polices choisies :"},
+      {kList1, kPicture2, 240, 2280, 3375, 1635, ""},
+      {kList2, 0, 4200, 600, 615, 2985, ""},
+      {kLabel2, 0, 960, 4320, 1215, 495, "OK"},
+  };
+  for (const Expected& e : expected) {
+    const HWND control = Item(e.id);
+    ASSERT_TRUE(control) << e.id;
+    EXPECT_EQ(GetParent(control), e.parent ? Item(e.parent) : dialog) << e.id;
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, e.left / 15) << e.id;
+    EXPECT_EQ(rect.top, e.top / 15) << e.id;
+    EXPECT_EQ(rect.right - rect.left, e.width / 15) << e.id;
+    if (e.id != kList1) {
+      EXPECT_EQ(rect.bottom - rect.top, e.height / 15) << e.id;
+    }
+    EXPECT_EQ(WindowText(control), e.caption) << e.id;
+  }
+  for (int hidden : {kList2, kLabel2, kLabel4}) EXPECT_FALSE(IsWindowVisible(Item(hidden))) << hidden;
+  EXPECT_FALSE(IsWindowEnabled(Item(kCommand4)));
+  EXPECT_TRUE(IsWindowEnabled(Item(kCommand2)));  // Arial is selected in the main window
+
+  // Every screen font once, in alphabetical order, each with its box.
+  const std::vector<std::string> fonts = ListItems(Item(kList1));
+  EXPECT_EQ(fonts.size(), ListItems(FindControl(main, form1::kList2)).size());
+  EXPECT_TRUE(std::is_sorted(fonts.begin(), fonts.end(), [](const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+  }));
+  EXPECT_TRUE(GetWindowLongA(Item(kList1), GWL_STYLE) & LBS_OWNERDRAWFIXED);
+  EXPECT_TRUE(Chosen().empty());
+}
+
+TEST_F(PrintDialogTest, TheFontListCommandShrinksAndRenamesTheSameDialogAndTheTableCommandRestoresIt) {
+  Start();
+  const HWND dialog = Open(form1::kMenuPrintto);
+  ASSERT_TRUE(dialog);
+  const RECT design = Outer(dialog);
+  ClickEntry(1, 3);  // state that must survive the switches
+
+  EXPECT_EQ(Open(form1::kMenuPrintpolice), dialog);  // not loaded anew
+  EXPECT_EQ(WindowText(dialog), "Imprimer la liste de polices...");
+  RECT shrunk = Outer(dialog);
+  EXPECT_EQ(shrunk.bottom - shrunk.top, 2625 / 15);
+  EXPECT_EQ(shrunk.right - shrunk.left, design.right - design.left);
+  EXPECT_TRUE(Centred(dialog));
+  EXPECT_TRUE(IsWindowVisible(Item(kPicture1)));
+  EXPECT_FALSE(IsWindowVisible(Item(kPicture2)));
+
+  // Back in character-table mode the chosen-font list is within reach again.
+  EXPECT_EQ(Open(form1::kMenuPrintto), dialog);
+  EXPECT_EQ(WindowText(dialog), "Imprimer la table de caractères...");
+  const RECT restored = Outer(dialog);
+  EXPECT_EQ(restored.bottom - restored.top, design.bottom - design.top);
+  EXPECT_TRUE(Centred(dialog));
+  RECT list;
+  GetWindowRect(Item(kList1), &list);
+  RECT client;
+  GetClientRect(dialog, &client);
+  MapWindowPoints(dialog, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  EXPECT_LE(list.bottom, client.bottom);
+  EXPECT_EQ(Chosen(), std::vector<std::string>{"1"});
+  EXPECT_EQ(g_sounds.size(), 3u);
+}
+
+TEST_F(PrintDialogTest, BoxesToggleTheChosenFontsInTickingOrderWithMouseAndSpace) {
+  Start();
+  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  const HWND list = Item(kList1);
+  ClickEntry(5, 3);  // on the box
+  EXPECT_TRUE(IsWindowEnabled(Item(kCommand4)));
+  ClickEntry(2, 3);
+  EXPECT_EQ(Chosen(), (std::vector<std::string>{"5", "2"}));
+  EXPECT_TRUE(form->PrintDialog()->ChosenFonts() == (std::vector<int>{5, 2}));
+
+  // Space on the selected entry clears 5 (the arrow keys select as they move).
+  SendMessageA(list, LB_SETCURSEL, 5, 0);
+  SendMessageA(list, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageA(list, WM_CHAR, ' ', 0);
+  EXPECT_EQ(Chosen(), std::vector<std::string>{"2"});
+  EXPECT_TRUE(IsWindowEnabled(Item(kCommand4)));
+  EXPECT_FALSE(SendMessageA(list, LB_GETITEMDATA, 5, 0) & 1);
+
+  // A click on the text of an entry selects it; a second click there toggles it.
+  ClickEntry(7, 60);
+  EXPECT_EQ(Chosen(), std::vector<std::string>{"2"});
+  ClickEntry(7, 60);
+  EXPECT_EQ(Chosen(), (std::vector<std::string>{"2", "7"}));
+
+  ClickEntry(2, 3);
+  ClickEntry(7, 3);
+  EXPECT_TRUE(Chosen().empty());
+  EXPECT_FALSE(IsWindowEnabled(Item(kCommand4)));
+  EXPECT_TRUE(g_sounds.size() == 1u);  // ticking makes no sound
+}
+
+TEST_F(PrintDialogTest, EachAnnulerClosesTheDialogAndReopeningStartsFromTheDesign) {
+  Start();
+  for (int cancel : {kCommand3, kCommand7}) {
+    ASSERT_TRUE(Open(form1::kMenuPrintto));
+    ClickEntry(3, 3);
+    form->PrintDialog()->SetCancelFlag(true);
+    if (cancel == kCommand7) Open(form1::kMenuPrintpolice);
+    g_sounds.clear();
+    SendMessageA(Item(cancel), BM_CLICK, 0, 0);
+    PumpFor(20ms);
+    EXPECT_FALSE(form->PrintDialog()) << cancel;
+    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"}) << cancel;
+
+    ASSERT_TRUE(Open(form1::kMenuPrintto));
+    EXPECT_TRUE(Chosen().empty()) << cancel;
+    EXPECT_FALSE(SendMessageA(Item(kList1), LB_GETITEMDATA, 3, 0) & 1) << cancel;
+    EXPECT_FALSE(IsWindowEnabled(Item(kCommand4))) << cancel;
+    EXPECT_EQ(WindowText(Item(kLabel2)), "OK") << cancel;
+    EXPECT_EQ(WindowText(form->PrintDialog()->hwnd()), "Imprimer la table de caractères...") << cancel;
+    SendMessageA(Item(kCommand3), BM_CLICK, 0, 0);
+    PumpFor(20ms);
+  }
+}
+
+TEST_F(PrintDialogTest, TheScreenTableNeedsAnInstalledFontSelectedWhenTheDialogLoads) {
+  Start();
+  SendMessageA(FindControl(main, form1::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  EXPECT_FALSE(IsWindowEnabled(Item(kCommand2)));
+  // Selecting a font meanwhile does not enable it; the next loading does.
+  SendMessageA(FindControl(main, form1::kCombo1), LB_SETCURSEL, 0, 0);
+  EXPECT_EQ(Open(form1::kMenuPrintto), form->PrintDialog()->hwnd());
+  EXPECT_FALSE(IsWindowEnabled(Item(kCommand2)));
+  SendMessageA(Item(kCommand3), BM_CLICK, 0, 0);
+  PumpFor(20ms);
+  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  EXPECT_TRUE(IsWindowEnabled(Item(kCommand2)));
+}
+
+TEST_F(PrintDialogTest, ThePrintButtonsPlayTheClickSound) {
+  Start();
+  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  ClickEntry(0, 3);
+  g_sounds.clear();
+  for (int button : {kCommand1, kCommand2, kCommand4, kCommand5, kCommand6}) {
+    SendMessageA(form->PrintDialog()->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Item(button)));
+  }
+  EXPECT_EQ(g_sounds, std::vector<std::string>(5, "data2.dll"));
+  EXPECT_TRUE(form->PrintDialog());
+}
+
+TEST_F(PrintDialogTest, ClosingTheMainWindowClosesTheDialogsItOwnsFirst) {
+  Start();
+  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPropos, 0), 0);
+  const HWND dialog = form->PrintDialog()->hwnd();
+  const HWND about = form->AboutBox()->hwnd();
+  SendMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_FALSE(IsWindow(about));
+}
+
+}  // namespace
+}  // namespace glyvane::test
