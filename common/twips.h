@@ -8,6 +8,14 @@ namespace glyvane {
 
 constexpr double kTwipsPerInch = 1440.0;
 
+// A control's place in twips, relative to its container.
+struct TwipRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 inline double TwipsPerPixel(int pixelsPerInch) { return kTwipsPerInch / pixelsPerInch; }
 
 inline int TwipsToPixels(double twips, double twipsPerPixel) {

@@ -3,6 +3,8 @@
 // the texts and positions derived from a cell.
 #include <string>
 
+#include "common/twips.h"
+
 namespace glyvane {
 
 constexpr int kCellCount = 223;
@@ -14,13 +16,6 @@ constexpr int kGridTop = 360;
 constexpr int kRowWrapLeft = 8700;    // a cell further right starts a new row
 constexpr int kFrame1Left = 120;      // Frame1 inside the window
 constexpr int kFrame1Top = 2640;
-
-struct TwipRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 // Position of cell `index` inside Frame1, as the grid is built at start-up: each cell
 // right of the previous one, 20 twips overlapping, a new row once Left passes 8700.
