@@ -57,7 +57,7 @@ const std::array<CatalogueEntry, kEntryCount> kEntries = {{
      "Placez votre flotte sur la grille et coulez celle de l'ordinateur avant qu'il ne "
      "coule la vôtre : porte-avions, croiseur, sous-marins et torpilleurs, selon la règle "
      "que tout le monde connaît. Les deux grilles s'affichent côte à côte, d'où l'écran "
-     "de 800 x 600 qu'il demande, et chaque tir est ponctué de son bruitage."},
+     "de 800 x 600 que demande le jeu, et chaque tir est ponctué de son bruitage."},
 
     {{"Command6", "Belote", IDI_BELOTE},
      "Belote", kNineXAndNt, "", "3.01", "80 FF ou 12,20 Euros",
