@@ -6,7 +6,7 @@
   Data3.dll  cursor: pointing hand (buttons; text and list boxes in Glyvane)
   Data4.dll  cursor: text beam (text boxes)
   Data5.dll  cursor: arrow with a list mark (list boxes, option buttons)
-  glyvane.ico, catalogue.ico  program icons
+  glyvane.ico  Glyvane's icon (catalogue's pictures: make_catalogue_pictures.py)
 
 The names end in ".dll" because the programs look for them under those names; they
 are plain wave and cursor files. Usage: make_data_files.py OUTPUT_DIR ICON_DIR
@@ -180,7 +180,6 @@ def glyph_painter(background, letter_rows):
 
 
 LETTER_G = ["  ####  ", " #    # ", "#       ", "#       ", "#   ### ", "#     # ", " #    # ", "  ####  "]
-LETTER_C = ["  ####  ", " #    # ", "#       ", "#       ", "#       ", "#       ", " #    # ", "  ####  "]
 
 
 def write_icon(path, paint):
@@ -205,7 +204,6 @@ def main():
     write_cursor(os.path.join(out_dir, "Data4.dll"), BEAM, (3, 9))
     write_cursor(os.path.join(out_dir, "Data5.dll"), LIST_ARROW, (0, 1))
     write_icon(os.path.join(icon_dir, "glyvane.ico"), glyph_painter((40, 70, 160), LETTER_G))
-    write_icon(os.path.join(icon_dir, "catalogue.ico"), glyph_painter((160, 60, 40), LETTER_C))
 
 
 if __name__ == "__main__":

@@ -72,4 +72,17 @@ std::string FormatLocaleNumber(double value, char decimalSeparator) {
   return text;
 }
 
+std::string FormatFixedDecimals(double value, int decimals, char decimalSeparator) {
+  const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+  std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+  std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+  text.pop_back();
+  if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') {
+    text.erase(0, 1);  // a negative amount that rounds to zero is zero
+  }
+  const size_t point = text.find('.');
+  if (point != std::string::npos) text[point] = decimalSeparator;
+  return text;
+}
+
 }  // namespace glyvane

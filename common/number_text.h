@@ -19,4 +19,8 @@ std::optional<double> ParseLocaleNumber(std::string_view text, char decimalSepar
 // decimal separator: 11 -> "11", 12.5 -> "12,5".
 std::string FormatLocaleNumber(double value, char decimalSeparator);
 
+// value rounded to `decimals` decimals, all of them written, at least one digit
+// before the separator and no digit grouping ("0.00": 9.9092 -> "9,91", 0.5 -> "0,50").
+std::string FormatFixedDecimals(double value, int decimals, char decimalSeparator);
+
 }  // namespace glyvane

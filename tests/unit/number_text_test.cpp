@@ -42,5 +42,16 @@ TEST(FormatLocaleNumber, GivesTheShortestTextWithTheLocaleSeparator) {
   EXPECT_EQ(FormatLocaleNumber(-0.0, ','), "0");
 }
 
+TEST(FormatFixedDecimals, WritesEveryDecimalWithTheLocaleSeparator) {
+  EXPECT_EQ(FormatFixedDecimals(9.90922, 2, ','), "9,91");
+  EXPECT_EQ(FormatFixedDecimals(9.90922, 2, '.'), "9.91");
+  EXPECT_EQ(FormatFixedDecimals(12.2, 2, ','), "12,20");
+  EXPECT_EQ(FormatFixedDecimals(0.5, 2, ','), "0,50");
+  EXPECT_EQ(FormatFixedDecimals(22.867, 2, ','), "22,87");
+  EXPECT_EQ(FormatFixedDecimals(12345.678, 2, ','), "12345,68");  // no grouping
+  EXPECT_EQ(FormatFixedDecimals(-0.001, 2, ','), "0,00");
+  EXPECT_EQ(FormatFixedDecimals(-1.5, 1, ','), "-1,5");
+}
+
 }  // namespace
 }  // namespace glyvane

@@ -1,0 +1,72 @@
+#include "catalogue/selection_string.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace glyvane {
+namespace {
+
+std::string Toggled(std::string selection, const std::vector<int>& items) {
+  for (const int item : items) selection = ToggleSelection(selection, item);
+  return selection;
+}
+
+TEST(ToggleSelection, KeepsTheOrderOfTickingAndSendsARetickedItemToTheEnd) {
+  const std::string ticked = Toggled(kEmptySelection, {3, 12, 0});
+  EXPECT_EQ(ticked, ";3;12;0;");
+  const std::string unticked = ToggleSelection(ticked, 12);
+  EXPECT_EQ(unticked, ";3;0;");
+  EXPECT_EQ(ToggleSelection(unticked, 12), ";3;0;12;");
+}
+
+TEST(ToggleSelection, TellsOneDigitIndicesFromTwoDigitOnesThatShareADigit) {
+  EXPECT_EQ(ToggleSelection(";1;12;", 1), ";12;");
+  EXPECT_EQ(ToggleSelection(";1;12;", 12), ";1;");
+  EXPECT_EQ(ToggleSelection(";1;12;", 2), ";1;12;2;");
+  EXPECT_EQ(ToggleSelection(";12;", 1), ";12;1;");
+  EXPECT_EQ(ToggleSelection(";21;", 1), ";21;1;");
+  EXPECT_EQ(ToggleSelection(";10;0;", 0), ";10;");
+  EXPECT_EQ(ToggleSelection(";0;10;", 10), ";0;");
+}
+
+TEST(ToggleSelection, UntickingTheLastItemGivesTheEmptySelectionBack) {
+  EXPECT_EQ(ToggleSelection(";3;", 3), kEmptySelection);
+  EXPECT_EQ(ToggleSelection(";22;", 22), kEmptySelection);
+  EXPECT_EQ(Toggled(kEmptySelection, {5, 17, 5, 17}), kEmptySelection);
+}
+
+// Every item ticked and unticked in scrambled orders, against a plain list of the
+// ticked indices kept in ticking order.
+TEST(ToggleSelection, AgreesWithAListOfTickedItemsOverLongRuns) {
+  std::vector<int> ticked;
+  std::string selection = kEmptySelection;
+  unsigned state = 12345;
+  for (int step = 0; step < 2000; ++step) {
+    state = state * 1103515245u + 12345u;
+    const int item = static_cast<int>((state >> 16) % 23);
+    selection = ToggleSelection(selection, item);
+    const auto found = std::find(ticked.begin(), ticked.end(), item);
+    if (found == ticked.end()) {
+      ticked.push_back(item);
+    } else {
+      ticked.erase(found);
+    }
+    std::string expected = ";";
+    for (const int index : ticked) expected += std::to_string(index) + ";";
+    ASSERT_EQ(selection, expected) << "step " << step << ", item " << item;
+    ASSERT_EQ(SelectedItems(selection), ticked) << "step " << step;
+  }
+}
+
+TEST(SelectedItems, ReadsTheIndicesInTheOrderOfTicking) {
+  EXPECT_EQ(SelectedItems(";3;12;0;"), (std::vector<int>{3, 12, 0}));
+  EXPECT_EQ(SelectedItems(";22;10;1;"), (std::vector<int>{22, 10, 1}));
+  EXPECT_TRUE(SelectedItems(kEmptySelection).empty());
+  EXPECT_TRUE(SelectedItems("").empty());
+}
+
+}  // namespace
+}  // namespace glyvane
