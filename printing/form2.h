@@ -25,8 +25,12 @@ class Form2 : public FormOf<Form2> {
 
   // Shared state.
   const std::vector<int>& ChosenFonts() const { return List2.items(); }
-  bool CancelRequested() const { return Label2.get() == "Annuler"; }
+  bool CancelRequested() const { return userCancel_ || Label2.get() == "Annuler"; }
   void SetCancelFlag(bool cancel) { Label2.set(cancel ? "Annuler" : "OK"); }
+  // The user closed the progress window: the printout stops, whatever the flag says
+  // afterwards, until the next printout starts.
+  void RaiseUserCancel() { userCancel_ = true; }
+  void ClearUserCancel() { userCancel_ = false; }
   const std::string& PrintoutFontPath() const { return Label4.get(); }
   void SetPrintoutFontPath(std::string path) { Label4.set(std::move(path)); }
 
@@ -49,6 +53,7 @@ class Form2 : public FormOf<Form2> {
   const MainWindowState& main_;
   bool fontListLayout_ = false;  // the font-list command has shrunk the window
   int designHeight_ = 0;         // outer height in twips as loaded
+  bool userCancel_ = false;
   HiddenList<int> List2;
   HiddenLabel<std::string> Label2;
   HiddenLabel<std::string> Label4;
