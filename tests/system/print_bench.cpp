@@ -1,5 +1,6 @@
 #include "print_bench.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -77,7 +78,9 @@ BOOL CALLBACK MatchButtonText(HWND window, LPARAM data) {
   auto* search = static_cast<ButtonSearch*>(reinterpret_cast<void*>(data));
   char className[32] = {};
   GetClassNameA(window, className, sizeof className);
-  if (lstrcmpiA(className, "Button") == 0 && WindowText(window).find(search->text) != std::string::npos) {
+  std::string caption = WindowText(window);
+  caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+  if (lstrcmpiA(className, "Button") == 0 && caption == search->text) {
     search->found = window;
     return FALSE;
   }
@@ -90,8 +93,9 @@ HWND FindButton(HWND root, const char* text) {
   return search.found;
 }
 
-// Opens the printer's properties from the print dialog, checks landscape on their
-// paper page and closes them with OK. True when landscape was checked.
+// Opens the printer's properties from the print dialog ("Options", Wine's
+// PostScript driver), checks landscape on their paper page ("Papier") and closes
+// them with OK. True when landscape was checked.
 bool ChooseLandscape(HWND printDialog) {
   constexpr int kPropertiesButtonId = 1025;
   PostMessageA(printDialog, WM_COMMAND, MAKEWPARAM(kPropertiesButtonId, BN_CLICKED),
