@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <stdexcept>
 
 #include "print_bench.h"
 #include "printing/gdi_printer_surface.h"
@@ -270,6 +271,28 @@ TEST_F(PrintingTest, SamplePagesComeBackWithTheirTextsWhereTheyWereDrawn) {
   }
   EXPECT_EQ(darkest(offset.x + static_cast<int>(P::kLineX2 / 20) + 6, lineY), 255) << "the line runs on";
   EXPECT_EQ(darkest(offset.x + 200, lineY + 6), 255);
+}
+
+TEST_F(PrintingTest, AbandonedAndEmptyDocumentsSendNothing) {
+  const std::string abandoned = UniqueJobTitle("Abandoned");
+  printer_->SetDocumentName(abandoned);
+  try {
+    DocumentGuard document(*printer_);
+    printer_->Print("Jamais imprimé");
+    throw std::runtime_error("the page failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(printer_->Page(), 1);
+  const std::string empty = UniqueJobTitle("Empty");
+  printer_->SetDocumentName(empty);
+  printer_->SetFontName("Arial");
+  EXPECT_TRUE(printer_->EndDocument());
+
+  // The queue prints in order: once a later job is out, the earlier ones would be.
+  printer_->SetDocumentName(title_);
+  ASSERT_TRUE(PrintOnePage());
+  EXPECT_FALSE(WaitForPdf(abandoned, std::chrono::milliseconds(0)));
+  EXPECT_FALSE(WaitForPdf(empty, std::chrono::milliseconds(0)));
 }
 
 TEST_F(PrintingTest, LandscapeA4ComesOutLandscape) {
