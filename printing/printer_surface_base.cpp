@@ -15,10 +15,6 @@ std::string CallNumber(double value) {
   return text;
 }
 
-namespace {
-std::string Flag(bool value) { return value ? "true" : "false"; }
-}  // namespace
-
 int PrinterSurfaceBase::Setting(PrinterSetting setting) const {
   const std::optional<int>& chosen = settings_[Index(setting)];
   return chosen ? *chosen : PrinterDefault(setting);
@@ -45,24 +41,9 @@ void PrinterSurfaceBase::SetFontSize(double points) {
   ChangeFont("SetFontSize(" + CallNumber(points) + ")");
 }
 
-void PrinterSurfaceBase::SetFontBold(bool bold) {
-  font_.bold = bold;
-  ChangeFont("SetFontBold(" + Flag(bold) + ")");
-}
-
-void PrinterSurfaceBase::SetFontItalic(bool italic) {
-  font_.italic = italic;
-  ChangeFont("SetFontItalic(" + Flag(italic) + ")");
-}
-
-void PrinterSurfaceBase::SetFontStrikethrough(bool strikethrough) {
-  font_.strikethrough = strikethrough;
-  ChangeFont("SetFontStrikethrough(" + Flag(strikethrough) + ")");
-}
-
-void PrinterSurfaceBase::SetFontUnderline(bool underline) {
-  font_.underline = underline;
-  ChangeFont("SetFontUnderline(" + Flag(underline) + ")");
+void PrinterSurfaceBase::SetFontFlag(bool PrinterFont::*flag, bool value, const char* call) {
+  font_.*flag = value;
+  ChangeFont(std::string(call) + "(" + (value ? "true" : "false") + ")");
 }
 
 void PrinterSurfaceBase::SetCurrentX(double x) {

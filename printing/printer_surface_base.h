@@ -42,10 +42,14 @@ class PrinterSurfaceBase : public PrinterSurface {
 
   void SetFontName(const std::string& name) override;
   void SetFontSize(double points) override;
-  void SetFontBold(bool bold) override;
-  void SetFontItalic(bool italic) override;
-  void SetFontStrikethrough(bool strikethrough) override;
-  void SetFontUnderline(bool underline) override;
+  void SetFontBold(bool bold) override { SetFontFlag(&PrinterFont::bold, bold, "SetFontBold"); }
+  void SetFontItalic(bool italic) override { SetFontFlag(&PrinterFont::italic, italic, "SetFontItalic"); }
+  void SetFontStrikethrough(bool strikethrough) override {
+    SetFontFlag(&PrinterFont::strikethrough, strikethrough, "SetFontStrikethrough");
+  }
+  void SetFontUnderline(bool underline) override {
+    SetFontFlag(&PrinterFont::underline, underline, "SetFontUnderline");
+  }
 
   double CurrentX() const override { return x_; }
   double CurrentY() const override { return y_; }
@@ -83,6 +87,7 @@ class PrinterSurfaceBase : public PrinterSurface {
   int Setting(PrinterSetting setting) const;
   void Set(PrinterSetting setting, int value, const char* call);
   void ChangeFont(const std::string& call);
+  void SetFontFlag(bool PrinterFont::*flag, bool value, const char* call);
   // Opens the document when this is its first output; false when it cannot print.
   bool BeginOutput();
   void Reset();
