@@ -47,6 +47,7 @@ namespace detail {
 inline void DeleteFont(HFONT h) { DeleteObject(h); }
 inline void DeleteBrush(HBRUSH h) { DeleteObject(h); }
 inline void DeleteBitmap(HBITMAP h) { DeleteObject(h); }
+inline void DeletePen(HPEN h) { DeleteObject(h); }
 inline void CloseRegistryKey(HKEY h) { RegCloseKey(h); }
 inline void CloseKernelHandle(HANDLE h) { CloseHandle(h); }
 inline void FreeGlobal(HGLOBAL h) { GlobalFree(h); }
@@ -58,6 +59,7 @@ inline void DeleteDeviceContext(HDC h) { DeleteDC(h); }
 using UniqueFont = Unique<HandleTraits<HFONT, detail::DeleteFont>>;
 using UniqueBrush = Unique<HandleTraits<HBRUSH, detail::DeleteBrush>>;
 using UniqueBitmap = Unique<HandleTraits<HBITMAP, detail::DeleteBitmap>>;
+using UniquePen = Unique<HandleTraits<HPEN, detail::DeletePen>>;
 using UniqueKey = Unique<HandleTraits<HKEY, detail::CloseRegistryKey>>;
 using UniqueHandle = Unique<HandleTraits<HANDLE, detail::CloseKernelHandle>>;
 using UniqueGlobal = Unique<HandleTraits<HGLOBAL, detail::FreeGlobal>>;
