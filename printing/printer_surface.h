@@ -101,6 +101,8 @@ class PrinterSurface {
   // Sends the document to the printer; the next output starts a new one at page 1.
   // False when the document failed (it is then abandoned instead).
   virtual bool EndDocument() = 0;
+  // The open document could not be started: nothing of it will print.
+  virtual bool DocumentFailed() const = 0;
   // Abandons the document: nothing of it is printed.
   virtual void AbortDocument() = 0;
 };

@@ -61,6 +61,7 @@ class PrinterSurfaceBase : public PrinterSurface {
   bool NewPage() override;
   int Page() const override { return page_; }
   bool EndDocument() override;
+  bool DocumentFailed() const override { return failed_; }
   void AbortDocument() override;
 
  protected:

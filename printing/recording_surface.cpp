@@ -34,7 +34,7 @@ int RecordingSurface::PrinterDefault(PrinterSetting setting) const {
 
 bool RecordingSurface::StartDocument() {
   pages_ = 1;
-  return true;
+  return !refuseStart_;
 }
 
 bool RecordingSurface::BreakPage() {
@@ -43,6 +43,7 @@ bool RecordingSurface::BreakPage() {
 }
 
 bool RecordingSurface::FinishDocument() {
+  if (refuseFinish_) return false;
   sent_.push_back(pages_);
   return true;
 }

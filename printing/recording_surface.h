@@ -26,6 +26,9 @@ class RecordingSurface final : public PrinterSurfaceBase {
   // Documents sent by EndDocument and pages in each, and documents abandoned.
   const std::vector<int>& DocumentsSent() const { return sent_; }
   int DocumentsAbandoned() const { return abandoned_; }
+  // A printer that refuses to start documents, or to finish them.
+  void RefuseToStart(bool refuse) { refuseStart_ = refuse; }
+  void RefuseToFinish(bool refuse) { refuseFinish_ = refuse; }
 
   PrinterInfo Current() const override { return current_; }
   std::vector<PrinterInfo> InstalledPrinters() const override { return printers_; }
@@ -51,6 +54,8 @@ class RecordingSurface final : public PrinterSurfaceBase {
   std::vector<int> sent_;
   int pages_ = 0;
   int abandoned_ = 0;
+  bool refuseStart_ = false;
+  bool refuseFinish_ = false;
 };
 
 }  // namespace glyvane

@@ -94,6 +94,7 @@ class Form {
   ButtonControl button(int id) { return ButtonControl(controls_, id); }
   TextControl text(int id) { return TextControl(controls_, id); }
   UnloadReason unloadReason() const { return unloadReason_; }
+  const Form* owner() const { return owner_; }
   // Creates the window (hidden) and its controls; Load is Create, then Form_Load.
   void Create();
 
