@@ -205,18 +205,21 @@ def main(out):
     table = name_table([windows(1, "Liberation Odd"), (1, 0, 0, 1, b"Liberation Mac")])
     struct.pack_into(">H", table, 6 + 8, 13)  # an odd UTF-16 length
     with_name_table(mono, at("odd-length.ttf"), table)
-    # The tables the system needs, blank, and the name table at the very end of the file,
-    # ending in half a surrogate pair; and the same name table alone, which the system
-    # refuses.
+    # A small font whose name table ends the file, ending in half a surrogate pair; and
+    # that name table alone, which the system refuses.
     table = name_table([(3, 1, 0x0409, 1, "Lone ".encode("utf_16_be") + b"\xd8\x3d")])
-    tables = [(b"OS/2", 78), (b"head", 54), (b"hhea", 36), (b"hmtx", 0), (b"loca", 0)]
-    for name, blank in (("name-last.ttf", tables), ("name-only.ttf", [])):
-        offset = 12 + 16 * (len(blank) + 1)
+    small_font(at("name-last.ttf"), [])
+    built = TTFont(at("name-last.ttf")).reader
+    tables = [(tag, built[tag]) for tag in sorted(built.keys()) if tag != "name"]
+    for name, others in (("name-last.ttf", tables), ("name-only.ttf", [])):
+        entries = others + [("name", bytes(table))]
+        offset = 12 + 16 * len(entries)
         directory = data = b""
-        for tag, length in blank + [(b"name", len(table))]:
-            directory += struct.pack(">4sIII", tag, 0, offset + len(data), length)
-            data += bytes(table) if tag == b"name" else bytes(length)
-        open(at(name), "wb").write(struct.pack(">IHHHH", 0x00010000, len(blank) + 1, 16, 0, 0) +
+        for tag, content in entries:
+            directory += struct.pack(">4sIII", tag.encode("latin-1"), 0, offset + len(data),
+                                     len(content))
+            data += content + b"\0" * (-len(content) % 4 if tag != "name" else 0)
+        open(at(name), "wb").write(struct.pack(">IHHHH", 0x00010000, len(entries), 16, 0, 0) +
                                    directory + data)
 
     # Damaged files and files of other kinds.
