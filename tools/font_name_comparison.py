@@ -89,6 +89,14 @@ def _drop_sections(hive):
         f.write("\n".join(kept))
 
 
+def in_ansi(path):
+    try:
+        path.encode(ANSI)
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
 def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
@@ -221,13 +229,14 @@ def compare(results, name=lambda path: path):
     return c
 
 
-def font_files(folders):
-    """The font files in folders and below, sorted."""
+def font_files(paths):
+    """The TrueType and OpenType files among paths and in the folders among them and
+    below, sorted."""
     found = []
-    for folder in folders:
-        if os.path.isfile(folder):
-            found.append(folder)
-            continue
-        for root, _, names in os.walk(folder):
-            found += [os.path.join(root, n) for n in names if n.lower().endswith(EXTENSIONS)]
+    for path in paths:
+        if os.path.isfile(path):
+            found.append(path)
+        for root, _, names in os.walk(path):
+            found += [os.path.join(root, n) for n in names]
+    found = [f for f in found if f.lower().endswith(EXTENSIONS)]
     return sorted(set(os.path.abspath(f) for f in found))
