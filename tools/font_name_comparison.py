@@ -22,6 +22,7 @@ WINESERVER = "/usr/lib/wine/wineserver"
 EXTENSIONS = (".ttf", ".otf", ".ttc", ".otc")
 ANSI = "cp1252"  # the prefix's ANSI code page (French locale)
 LOCALE = "fr_FR.UTF-8"
+PROCESS_TIMEOUT = 120  # seconds for one batch; a file takes milliseconds
 
 # Registry sections that would bring other fonts into the list: the fonts Wine found
 # through fontconfig when the prefix was made (it loads them from there) and its
@@ -42,7 +43,7 @@ class Result:
     path: str
     reader: Optional[Face] = None  # None: the reader refuses the file
     system: List[Face] = field(default_factory=list)  # the faces it brought, in list order
-    crashed: bool = False  # the system's process died on this file
+    crashed: bool = False  # the system's process died or hung on this file
 
 
 def make_prefix(build_prefix, prefix):
@@ -112,6 +113,9 @@ def run(exe, prefix, files, work_dir):
                WINEDEBUG=os.environ.get("WINEDEBUG", "-all"),
                WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL=LOCALE,
                FONTCONFIG_FILE=os.path.join(prefix, "fonts.conf"))
+    # Fonts need no display, and a process given one waits for it under a test run's
+    # Xvfb: none is given.
+    env.pop("DISPLAY", None)
     list_file = os.path.join(work_dir, "compare-font-names.txt")
     results = []
     todo = list(files)
@@ -126,9 +130,13 @@ def run(exe, prefix, files, work_dir):
         while todo:
             with open(list_file, "wb") as f:
                 f.write(b"".join(windows_path(p).encode(ANSI) + b"\n" for p in todo))
-            process = subprocess.run([WINE64, exe, windows_path(list_file)], env=env,
-                                     stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                                     stderr=subprocess.PIPE, timeout=600)
+            try:
+                process = subprocess.run([WINE64, exe, windows_path(list_file)], env=env,
+                                         stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                         stderr=subprocess.PIPE, timeout=PROCESS_TIMEOUT)
+            except subprocess.TimeoutExpired as hung:  # on a damaged file, as a crash
+                process = subprocess.CompletedProcess(hung.cmd, -1, hung.stdout or b"",
+                                                      hung.stderr or b"")
             done = _parse(process.stdout, todo)
             if not done:
                 sys.exit("font_name_comparison: %s read no file (exit code %d)\n%s"
@@ -203,7 +211,7 @@ def compare(results, name=lambda path: path):
         where = name(r.path)
         if r.crashed:
             c.crashed += 1
-            c.add(r.path, "crashed", "%s: the system's process died on it" % where)
+            c.add(r.path, "crashed", "%s: the system's process died or hung on it" % where)
             continue
         system = system_names(r)
         if r.reader is None and system is None:

@@ -77,43 +77,45 @@ def directory_entry(path, tag):
             return entry
 
 
-def cff_font(path):
-    pen = T2CharStringPen(500, None)
+def triangle(pen):
+    """The glyph of the small fonts, drawn with pen."""
     pen.moveTo((50, 0))
     pen.lineTo((450, 0))
     pen.lineTo((250, 700))
     pen.closePath()
-    builder = FontBuilder(1000, isTTF=False)
+    return pen
+
+
+def two_glyph_font(is_ttf, outlines, names, **os2):
+    """A FontBuilder of a font with .notdef and A, both drawn by outlines(builder,
+    glyphs), named names (FontBuilder's name fields)."""
+    builder = FontBuilder(1000, isTTF=is_ttf)
     builder.setupGlyphOrder([".notdef", "A"])
     builder.setupCharacterMap({ord("A"): "A"})
-    builder.setupCFF("GlyvaneTestCFF-Regular", {"FullName": "Glyvane Test CFF"},
-                     {".notdef": pen.getCharString(), "A": pen.getCharString()}, {})
+    outlines(builder)
     builder.setupHorizontalMetrics({".notdef": (500, 50), "A": (500, 50)})
     builder.setupHorizontalHeader(ascent=800, descent=-200)
-    builder.setupNameTable({"familyName": "Glyvane Test CFF", "styleName": "Regular"})
-    builder.setupOS2()
+    builder.setupNameTable(names)
+    builder.setupOS2(**os2)
     builder.setupPost()
-    builder.save(path)
+    return builder
+
+
+def cff_font(path):
+    glyph = triangle(T2CharStringPen(500, None)).getCharString()
+    two_glyph_font(False, lambda b: b.setupCFF("GlyvaneTestCFF-Regular",
+                                               {"FullName": "Glyvane Test CFF"},
+                                               {".notdef": glyph, "A": glyph}, {}),
+                   {"familyName": "Glyvane Test CFF", "styleName": "Regular"}).save(path)
 
 
 def small_font(path, records, without=(), os2_length=None):
     """A TrueType font of two glyphs whose name table holds records (platform, encoding,
     language, nameID, text), without the tables named in without; its OS/2 table cut
     to os2_length bytes when given."""
-    pen = TTGlyphPen(None)
-    pen.moveTo((50, 0))
-    pen.lineTo((450, 0))
-    pen.lineTo((250, 700))
-    pen.closePath()
-    builder = FontBuilder(1000, isTTF=True)
-    builder.setupGlyphOrder([".notdef", "A"])
-    builder.setupCharacterMap({ord("A"): "A"})
-    builder.setupGlyf({".notdef": pen.glyph(), "A": pen.glyph()})
-    builder.setupHorizontalMetrics({".notdef": (500, 50), "A": (500, 50)})
-    builder.setupHorizontalHeader(ascent=800, descent=-200)
-    builder.setupNameTable({})
-    builder.setupOS2(achVendID="GLYV")
-    builder.setupPost()
+    glyph = triangle(TTGlyphPen(None)).glyph()
+    builder = two_glyph_font(True, lambda b: b.setupGlyf({".notdef": glyph, "A": glyph}), {},
+                             achVendID="GLYV")
     font = builder.font
     font["name"].names = []
     for platform, encoding, language, name_id, text in records:
