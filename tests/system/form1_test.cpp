@@ -321,7 +321,9 @@ TEST_F(Form1Test, ClickingAFontRestylesGridTextAndMagnifierWithTheStoredSizes) {
   WriteMachineValue(kConfigurationKey, kTableValue, "14");
   WriteMachineValue(kConfigurationKey, kCopyValue, "9,5");
 
-  const int other = arial == 0 ? 1 : 0;
+  // A visible entry: with many fonts the list starts scrolled down to Arial.
+  const int top = static_cast<int>(SendMessageA(Control(kCombo1), LB_GETTOPINDEX, 0, 0));
+  const int other = arial == top ? top + 1 : top;
   PointAtEntry(WM_LBUTTONDOWN, other);  // the press stores the hover index, draws nothing
   EXPECT_EQ(form->HoverIndex(), other);
   EXPECT_EQ(WindowText(Control(kLabel2)), "");
