@@ -74,6 +74,7 @@ void Form3::Form_Load() {
 }
 
 void Form3::ShowFontName(const std::string& name) {
+  shownName_ = name;
   Picture2.Clear();
   Picture2.Print("Nom de la police : " + name);
   Picture2.Refresh();

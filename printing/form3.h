@@ -28,6 +28,7 @@ class Form3 : public FormOf<Form3> {
   // "Nom de la police : " + name, on a cleared line.
   void ShowFontName(const std::string& name);
   void ShowProgress(double fraction, bool exact = false);
+  const std::string& ShownFontName() const { return shownName_; }
 
   void Command1_Click();
 
@@ -38,6 +39,7 @@ class Form3 : public FormOf<Form3> {
  private:
   Form2& dialog_;
   bool cancelled_ = false;  // "Annuler" pressed
+  std::string shownName_;
   PictureCanvas Picture2;   // the font-name line
   PictureCanvas Picture1;   // the bar
 };

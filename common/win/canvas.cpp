@@ -18,7 +18,7 @@ PictureCanvas::PictureCanvas(const Control& box) : box_(box.handle()) {
   oldFont_ = SelectObject(dc_.get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc_.get(), TRANSPARENT);
   Clear();
-  SetControlCanvas(box_, bitmap_.get());
+  SetControlCanvas(box_, dc_.get());
 }
 
 PictureCanvas::~PictureCanvas() { Release(); }

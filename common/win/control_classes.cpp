@@ -47,9 +47,10 @@ size_t ClassIndex(ControlKind kind) {
 // Window extra bytes of our own classes.
 constexpr int kPictureSlot = 0;      // HICON or HBITMAP
 constexpr int kPictureTypeSlot = 1;  // IMAGE_ICON or IMAGE_BITMAP
-constexpr int kCanvasSlot = 2;       // HBITMAP drawn over the client area
+constexpr int kCanvasSlot = 2;       // memory HDC drawn over the client area
 constexpr int kPressedSlot = 3;      // a left button went down here
-constexpr int kOwnSlots = 4;
+constexpr int kFontSlot = 4;         // HFONT, as WM_SETFONT gives it
+constexpr int kOwnSlots = 5;
 
 LONG_PTR Slot(HWND window, int slot) { return GetWindowLongPtrA(window, slot * static_cast<int>(sizeof(LONG_PTR))); }
 void SetSlot(HWND window, int slot, LONG_PTR value) {
@@ -111,10 +112,8 @@ void PaintOwnControl(HWND window, ControlKind kind) {
     SelectObjectGuard select(memory.get(), bitmap);
     BitBlt(paint.dc(), 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
   }
-  if (const auto canvas = reinterpret_cast<HBITMAP>(Slot(window, kCanvasSlot))) {
-    UniqueDC memory(CreateCompatibleDC(paint.dc()));
-    SelectObjectGuard select(memory.get(), canvas);
-    BitBlt(paint.dc(), 0, 0, area.right, area.bottom, memory.get(), 0, 0, SRCCOPY);
+  if (const auto canvas = reinterpret_cast<HDC>(Slot(window, kCanvasSlot))) {
+    BitBlt(paint.dc(), 0, 0, area.right, area.bottom, canvas, 0, 0, SRCCOPY);
   }
 }
 
@@ -244,6 +243,13 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       case WM_LBUTTONUP:
         TrackClick(window, message, lParam);
         return 0;
+      // Kept as any control keeps its font: what is drawn in a picture box uses it.
+      case WM_SETFONT:
+        SetSlot(window, kFontSlot, static_cast<LONG_PTR>(wParam));
+        if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
+        return 0;
+      case WM_GETFONT:
+        return Slot(window, kFontSlot);
       case WM_SIZE:
         InvalidateRect(window, nullptr, FALSE);
         break;
@@ -330,7 +336,7 @@ void SetControlPicture(HWND control, HBITMAP bitmap) {
   InvalidateRect(control, nullptr, FALSE);
 }
 
-void SetControlCanvas(HWND control, HBITMAP canvas) {
+void SetControlCanvas(HWND control, HDC canvas) {
   SetSlot(control, kCanvasSlot, reinterpret_cast<LONG_PTR>(canvas));
   InvalidateRect(control, nullptr, FALSE);
 }

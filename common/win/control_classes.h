@@ -37,8 +37,8 @@ void SetControlPicture(HWND control, HICON icon);
 void SetControlPicture(HWND control, HBITMAP bitmap);
 
 // A drawn image that a picture box shows over its whole client area and again at
-// every repaint (the caller owns the bitmap). nullptr shows none.
-void SetControlCanvas(HWND control, HBITMAP canvas);
+// every repaint: a memory DC holding it, which the caller owns. nullptr shows none.
+void SetControlCanvas(HWND control, HDC canvas);
 
 // Check-box lists keep each entry's box in its item data.
 bool IsListItemChecked(HWND list, int index);

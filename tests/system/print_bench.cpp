@@ -173,27 +173,38 @@ std::string PdfFolder() {
   return folder;
 }
 
-std::optional<PrintedPdf> WaitForPdf(const std::string& title, std::chrono::milliseconds timeout) {
+namespace {
+
+// The job's number in a cups-pdf file name ("...-job_17.pdf").
+int JobNumber(const std::string& name) {
+  const std::size_t at = name.rfind("-job_");
+  return at == std::string::npos ? 0 : std::atoi(name.c_str() + at + 5);
+}
+
+// The PDFs of the jobs with this title, in the order they were printed.
+std::vector<std::string> PdfsTitled(const std::string& title) {
   // Some titles come back with a tail that cups-pdf adds.
   const std::string pattern = DosPath(PdfFolder() + "/" + title + "*-job_*.pdf");
-  std::string found;
-  WaitUntil(
-      [&] {
-        WIN32_FIND_DATAA data;
-        const HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-        if (find == INVALID_HANDLE_VALUE) return false;
-        FindClose(find);
-        found = PdfFolder() + "/" + data.cFileName;
-        return true;
-      },
-      timeout);
-  if (found.empty()) return std::nullopt;
+  std::vector<std::string> found;
+  WIN32_FIND_DATAA data;
+  const HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return found;
+  do {
+    found.push_back(PdfFolder() + "/" + data.cFileName);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  std::sort(found.begin(), found.end(),
+            [](const std::string& a, const std::string& b) { return JobNumber(a) < JobNumber(b); });
+  return found;
+}
+
+PrintedPdf ReadPdf(const std::string& path) {
   // cups-pdf writes the file as it converts: wait until pdfinfo reads it whole.
   PrintedPdf pdf;
-  pdf.path = found;
+  pdf.path = path;
   WaitUntil(
       [&] {
-        std::istringstream info(RunUnix("pdfinfo " + Quoted(found)));
+        std::istringstream info(RunUnix("pdfinfo " + Quoted(path)));
         for (std::string line; std::getline(info, line);) {
           if (line.rfind("Pages:", 0) == 0) pdf.pages = std::atoi(line.c_str() + 6);
           if (line.rfind("Page size:", 0) == 0) std::sscanf(line.c_str() + 10, "%lf x %lf", &pdf.width, &pdf.height);
@@ -203,6 +214,32 @@ std::optional<PrintedPdf> WaitForPdf(const std::string& title, std::chrono::mill
       },
       std::chrono::seconds(20));
   return pdf;
+}
+
+}  // namespace
+
+std::optional<PrintedPdf> WaitForPdf(const std::string& title, std::chrono::milliseconds timeout) {
+  std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 1, timeout);
+  if (pdfs.empty()) return std::nullopt;
+  return pdfs.front();
+}
+
+std::vector<PrintedPdf> WaitForPdfs(const std::string& title, std::size_t count, std::chrono::milliseconds timeout) {
+  std::vector<std::string> found;
+  WaitUntil(
+      [&] {
+        found = PdfsTitled(title);
+        return found.size() >= count;
+      },
+      timeout);
+  std::vector<PrintedPdf> pdfs;
+  for (const std::string& path : found) pdfs.push_back(ReadPdf(path));
+  return pdfs;
+}
+
+bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait) {
+  Sleep(static_cast<DWORD>(wait.count()));  // a job that would come has had its time
+  return PdfsTitled(title).empty();
 }
 
 std::string PrintedPdf::Text(int page) const {

@@ -94,6 +94,13 @@ struct PrintedPdf {
 // Waits for the PDF of the job with this title; nullopt when none comes in time.
 std::optional<PrintedPdf> WaitForPdf(const std::string& title,
                                      std::chrono::milliseconds timeout = std::chrono::seconds(60));
+// Waits for `count` PDFs of jobs with this title (one job per copy); returns those
+// there are by then, in the order they were printed.
+std::vector<PrintedPdf> WaitForPdfs(const std::string& title, std::size_t count,
+                                    std::chrono::milliseconds timeout = std::chrono::seconds(60));
+// True when no PDF with this title has come after waiting `wait` (for a job that
+// must not print: cups-pdf writes its file a few seconds after the job ends).
+bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait = std::chrono::seconds(5));
 // The folder cups-pdf writes the tests' jobs into (Unix path).
 std::string PdfFolder();
 
