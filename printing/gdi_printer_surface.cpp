@@ -65,6 +65,19 @@ std::string DefaultPrinterName() {
   return name;
 }
 
+// Wine's PostScript printer driver (Wine 8) crashes the program when it sends a
+// font with PostScript (CFF) outlines to the printer: it reads such a font as if it
+// had TrueType glyphs. Text in such fonts is printed as its filled outlines there.
+bool UnderWine() {
+  static const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
+bool HoldsCffOutlines(HDC dc) {
+  constexpr DWORD kCffTag = 'C' | ('F' << 8) | ('F' << 16) | (' ' << 24);
+  return GetFontData(dc, kCffTag, 0, nullptr, 0) != GDI_ERROR;
+}
+
 std::string ProgramName() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -176,6 +189,7 @@ void GdiPrinterSurface::SelectFont() const {
   SelectObject(dc_.get(), made.get());
   font_ = std::move(made);  // the font it replaced is no longer selected: deleted
   fontStale_ = false;
+  drawAsOutlines_ = UnderWine() && HoldsCffOutlines(dc_.get());
 }
 
 void GdiPrinterSurface::DropDc() {
@@ -235,7 +249,15 @@ bool GdiPrinterSurface::StartDocument() {
 
 bool GdiPrinterSurface::DrawText(double x, double y, const std::string& text) {
   const HDC dc = Dc();
-  return TextOutA(dc, ToPixelsX(x), ToPixelsY(y), text.data(), static_cast<int>(text.size())) != FALSE;
+  const int count = static_cast<int>(text.size());
+  if (!drawAsOutlines_) return TextOutA(dc, ToPixelsX(x), ToPixelsY(y), text.data(), count) != FALSE;
+  // The text's outlines, filled: the same letters, without the font being sent.
+  if (!BeginPath(dc)) return false;
+  const bool drawn = TextOutA(dc, ToPixelsX(x), ToPixelsY(y), text.data(), count) != FALSE;
+  EndPath(dc);
+  const UniqueBrush ink(CreateSolidBrush(GetTextColor(dc)));
+  const SelectObjectGuard select(dc, ink.get());
+  return FillPath(dc) != FALSE && drawn;
 }
 
 bool GdiPrinterSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colour) {

@@ -66,6 +66,7 @@ class GdiPrinterSurface final : public PrinterSurfaceBase {
   // Declared before the DC: destroyed after it, once the DC no longer holds it.
   mutable UniqueFont font_;
   mutable bool fontStale_ = true;
+  mutable bool drawAsOutlines_ = false;  // the font is one the driver cannot be sent
   mutable UniqueDC dc_;
   mutable int pixelsPerInchX_ = 0;
   mutable int pixelsPerInchY_ = 0;

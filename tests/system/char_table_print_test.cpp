@@ -129,6 +129,34 @@ TEST_F(CharTablePrintTest, TheScreenTableIsTheFontTheMainWindowShowsInEachMode) 
   EXPECT_EQ(TitleOf(*pdf, 1), "Table de caractères de \"DejaVu Serif\"");
 }
 
+// A font with PostScript outlines (C059, of the URW fonts) is printed as its
+// outlines: Wine's printer driver would crash the program if the font were sent.
+TEST_F(CharTablePrintTest, AFontWithPostScriptOutlinesPrintsItsGlyphs) {
+  Start();
+  const HWND combo = FindControl(main, form1::kCombo1);
+  ASSERT_GE(ComboIndexOf("C059"), 0);
+  SendMessageA(combo, LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("C059")), 0);
+  OpenDialog();
+  Press(form2::kCommand2);
+  const std::optional<PrintedPdf> pdf = WaitForPdf(title);
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(TitleOf(*pdf, 1), "Table de caractères de \"C059\"");
+  // The "A" of code 65 lies 20 points above its label "0065 : A" and 5.5 points to
+  // the right of the label's start (1060 - 950 twips); the grid's lines are clear of
+  // the place looked at.
+  const std::vector<PdfWord> words = pdf->Words(1);
+  const auto label = std::find_if(words.begin(), words.end(), [](const PdfWord& word) { return word.text == "0065"; });
+  ASSERT_NE(label, words.end());
+  const GreyImage page = pdf->Grey(1, 72);
+  int dark = 0;
+  for (int y = static_cast<int>(label->yMin) - 17; y < static_cast<int>(label->yMin) - 6; ++y) {
+    for (int x = static_cast<int>(label->xMin) + 6; x < static_cast<int>(label->xMin) + 16; ++x) {
+      if (page.At(x, y) < 128) ++dark;
+    }
+  }
+  EXPECT_GT(dark, 20);
+}
+
 TEST_F(CharTablePrintTest, EachCopyIsADocumentOfItsOwn) {
   Start();
   Form2& dialog = OpenDialog();
