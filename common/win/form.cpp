@@ -160,6 +160,18 @@ void Form::CentreOnScreen() const {
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::SetIcon(HICON icon) {
+  UniqueIcon task(icon ? CopyIcon(icon) : nullptr);
+  UniqueIcon caption(icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), 0))
+                          : nullptr);
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(task.get()));
+  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption.get()));
+  // The window has let go of the previous icons: they can go.
+  taskIcon_ = std::move(task);
+  captionIcon_ = std::move(caption);
+}
+
 int Form::OuterHeight() const {
   RECT outer;
   GetWindowRect(hwnd_, &outer);
