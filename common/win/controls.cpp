@@ -202,6 +202,7 @@ Control ControlSet::Add(const ControlRow& row) {
         static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(row.picture), IMAGE_ICON, side, side, 0)));
     SetPicture(row.id, entry.designPicture.get());
   }
+  if (row.pointer) entry.pointer = LoadCursorA(program, MAKEINTRESOURCEA(row.pointer));
   return Control(*this, row.id);
 }
 
@@ -296,6 +297,11 @@ void ControlSet::SetPicture(int id, HICON icon) {
   } else {
     SetControlPicture(entry.window, icon);
   }
+}
+
+HCURSOR ControlSet::PointerFor(HWND control) const {
+  auto id = ids_.find(control);
+  return id == ids_.end() ? nullptr : entries_.at(id->second).pointer;
 }
 
 TwipRect ControlSet::RectOf(int id) const {

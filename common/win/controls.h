@@ -58,6 +58,7 @@ struct ControlRow {
   COLORREF foreColour = kDefaultColour;
   COLORREF backColour = kDefaultColour;
   int picture = 0;  // picture buttons and images: an icon resource of the program
+  int pointer = 0;  // a cursor resource shown over this control instead of its class's
 };
 
 class ControlSet;
@@ -190,6 +191,8 @@ class ControlSet {
   std::string TooltipOf(int id) const { return At(id).tooltip; }
   HICON PictureOf(int id) const { return At(id).picture; }
   void SetPicture(int id, HICON icon);
+  // The pointer of the control's own (ControlRow::pointer), or nullptr.
+  HCURSOR PointerFor(HWND control) const;
 
   // The background brush of a control with colours of its own, after setting the
   // DC's colours (WM_CTLCOLOR*), or nullptr for the system's colours.
@@ -212,6 +215,7 @@ class ControlSet {
     std::string tooltip;
     HICON picture = nullptr;
     UniqueIcon designPicture;  // loaded from the row's resource
+    HCURSOR pointer = nullptr;
   };
   Entry& At(int id);
   const Entry& At(int id) const;

@@ -263,6 +263,16 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(brush);
       }
       break;
+    case WM_SETCURSOR:
+      // Controls with a pointer of their own (links, a logo) show it; the others
+      // their class's.
+      if (LOWORD(lParam) == HTCLIENT) {
+        if (const HCURSOR pointer = controls_.PointerFor(reinterpret_cast<HWND>(wParam))) {
+          SetCursor(pointer);
+          return TRUE;
+        }
+      }
+      break;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam);
