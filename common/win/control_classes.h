@@ -47,6 +47,11 @@ void SetButtonPicture(HWND button, HICON icon);
 // and 16 that leaves room for one line of its caption inside its edge.
 int ButtonPictureSide(HWND button);
 
+// A transparent label draws its text alone, over its container's background and the
+// transparent labels that lie beneath it: two of them, one a little offset over the
+// other, make a shadowed title.
+void MakeLabelTransparent(HWND label);
+
 // Check-box lists keep each entry's box in its item data.
 bool IsListItemChecked(HWND list, int index);
 void SetListItemChecked(HWND list, int index, bool checked);

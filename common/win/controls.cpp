@@ -194,6 +194,7 @@ Control ControlSet::Add(const ControlRow& row) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (row.flags & kSelected) Button(window).SetChecked(true);
+  if (row.flags & kTransparent) MakeLabelTransparent(window);
   const HINSTANCE program = GetModuleHandleA(nullptr);
   if (row.picture) {
     // Loaded at the size it is shown at, so that it keeps its own drawing.
@@ -257,6 +258,11 @@ HBRUSH ControlSet::ColoursFor(HWND control, HDC dc) const {
   auto id = ids_.find(control);
   if (id == ids_.end()) return nullptr;
   const Entry& entry = entries_.at(id->second);
+  if (entry.row.flags & kTransparent) {
+    SetTextColor(dc, entry.fore != kDefaultColour ? entry.fore : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  }
   if (entry.fore == kDefaultColour && entry.back == kDefaultColour) return nullptr;
   const bool field = entry.row.kind == ControlKind::TextBox || IsList(entry.row.kind);
   const COLORREF back = entry.back != kDefaultColour ? entry.back : GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);

@@ -33,6 +33,7 @@ enum ControlFlag : unsigned {
   kVScroll = 1u << 12,    // text boxes: a vertical scroll bar
   kDefault = 1u << 13,    // command buttons: Enter presses it
   kGraphical = 1u << 14,  // command buttons: a picture above the caption
+  kTransparent = 1u << 15,  // labels: only the text is drawn, over what lies below
 };
 
 // A design font: face and size; nullptr face means the window's own font.
