@@ -48,8 +48,7 @@ size_t ClassIndex(ControlKind kind) {
 constexpr int kPictureSlot = 0;      // HICON or HBITMAP
 constexpr int kPictureTypeSlot = 1;  // IMAGE_ICON or IMAGE_BITMAP
 constexpr int kCanvasSlot = 2;       // HBITMAP drawn over the client area
-constexpr int kPressedSlot = 3;      // a left button went down here
-constexpr int kOwnSlots = 4;
+constexpr int kOwnSlots = 3;
 
 LONG_PTR Slot(HWND window, int slot) { return GetWindowLongPtrA(window, slot * static_cast<int>(sizeof(LONG_PTR))); }
 void SetSlot(HWND window, int slot, LONG_PTR value) {
@@ -118,12 +117,16 @@ void PaintOwnControl(HWND window, ControlKind kind) {
   }
 }
 
-// A picture box or image reports a click as a label does: WM_COMMAND with kClicked.
+// A picture box, image or text box reports a click as a label does: WM_COMMAND with
+// kClicked, once the left button went down and up again inside it.
+constexpr const char* kPressedProperty = "Glyvane.Pressed";
+
 void TrackClick(HWND window, UINT message, LPARAM lParam) {
   if (message == WM_LBUTTONDOWN) {
-    SetSlot(window, kPressedSlot, 1);
-  } else if (message == WM_LBUTTONUP && Slot(window, kPressedSlot)) {
-    SetSlot(window, kPressedSlot, 0);
+    SetPropA(window, kPressedProperty, reinterpret_cast<HANDLE>(1));
+  } else if (message == WM_NCDESTROY) {
+    RemovePropA(window, kPressedProperty);
+  } else if (message == WM_LBUTTONUP && RemovePropA(window, kPressedProperty)) {
     RECT area;
     GetClientRect(window, &area);
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -403,6 +406,13 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return result;
     }
   }
+  if constexpr (info.ownKind == ControlKind::TextBox) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_NCDESTROY) {
+      const LRESULT result = CallWindowProcA(g_baseProcs[K], window, message, wParam, lParam);
+      TrackClick(window, message, lParam);  // after the box has placed its caret
+      return result;
+    }
+  }
   if (!info.baseClass) {
     switch (message) {
       case WM_PAINT:
@@ -414,6 +424,9 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       case WM_LBUTTONUP:
         TrackClick(window, message, lParam);
         return 0;
+      case WM_NCDESTROY:
+        TrackClick(window, message, lParam);
+        break;
       case WM_SIZE:
         InvalidateRect(window, nullptr, FALSE);
         break;
