@@ -48,9 +48,8 @@ size_t ClassIndex(ControlKind kind) {
 constexpr int kPictureSlot = 0;      // HICON or HBITMAP
 constexpr int kPictureTypeSlot = 1;  // IMAGE_ICON or IMAGE_BITMAP
 constexpr int kCanvasSlot = 2;       // memory HDC drawn over the client area
-constexpr int kPressedSlot = 3;      // a left button went down here
-constexpr int kFontSlot = 4;         // HFONT, as WM_SETFONT gives it
-constexpr int kOwnSlots = 5;
+constexpr int kFontSlot = 3;         // HFONT, as WM_SETFONT gives it
+constexpr int kOwnSlots = 4;
 
 LONG_PTR Slot(HWND window, int slot) { return GetWindowLongPtrA(window, slot * static_cast<int>(sizeof(LONG_PTR))); }
 void SetSlot(HWND window, int slot, LONG_PTR value) {
@@ -117,12 +116,16 @@ void PaintOwnControl(HWND window, ControlKind kind) {
   }
 }
 
-// A picture box or image reports a click as a label does: WM_COMMAND with kClicked.
+// A picture box, image or text box reports a click as a label does: WM_COMMAND with
+// kClicked, once the left button went down and up again inside it.
+constexpr const char* kPressedProperty = "Glyvane.Pressed";
+
 void TrackClick(HWND window, UINT message, LPARAM lParam) {
   if (message == WM_LBUTTONDOWN) {
-    SetSlot(window, kPressedSlot, 1);
-  } else if (message == WM_LBUTTONUP && Slot(window, kPressedSlot)) {
-    SetSlot(window, kPressedSlot, 0);
+    SetPropA(window, kPressedProperty, reinterpret_cast<HANDLE>(1));
+  } else if (message == WM_NCDESTROY) {
+    RemovePropA(window, kPressedProperty);
+  } else if (message == WM_LBUTTONUP && RemovePropA(window, kPressedProperty)) {
     RECT area;
     GetClientRect(window, &area);
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -130,6 +133,164 @@ void TrackClick(HWND window, UINT message, LPARAM lParam) {
       SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), kClicked),
                    reinterpret_cast<LPARAM>(window));
     }
+  }
+}
+
+// --- Picture buttons --------------------------------------------------------------
+
+constexpr const char* kPictureProperty = "Glyvane.Picture";
+constexpr int kButtonEdge = 2;  // the raised edge of a push button, in pixels
+
+bool IsPictureButton(HWND button) { return (GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW; }
+
+HICON ButtonPicture(HWND button) { return static_cast<HICON>(GetPropA(button, kPictureProperty)); }
+
+int CaptionLineHeight(HWND button, HDC dc) {
+  SelectObjectGuard select(dc, reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  return metrics.tmHeight;
+}
+
+int PictureSide(const RECT& area, int lineHeight) {
+  const int roomHigh = area.bottom - area.top - 2 * kButtonEdge - lineHeight;
+  const int roomWide = area.right - area.left - 2 * kButtonEdge;
+  for (const int side : {32, 24, 16}) {
+    if (side <= roomHigh && side <= roomWide) return side;
+  }
+  return 16;
+}
+
+// Picture and caption together, centred in the button: the picture on top, the
+// caption's line under it. Pressed, both move down and right by a pixel, as the
+// caption of a plain button does.
+void DrawPictureButton(const DRAWITEMSTRUCT& item) {
+  const HWND button = item.hwndItem;
+  const HDC dc = item.hDC;
+  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  RECT area = item.rcItem;
+  DrawFrameControl(dc, &area, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0u));
+
+  const int lineHeight = CaptionLineHeight(button, dc);
+  const HICON icon = ButtonPicture(button);
+  const int side = icon ? PictureSide(item.rcItem, lineHeight) : 0;
+  const int shift = pushed ? 1 : 0;
+  const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - side - lineHeight) / 2 + shift;
+  if (icon) {
+    const int left = item.rcItem.left + (item.rcItem.right - item.rcItem.left - side) / 2 + shift;
+    if (disabled) {
+      DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, left, top, side, side, DST_ICON | DSS_DISABLED);
+    } else {
+      DrawIconEx(dc, left, top, icon, side, side, 0, nullptr, DI_NORMAL);
+    }
+  }
+
+  const int length = GetWindowTextLengthA(button);
+  std::string caption(static_cast<size_t>(length) + 1, '\0');
+  GetWindowTextA(button, caption.data(), length + 1);
+  caption.resize(static_cast<size_t>(length));
+  RECT line{item.rcItem.left + kButtonEdge + shift, top + side, item.rcItem.right - kButtonEdge + shift,
+            top + side + lineHeight};
+  SelectObjectGuard select(dc, reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  DrawTextA(dc, caption.c_str(), length, &line,
+            DT_CENTER | DT_TOP | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u));
+
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = item.rcItem;
+    InflateRect(&focus, -(kButtonEdge + 1), -(kButtonEdge + 1));
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+// A picture button answers the mouse and the keyboard as a plain push button: a
+// quick second click is another click (not a double click), and Enter presses the
+// button that has the focus.
+bool HandlePictureButton(HWND button, WNDPROC base, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case kReflectedDrawItem:
+      DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      result = TRUE;
+      return true;
+    case WM_LBUTTONDBLCLK:
+      result = CallWindowProcA(base, button, WM_LBUTTONDOWN, wParam, lParam);
+      return true;
+    case WM_GETDLGCODE: {
+      const auto* keys = reinterpret_cast<const MSG*>(lParam);
+      result = CallWindowProcA(base, button, message, wParam, lParam);
+      if (keys && keys->message == WM_KEYDOWN && keys->wParam == VK_RETURN) result |= DLGC_WANTMESSAGE;
+      return true;
+    }
+    case WM_KEYDOWN:
+      if (wParam != VK_RETURN) return false;
+      SendMessageA(button, BM_CLICK, 0, 0);
+      result = 0;
+      return true;
+    case WM_NCDESTROY:
+      RemovePropA(button, kPictureProperty);
+      return false;
+    default:
+      return false;
+  }
+}
+
+// --- Transparent labels -----------------------------------------------------------
+
+constexpr const char* kTransparentProperty = "Glyvane.Transparent";
+
+bool IsTransparentLabel(HWND label) { return GetPropA(label, kTransparentProperty) != nullptr; }
+
+RECT BoundsInParent(HWND window) {
+  RECT bounds;
+  GetWindowRect(window, &bounds);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
+  return bounds;
+}
+
+// The container's background, then the transparent labels beneath this one, the
+// lowest first, each drawn by itself into this label's DC.
+void DrawWhatLiesBeneath(HWND label, HDC dc) {
+  const RECT own = BoundsInParent(label);
+  POINT origin{};
+  SetViewportOrgEx(dc, -own.left, -own.top, &origin);
+  SendMessageA(GetParent(label), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  for (HWND below = GetWindow(label, GW_HWNDLAST); below && below != label; below = GetWindow(below, GW_HWNDPREV)) {
+    const RECT theirs = BoundsInParent(below);
+    RECT overlap;
+    if (!IsWindowVisible(below) || !IsTransparentLabel(below) || !IntersectRect(&overlap, &own, &theirs)) continue;
+    SetViewportOrgEx(dc, origin.x + theirs.left - own.left, origin.y + theirs.top - own.top, nullptr);
+    SendMessageA(below, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  }
+  SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
+bool HandleTransparentLabel(HWND label, WNDPROC base, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT: {
+      PaintGuard paint(label);
+      DrawWhatLiesBeneath(label, paint.dc());
+      CallWindowProcA(base, label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(paint.dc()), PRF_CLIENT);
+      result = 0;
+      return true;
+    }
+    case WM_ERASEBKGND:
+      result = 1;  // painted whole in WM_PAINT
+      return true;
+    case WM_SETTEXT: {
+      // The static control would draw the new text straight over the old one; the
+      // label and the labels over it are painted afresh instead.
+      result = DefWindowProcA(label, message, wParam, lParam);
+      const RECT bounds = BoundsInParent(label);
+      RedrawWindow(GetParent(label), &bounds, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+      return true;
+    }
+    case WM_NCDESTROY:
+      RemovePropA(label, kTransparentProperty);
+      return false;
+    default:
+      return false;
   }
 }
 
@@ -232,6 +393,25 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return result;
     }
   }
+  if constexpr (info.ownKind == ControlKind::CommandButton) {
+    LRESULT result = 0;
+    if (IsPictureButton(window) && HandlePictureButton(window, g_baseProcs[K], message, wParam, lParam, result)) {
+      return result;
+    }
+  }
+  if constexpr (info.ownKind == ControlKind::Label) {
+    LRESULT result = 0;
+    if (IsTransparentLabel(window) && HandleTransparentLabel(window, g_baseProcs[K], message, wParam, lParam, result)) {
+      return result;
+    }
+  }
+  if constexpr (info.ownKind == ControlKind::TextBox) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_NCDESTROY) {
+      const LRESULT result = CallWindowProcA(g_baseProcs[K], window, message, wParam, lParam);
+      TrackClick(window, message, lParam);  // after the box has placed its caret
+      return result;
+    }
+  }
   if (!info.baseClass) {
     switch (message) {
       case WM_PAINT:
@@ -250,6 +430,9 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
       case WM_GETFONT:
         return Slot(window, kFontSlot);
+      case WM_NCDESTROY:
+        TrackClick(window, message, lParam);
+        break;
       case WM_SIZE:
         InvalidateRect(window, nullptr, FALSE);
         break;
@@ -339,6 +522,27 @@ void SetControlPicture(HWND control, HBITMAP bitmap) {
 void SetControlCanvas(HWND control, HDC canvas) {
   SetSlot(control, kCanvasSlot, reinterpret_cast<LONG_PTR>(canvas));
   InvalidateRect(control, nullptr, FALSE);
+}
+
+void SetButtonPicture(HWND button, HICON icon) {
+  if (icon) {
+    SetPropA(button, kPictureProperty, icon);
+  } else {
+    RemovePropA(button, kPictureProperty);
+  }
+  InvalidateRect(button, nullptr, FALSE);
+}
+
+int ButtonPictureSide(HWND button) {
+  RECT area;
+  GetClientRect(button, &area);
+  WindowDC dc(button);
+  return PictureSide(area, CaptionLineHeight(button, dc.get()));
+}
+
+void MakeLabelTransparent(HWND label) {
+  SetPropA(label, kTransparentProperty, reinterpret_cast<HANDLE>(1));
+  InvalidateRect(label, nullptr, TRUE);
 }
 
 bool IsListItemChecked(HWND list, int index) {

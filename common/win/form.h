@@ -56,6 +56,9 @@ class Form {
   Window window() const { return Window(hwnd_); }
   std::string Caption() const { return window().Text(); }
   void SetCaption(const std::string& caption) const { window().SetText(caption); }
+  // The icon of the window's caption and task bar button, set at run time. The form
+  // keeps copies of its own, so the icon given may go before the form does.
+  void SetIcon(HICON icon);
   const FormDesign& design() const { return design_; }
 
   // Creates the window (hidden) and its controls, then runs Form_Load. An exception
@@ -126,6 +129,8 @@ class Form {
   HWND hwnd_ = nullptr;
   HWND focus_ = nullptr;  // the control that had the focus when the form was left
   UniqueAccelerators accelerators_;
+  UniqueIcon taskIcon_;     // SetIcon's copies: the task bar's and Alt+Tab's,
+  UniqueIcon captionIcon_;  // and the caption's
   UnloadReason unloadReason_ = UnloadReason::Owner;
 };
 

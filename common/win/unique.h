@@ -54,6 +54,7 @@ inline void FreeGlobal(HGLOBAL h) { GlobalFree(h); }
 inline void DestroyMenuHandle(HMENU h) { DestroyMenu(h); }
 inline void DestroyAccelerators(HACCEL h) { DestroyAcceleratorTable(h); }
 inline void DeleteDeviceContext(HDC h) { DeleteDC(h); }
+inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
 }  // namespace detail
 
 using UniqueFont = Unique<HandleTraits<HFONT, detail::DeleteFont>>;
@@ -66,6 +67,7 @@ using UniqueGlobal = Unique<HandleTraits<HGLOBAL, detail::FreeGlobal>>;
 using UniqueMenu = Unique<HandleTraits<HMENU, detail::DestroyMenuHandle>>;
 using UniqueAccelerators = Unique<HandleTraits<HACCEL, detail::DestroyAccelerators>>;
 using UniqueDC = Unique<HandleTraits<HDC, detail::DeleteDeviceContext>>;
+using UniqueIcon = Unique<HandleTraits<HICON, detail::DestroyIconHandle>>;
 
 struct FindHandleTraits {
   using Type = HANDLE;

@@ -115,17 +115,9 @@ TEST_F(Form1Test, EveryCellShowsItsCodeAtItsPlaceWithItsAltCodeAsTooltip) {
     EXPECT_EQ(rect.right - rect.left, 25) << i;
   }
   // The tooltip control itself holds the text once the pointer has moved over a cell.
-  const HWND tooltip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
   for (int index : {0, 32, 67, 222}) {
     SendMessageA(Cell(index), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    char text[64] = {};
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.hwnd = frame;
-    tool.uId = reinterpret_cast<UINT_PTR>(Cell(index));
-    tool.lpszText = text;
-    SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_EQ(std::string(text), CellTooltip(index));
+    EXPECT_EQ(TooltipText(Cell(index)), CellTooltip(index));
   }
   EXPECT_EQ(form->Grid().Tooltip(32), " ALT + 0065 ");
 }
