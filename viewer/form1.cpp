@@ -8,6 +8,10 @@
 #include "common/win/sounds.h"
 #include "common/win/error_policies.h"
 #include "common/win/system_registry.h"
+#include "common/win/program_folder.h"
+#include "common/win/start_program.h"
+#include "viewer/help_menu.h"
+#include "viewer/help_viewer.h"
 #include "viewer/size_setting.h"
 
 namespace glyvane {
@@ -262,9 +266,28 @@ void Form1::propos_Click() {
   IgnoreErrors([&box] { box.FocusOk(); });
 }
 
-// The commands below start programs that are not part of this one yet.
-void Form1::help_Click() { PlayClickSound(); }
-void Form1::auteur_Click() { PlayClickSound(); }
+// The viewer is looked for once: the message when it is missing is the one effect.
+void Form1::help_Click() {
+  PlayClickSound();
+  const std::string viewer = FindHelpViewer(hwnd());
+  if (viewer.empty()) return;
+  StartProgram(HelpCommandLine(viewer, ProgramFolder()), SW_SHOWMAXIMIZED);
+}
+
+// The catalogue is a program of its own: when it is missing or refuses to start,
+// the user learns which file it should be rather than seeing nothing happen.
+void Form1::auteur_Click() {
+  PlayClickSound();
+  const std::string folder = ProgramFolder();
+  try {
+    StartProgram(CatalogueCommandLine(folder), SW_SHOWNORMAL);
+  } catch (const AppError& error) {
+    const bool missing = error.number() == ERROR_FILE_NOT_FOUND || error.number() == ERROR_PATH_NOT_FOUND;
+    const std::string path = CataloguePath(folder);
+    ShowMessage(hwnd(), missing ? CatalogueMissingMessage(path) : CatalogueFailedMessage(path, ErrorMessageText(error)),
+                Caption(), MessageIcon::Critical);
+  }
+}
 
 bool Form1::OtherFontsMode() const { return Button(controls_.Handle(kOption2)).IsChecked(); }
 

@@ -329,11 +329,13 @@ WithoutArial::~WithoutArial() {
 
 std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }
 
-GlyvaneProcess::GlyvaneProcess() {
+GlyvaneProcess::GlyvaneProcess() : GlyvaneProcess(ProgramPath("Glyvane.exe")) {}
+
+GlyvaneProcess::GlyvaneProcess(const std::string& program) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + ProgramPath("Glyvane.exe") + "\"";
-  const std::string folder = ProgramFolder();
+  std::string commandLine = "\"" + program + "\"";
+  const std::string folder = program.substr(0, program.find_last_of('\\'));
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                       &info_)) {
     info_ = PROCESS_INFORMATION{};

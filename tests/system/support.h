@@ -89,10 +89,12 @@ class WithoutArial {
   std::optional<std::string> saved_;
 };
 
-// The real Glyvane.exe, started from the programs' folder; closed (or killed) at the end.
+// The real Glyvane.exe, started from the programs' folder (or the copy at `program`,
+// from its own folder); closed (or killed) at the end.
 class GlyvaneProcess {
  public:
   GlyvaneProcess();
+  explicit GlyvaneProcess(const std::string& program);
   ~GlyvaneProcess();
   GlyvaneProcess(const GlyvaneProcess&) = delete;
   GlyvaneProcess& operator=(const GlyvaneProcess&) = delete;
