@@ -28,24 +28,28 @@ HFONT CellFont(HWND cell) {
   return found == CellFonts().end() ? nullptr : found->second;
 }
 
+// A cell's face in area: the window colour inside a frame line, and the character
+// centred across, from the top as a label draws it.
+void DrawCell(HDC dc, const RECT& area, const char* text, HFONT font) {
+  FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+  FrameRect(dc, &area, GetSysColorBrush(COLOR_WINDOWFRAME));
+  SelectObjectGuard select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  // The A function draws the byte itself: a symbol font shows its own glyph for it.
+  // "&" is a character, not a prefix; the text is clipped inside the frame line.
+  RECT inside = area;
+  InflateRect(&inside, -1, -1);
+  DrawTextA(dc, text, text[0] ? 1 : 0, &inside, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
+
 void PaintCell(HWND cell) {
   PaintGuard paint(cell);
   RECT area;
   GetClientRect(cell, &area);
-  FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_WINDOW));
-  FrameRect(paint.dc(), &area, GetSysColorBrush(COLOR_WINDOWFRAME));
-
   char text[2] = {};
   GetWindowTextA(cell, text, sizeof text);
-  const HFONT font = CellFont(cell);
-  SelectObjectGuard select(paint.dc(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  SetBkMode(paint.dc(), TRANSPARENT);
-  SetTextColor(paint.dc(), GetSysColor(COLOR_WINDOWTEXT));
-  // The A function draws the byte itself: a symbol font shows its own glyph for it.
-  // Centred across, from the top as a label draws; "&" is a character, not a prefix.
-  RECT inside = area;
-  InflateRect(&inside, -1, -1);
-  DrawTextA(paint.dc(), text, text[0] ? 1 : 0, &inside, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  DrawCell(paint.dc(), area, text, CellFont(cell));
 }
 
 LRESULT CALLBACK CellProcedure(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,15 +142,32 @@ void CharGrid::CreateCell(int index, const FontStyle& style) {
   const char caption[2] = {index == 0 ? '\0' : static_cast<char>(CellCode(index)), '\0'};
   // No WM_PARENTNOTIFY: nothing listens for it, and it would travel up to the form
   // for each of the 222 cells.
-  const HWND window = CreateWindowExA(
-      WS_EX_NOPARENTNOTIFY, kCellClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-      TwipsToPixels(rect.left, twipsPerPixel_), TwipsToPixels(rect.top, twipsPerPixel_),
-      TwipsToPixels(rect.width, twipsPerPixel_), TwipsToPixels(rect.height, twipsPerPixel_), frame_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId_ + index)), GetModuleHandleA(nullptr), nullptr);
+  const int left = TwipsToPixels(rect.left, twipsPerPixel_);
+  const int top = TwipsToPixels(rect.top, twipsPerPixel_);
+  const int width = TwipsToPixels(rect.width, twipsPerPixel_);
+  const int height = TwipsToPixels(rect.height, twipsPerPixel_);
+  const HWND window = CreateWindowExA(WS_EX_NOPARENTNOTIFY, kCellClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                      left, top, width, height, frame_,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId_ + index)),
+                                      GetModuleHandleA(nullptr), nullptr);
   if (!window) throw LastError();
-  cells_.push_back(CellWindow{window, style});
+  cells_.push_back(CellWindow{window, style, {left, top, left + width, top + height}});
   tooltips_.emplace_back();
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(style)), FALSE);
+}
+
+void CharGrid::PaintAll() const {
+  const HDC dc = GetDCEx(frame_, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+  if (!dc) return;
+  // Neighbours overlap by a pixel or two, where the cell higher in the z-order shows:
+  // each cell lies below those created before it, so the last is drawn first.
+  for (auto cell = cells_.rbegin(); cell != cells_.rend(); ++cell) {
+    char text[2] = {};
+    GetWindowTextA(cell->window, text, sizeof text);
+    DrawCell(dc, cell->area, text, CellFont(cell->window));
+  }
+  ReleaseDC(frame_, dc);
+  RedrawWindow(frame_, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN | RDW_NOFRAME);
 }
 
 void CharGrid::SetCaption(int index, const std::string& caption) { SetWindowTextA(Cell(index), caption.c_str()); }

@@ -166,15 +166,17 @@ void Form1::Form_Load() {
 }
 
 void Form1::ShowMain(int showCommand) {
-  // The grid's frame stays out of the showing: its 222 cells are then painted once,
-  // below, rather than also erased one by one while the window appears.
+  // The grid's frame stays out of the showing, so that its 223 cells are neither
+  // erased nor painted one by one while the window appears: the frame is painted
+  // with the rest, and the cells then in one pass.
   const HWND grid = Frame1().handle();
   SendMessageA(grid, WM_SETREDRAW, FALSE, 0);
   ShowWindow(hwnd(), showCommand);
   SendMessageA(grid, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_NOCHILDREN);
   // The window and its controls painted before the first message is taken.
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Text.PaintAll();
 }
 
 void Form1::Form_Activate() { ApplyCursorData3(Combo1().handle()); }
