@@ -1,6 +1,7 @@
 // Start-up time of window programs: from CreateProcess to a shown main window that
 // has been painted and whose thread has reached its message loop (a WM_NULL sent to
-// it returns only then). Each program runs several times; the median is reported.
+// it returns only then). The programs start in turn, several times each; the median of
+// each is reported.
 //
 // usage: startup_bench RUNS PROGRAM...
 #include <windows.h>
@@ -73,21 +74,27 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int runs = std::max(1, std::atoi(argv[1]));
-  for (int p = 2; p < argc; ++p) {
-    std::vector<double> times;
-    TimeOneStart(argv[p]);  // warm-up: caches, font lists
-    for (int i = 0; i < runs; ++i) {
-      const double time = TimeOneStart(argv[p]);
+  const int programs = argc - 2;
+  for (int p = 0; p < programs; ++p) TimeOneStart(argv[2 + p]);  // warm-up: caches, font lists
+  // The programs take turns, so that a machine that gets busier or quieter meanwhile
+  // weighs on all of them alike.
+  std::vector<std::vector<double>> times(static_cast<size_t>(programs));
+  for (int i = 0; i < runs; ++i) {
+    for (int p = 0; p < programs; ++p) {
+      const double time = TimeOneStart(argv[2 + p]);
       if (time < 0) {
-        std::fprintf(stderr, "%s: no painted window\n", argv[p]);
+        std::fprintf(stderr, "%s: no painted window\n", argv[2 + p]);
         return 1;
       }
-      times.push_back(time);
+      times[static_cast<size_t>(p)].push_back(time);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("%s median_ms=%.1f min_ms=%.1f max_ms=%.1f runs=%d\n", argv[p], times[times.size() / 2] * 1000,
-                times.front() * 1000, times.back() * 1000, runs);
-    std::fflush(stdout);
   }
+  for (int p = 0; p < programs; ++p) {
+    std::vector<double>& own = times[static_cast<size_t>(p)];
+    std::sort(own.begin(), own.end());
+    std::printf("%s median_ms=%.1f min_ms=%.1f max_ms=%.1f runs=%d\n", argv[2 + p], own[own.size() / 2] * 1000,
+                own.front() * 1000, own.back() * 1000, runs);
+  }
+  std::fflush(stdout);
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "common/twips.h"
 #include "common/win/control_classes.h"
@@ -13,27 +14,42 @@ namespace glyvane {
 namespace {
 
 constexpr const char* kCellClass = "Glyvane.CharCell";
-constexpr int kFontSlot = 0;  // window extra bytes: the cell's font
 
+// Each cell's font, kept in the process rather than in the window's extra bytes:
+// Wine keeps those in its server, and a call there per cell is what makes 222
+// windows slow to create and restyle.
+std::unordered_map<HWND, HFONT>& CellFonts() {
+  static std::unordered_map<HWND, HFONT> fonts;
+  return fonts;
+}
+
+HFONT CellFont(HWND cell) {
+  const auto found = CellFonts().find(cell);
+  return found == CellFonts().end() ? nullptr : found->second;
+}
+
+// A cell's face in area: the window colour inside a frame line, and the character
+// centred across, from the top as a label draws it.
+void DrawCell(HDC dc, const RECT& area, const char* text, HFONT font) {
+  FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+  FrameRect(dc, &area, GetSysColorBrush(COLOR_WINDOWFRAME));
+  SelectObjectGuard select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  // The A function draws the byte itself: a symbol font shows its own glyph for it.
+  // "&" is a character, not a prefix; the text is clipped inside the frame line.
+  RECT inside = area;
+  InflateRect(&inside, -1, -1);
+  DrawTextA(dc, text, text[0] ? 1 : 0, &inside, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
 
 void PaintCell(HWND cell) {
   PaintGuard paint(cell);
   RECT area;
   GetClientRect(cell, &area);
-  FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_WINDOW));
-  FrameRect(paint.dc(), &area, GetSysColorBrush(COLOR_WINDOWFRAME));
-
   char text[2] = {};
   GetWindowTextA(cell, text, sizeof text);
-  const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrA(cell, kFontSlot));
-  SelectObjectGuard select(paint.dc(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  SetBkMode(paint.dc(), TRANSPARENT);
-  SetTextColor(paint.dc(), GetSysColor(COLOR_WINDOWTEXT));
-  // The A function draws the byte itself: a symbol font shows its own glyph for it.
-  // Centred across, from the top as a label draws; "&" is a character, not a prefix.
-  RECT inside = area;
-  InflateRect(&inside, -1, -1);
-  DrawTextA(paint.dc(), text, text[0] ? 1 : 0, &inside, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  DrawCell(paint.dc(), area, text, CellFont(cell));
 }
 
 LRESULT CALLBACK CellProcedure(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -44,12 +60,17 @@ LRESULT CALLBACK CellProcedure(HWND cell, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_NCPAINT:
+      return 0;  // a cell is all client area: nothing to draw around it
     case WM_SETFONT:
-      SetWindowLongPtrA(cell, kFontSlot, static_cast<LONG_PTR>(wParam));
+      CellFonts()[cell] = reinterpret_cast<HFONT>(wParam);
       if (LOWORD(lParam)) InvalidateRect(cell, nullptr, FALSE);
       return 0;
     case WM_GETFONT:
-      return GetWindowLongPtrA(cell, kFontSlot);
+      return reinterpret_cast<LRESULT>(CellFont(cell));
+    case WM_NCDESTROY:
+      CellFonts().erase(cell);
+      return DefWindowProcA(cell, message, wParam, lParam);
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcA(cell, message, wParam, lParam);
       InvalidateRect(cell, nullptr, FALSE);
@@ -81,7 +102,6 @@ void RegisterCellClass() {
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &CellProcedure;
-  wc.cbWndExtra = sizeof(LONG_PTR);
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = kCellClass;
@@ -94,9 +114,7 @@ void RegisterCellClass() {
 CharGrid::~CharGrid() {
   // The cells die with the frame; the tooltip window is the form's to destroy.
   // Only the fonts are ours, and the cells must stop using them first.
-  for (CellWindow& cell : cells_) {
-    if (IsWindow(cell.window)) SetWindowLongPtrA(cell.window, kFontSlot, 0);
-  }
+  for (CellWindow& cell : cells_) CellFonts().erase(cell.window);
 }
 
 void CharGrid::CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, const FontStyle& design) {
@@ -114,23 +132,42 @@ void CharGrid::CreateFirstCell(HWND frame, int firstId, double twipsPerPixel, co
 void CharGrid::CreateCopies(double size) {
   FontStyle style = cells_.at(0).style;
   style.size = size;
-  for (int i = 1; i < kCellCount; ++i) {
-    CreateCell(i, style);
-    SetCaption(i, std::string(1, static_cast<char>(CellCode(i))));
-  }
+  for (int i = 1; i < kCellCount; ++i) CreateCell(i, style);
 }
 
 void CharGrid::CreateCell(int index, const FontStyle& style) {
   const TwipRect rect = CellRect(index);
-  const HWND window = CreateWindowExA(
-      0, kCellClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, TwipsToPixels(rect.left, twipsPerPixel_),
-      TwipsToPixels(rect.top, twipsPerPixel_), TwipsToPixels(rect.width, twipsPerPixel_),
-      TwipsToPixels(rect.height, twipsPerPixel_), frame_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId_ + index)), GetModuleHandleA(nullptr), nullptr);
+  // Cell 0 gets its caption from the form, as designed; the copies are created
+  // with theirs, which spares a second text and a repaint per cell.
+  const char caption[2] = {index == 0 ? '\0' : static_cast<char>(CellCode(index)), '\0'};
+  // No WM_PARENTNOTIFY: nothing listens for it, and it would travel up to the form
+  // for each of the 222 cells.
+  const int left = TwipsToPixels(rect.left, twipsPerPixel_);
+  const int top = TwipsToPixels(rect.top, twipsPerPixel_);
+  const int width = TwipsToPixels(rect.width, twipsPerPixel_);
+  const int height = TwipsToPixels(rect.height, twipsPerPixel_);
+  const HWND window = CreateWindowExA(WS_EX_NOPARENTNOTIFY, kCellClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                      left, top, width, height, frame_,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId_ + index)),
+                                      GetModuleHandleA(nullptr), nullptr);
   if (!window) throw LastError();
-  cells_.push_back(CellWindow{window, style});
+  cells_.push_back(CellWindow{window, style, {left, top, left + width, top + height}});
   tooltips_.emplace_back();
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(style)), FALSE);
+}
+
+void CharGrid::PaintAll() const {
+  const HDC dc = GetDCEx(frame_, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+  if (!dc) return;
+  // Neighbours overlap by a pixel or two, where the cell higher in the z-order shows:
+  // each cell lies below those created before it, so the last is drawn first.
+  for (auto cell = cells_.rbegin(); cell != cells_.rend(); ++cell) {
+    char text[2] = {};
+    GetWindowTextA(cell->window, text, sizeof text);
+    DrawCell(dc, cell->area, text, CellFont(cell->window));
+  }
+  ReleaseDC(frame_, dc);
+  RedrawWindow(frame_, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN | RDW_NOFRAME);
 }
 
 void CharGrid::SetCaption(int index, const std::string& caption) { SetWindowTextA(Cell(index), caption.c_str()); }
@@ -145,11 +182,15 @@ void CharGrid::SetFont(int index, const FontStyle& style) {
 
 void CharGrid::SetFontAll(const FontStyle& style) {
   const HFONT font = SharedFont(style);
+  bool changed = false;
   for (CellWindow& cell : cells_) {
     if (cell.style == style) continue;
     cell.style = style;
-    SendMessageA(cell.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageA(cell.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    changed = true;
   }
+  // One repaint of the grid rather than one request per cell.
+  if (changed) RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   ReleaseUnusedFonts();
 }
 

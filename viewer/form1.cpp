@@ -8,6 +8,10 @@
 #include "common/win/sounds.h"
 #include "common/win/error_policies.h"
 #include "common/win/system_registry.h"
+#include "common/win/program_folder.h"
+#include "common/win/start_program.h"
+#include "viewer/help_menu.h"
+#include "viewer/help_viewer.h"
 #include "viewer/size_setting.h"
 
 namespace glyvane {
@@ -162,9 +166,17 @@ void Form1::Form_Load() {
 }
 
 void Form1::ShowMain(int showCommand) {
+  // The grid's frame stays out of the showing, so that its 223 cells are neither
+  // erased nor painted one by one while the window appears: the frame is painted
+  // with the rest, and the cells then in one pass.
+  const HWND grid = Frame1().handle();
+  SendMessageA(grid, WM_SETREDRAW, FALSE, 0);
   ShowWindow(hwnd(), showCommand);
+  SendMessageA(grid, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_NOCHILDREN);
   // The window and its controls painted before the first message is taken.
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Text.PaintAll();
 }
 
 void Form1::Form_Activate() { ApplyCursorData3(Combo1().handle()); }
@@ -282,9 +294,28 @@ void Form1::propos_Click() {
   IgnoreErrors([&box] { box.FocusOk(); });
 }
 
-// The commands below start programs that are not part of this one yet.
-void Form1::help_Click() { PlayClickSound(); }
-void Form1::auteur_Click() { PlayClickSound(); }
+// The viewer is looked for once: the message when it is missing is the one effect.
+void Form1::help_Click() {
+  PlayClickSound();
+  const std::string viewer = FindHelpViewer(hwnd());
+  if (viewer.empty()) return;
+  StartProgram(HelpCommandLine(viewer, ProgramFolder()), SW_SHOWMAXIMIZED);
+}
+
+// The catalogue is a program of its own: when it is missing or refuses to start,
+// the user learns which file it should be rather than seeing nothing happen.
+void Form1::auteur_Click() {
+  PlayClickSound();
+  const std::string folder = ProgramFolder();
+  try {
+    StartProgram(CatalogueCommandLine(folder), SW_SHOWNORMAL);
+  } catch (const AppError& error) {
+    const bool missing = error.number() == ERROR_FILE_NOT_FOUND || error.number() == ERROR_PATH_NOT_FOUND;
+    const std::string path = CataloguePath(folder);
+    ShowMessage(hwnd(), missing ? CatalogueMissingMessage(path) : CatalogueFailedMessage(path, ErrorMessageText(error)),
+                Caption(), MessageIcon::Critical);
+  }
+}
 
 bool Form1::OtherFontsMode() const { return Button(controls_.Handle(kOption2)).IsChecked(); }
 

@@ -346,10 +346,11 @@ TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStart) {
 TEST_F(Form1Test, MenusAndCommandsPlayTheClickSound) {
   Start();
   for (int position : {kMenuFichier, kMenuEdition, kMenuAide}) OpenMenu(position);
-  for (int item : {kMenuPrintpolice, kMenuPrintto, kMenuHelp, kMenuPropos, kMenuAuteur, kMenuCopy}) {
+  // "Aide" and "Du même auteur ..." start other programs: help_test.cpp tries them.
+  for (int item : {kMenuPrintpolice, kMenuPrintto, kMenuPropos, kMenuCopy}) {
     SendMessageA(main, WM_COMMAND, MAKEWPARAM(item, 0), 0);
   }
-  EXPECT_EQ(g_sounds, std::vector<std::string>(9, "data2.dll"));
+  EXPECT_EQ(g_sounds, std::vector<std::string>(7, "data2.dll"));
 }
 
 TEST_F(Form1Test, PointersAreSetForEachKindOfControl) {

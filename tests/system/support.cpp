@@ -358,11 +358,15 @@ std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + 
 
 GlyvaneProcess::GlyvaneProcess() : ProgramProcess("Glyvane.exe", form1::kClassName) {}
 
-ProgramProcess::ProgramProcess(const char* fileName, const char* mainClass) : mainClass_(mainClass) {
+GlyvaneProcess::GlyvaneProcess(const std::string& program) : ProgramProcess(program, form1::kClassName) {}
+
+ProgramProcess::ProgramProcess(const std::string& fileOrPath, const char* mainClass) : mainClass_(mainClass) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + ProgramPath(fileName) + "\"";
-  const std::string folder = ProgramFolder();
+  const bool fullPath = fileOrPath.find('\\') != std::string::npos;
+  const std::string program = fullPath ? fileOrPath : ProgramPath(fileOrPath.c_str());
+  std::string commandLine = "\"" + program + "\"";
+  const std::string folder = program.substr(0, program.find_last_of('\\'));
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                       &info_)) {
     info_ = PROCESS_INFORMATION{};

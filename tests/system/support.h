@@ -101,11 +101,12 @@ class WithoutArial {
 };
 
 // A real program of the build (Glyvane.exe, catalogue.exe), started from the
-// programs' folder; its main windows, of class mainClass, are closed at the end, and
-// the program killed when that does not end it.
+// programs' folder (or a copy of it at a full path, from that copy's folder); its
+// main windows, of class mainClass, are closed at the end, and the program killed
+// when that does not end it.
 class ProgramProcess {
  public:
-  ProgramProcess(const char* fileName, const char* mainClass);
+  ProgramProcess(const std::string& fileOrPath, const char* mainClass);
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;
@@ -124,6 +125,8 @@ class ProgramProcess {
 class GlyvaneProcess : public ProgramProcess {
  public:
   GlyvaneProcess();
+  // The copy of Glyvane at this full path.
+  explicit GlyvaneProcess(const std::string& program);
 };
 
 std::string ProgramPath(const char* fileName);
