@@ -2,6 +2,7 @@
 // the registry it writes, the clipboard, and how it ends.
 #include <gtest/gtest.h>
 
+#include "catalogue/form1_ids.h"
 #include "common/win/proposbox_ids.h"
 #include "printing/form2_ids.h"
 #include "support.h"
@@ -224,6 +225,24 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedAndTheDesignCaptionStays) {
   EXPECT_EQ(WindowText(FindControl(main, kLabel2)), "");
   EXPECT_EQ(HoverCombo1(main, 0), "Symbol");
   EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "0");
+}
+
+// The real companion program, started by the real Glyvane from the programs' folder.
+TEST_F(GlyvaneProgram, DuMemeAuteurStartsTheCatalogue) {
+  GlyvaneProcess glyvane;
+  const HWND main = glyvane.WaitForMainWindow();
+  ASSERT_TRUE(main);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuAuteur, 0), 0);
+  HWND catalogue = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    catalogue = FindWindowA(catalogue::form1_ids::kClassName, catalogue::form1_ids::kCaption);
+    return catalogue != nullptr && IsWindowVisible(catalogue);
+  }));
+  DWORD process = 0;
+  GetWindowThreadProcessId(catalogue, &process);
+  EXPECT_NE(process, glyvane.id());
+  PostMessageA(catalogue, WM_COMMAND, MAKEWPARAM(catalogue::form1_ids::kCommand1, 0), 0);  // "&Quitter"
+  EXPECT_TRUE(WaitUntil([] { return FindWindowA(catalogue::form1_ids::kClassName, nullptr) == nullptr; }));
 }
 
 TEST_F(GlyvaneProgram, ClosingTheMainWindowWithBothDialogsOpenEndsTheProgram) {
