@@ -30,6 +30,16 @@ void FileList::SetPath(const std::string& folder) {
   std::sort(names.begin(), names.end(),
             [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
   files_.Assign(std::move(names));
+  selected_ = -1;
+}
+
+std::string FileList::FullPath(int index) const { return WithTrailingBackslash(path_) + Name(index); }
+
+bool FileList::Select(int index) {
+  if (index < -1 || index >= Count() || index == selected_) return false;
+  selected_ = index;
+  if (mirror_) mirror_.Select(index);
+  return true;
 }
 
 }  // namespace glyvane
