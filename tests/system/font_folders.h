@@ -1,0 +1,91 @@
+#pragma once
+// Folders of font files for the tests that list and view them: made inside the
+// prefix's drive C: (where the folder picker opens) from the files the build made,
+// and removed afterwards with everything the test put into the font table.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "main_window.h"
+
+namespace glyvane::test {
+
+// A file the build made for these tests, e.g. "faces/nouvelle.ttf", as a Windows path.
+std::string FixturePath(const std::string& relative);
+
+// The 40-character full name of "odd/quarante.ttf" as the listing shows it: the font
+// name reader keeps the 31 characters a face name has at most.
+std::string FortyCharacterFace();
+
+class FontFolder {
+ public:
+  // C:\glyvane-tests\<name>, made empty.
+  explicit FontFolder(const std::string& name);
+  // Every file of the folder leaves the font table, then the files and the folder go.
+  ~FontFolder();
+  FontFolder(const FontFolder&) = delete;
+  FontFolder& operator=(const FontFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string PathOf(const std::string& fileName) const { return path_ + "\\" + fileName; }
+  // Copies a fixture in, under its own name or as fileName; returns the new path.
+  std::string Add(const std::string& fixture, std::string fileName = "");
+
+ private:
+  std::string path_;
+};
+
+// True when path is in this process's font table no more: it is then removed
+// as often as it had been added, and RemoveFontResourceA refuses it.
+bool LeftTheFontTable(const std::string& path);
+bool IsScreenFont(const std::string& face);
+
+// Answers the next folder picker of this process: once its tree has selected the
+// folder whose name is `selected` (the folder it opens on), presses `button`.
+class FolderPickerAnswer {
+ public:
+  FolderPickerAnswer(std::string selected, int button);
+  ~FolderPickerAnswer();
+  FolderPickerAnswer(const FolderPickerAnswer&) = delete;
+  FolderPickerAnswer& operator=(const FolderPickerAnswer&) = delete;
+
+  bool Wait(std::chrono::milliseconds timeout = kPatience);
+  std::string title;
+  std::string text;          // the static texts, joined by newlines
+  std::string selectedItem;  // the tree's selected folder when the button was pressed
+
+ private:
+  void Run(const std::string& selected, int button);
+  std::atomic<bool> done_{false};
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+// The main window with the folder source: picking folders with the real folder
+// picker, clicking the entries of List1.
+class FolderTest : public MainWindowTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The main window in other-fonts mode.
+  void StartInOtherFontsMode();
+  // "Parcourir ...", the picker answered with `button` when it opens on the folder
+  // stored as "Dossier" (set to folder first); returns when the listing is done.
+  FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
+  // Clicks the List1 entry that opens fileName.
+  void ClickFile(const std::string& fileName);
+  // The same, with a message box expected: returns what it showed once answered.
+  std::unique_ptr<DialogAnswer> ClickFileAnswering(const std::string& fileName);
+  int EntryOf(const std::string& fileName) const;
+  std::vector<std::string> Entries() const { return ListItems(Control(form1::kList1)); }
+  std::string StoredFolder() const;
+  bool Command2Enabled() const { return IsWindowEnabled(Control(form1::kCommand2)) != FALSE; }
+  bool Label5Visible() const { return IsWindowVisible(Control(form1::kLabel5)) != FALSE; }
+
+ private:
+  std::unique_ptr<FolderPickerAnswer> picker_;
+};
+
+}  // namespace glyvane::test
