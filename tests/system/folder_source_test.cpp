@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "font_folders.h"
+#include "viewer/face_match.h"
 #include "viewer/form1.h"
 
 namespace glyvane::test {
@@ -104,6 +105,35 @@ TEST_F(FolderTest, TheSameFolderAgainLeavesInstallAsItWas) {
   Browse(folder.path());
   EXPECT_TRUE(Command2Enabled());
   EXPECT_EQ(Entries(), std::vector<std::string>{"Glyvane Nouvelle"});
+}
+
+}  // namespace
+}  // namespace glyvane::test
+
+namespace glyvane::test {
+namespace {
+
+// The installed names are looked up as the list box itself finds its entries
+// (LB_FINDSTRINGEXACT): the same pairs of letters count as one. (Wine's list also
+// takes the modifier letter "\x88" for "^", which is no matter of case: not mimicked.)
+TEST(InstalledFaces, TakeTheSameLettersForOneAsTheListBoxDoes) {
+  const HWND list = CreateWindowExA(0, "LISTBOX", "", LBS_HASSTRINGS, 0, 0, 100, 100, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(list);
+  std::vector<std::string> names;
+  for (int c = 0x20; c <= 0xFF; ++c) {
+    if (c == 0x7F || c == 0x88 || (c >= 0x80 && c < 0xA0 && !IsCharAlphaA(static_cast<CHAR>(c)))) continue;
+    names.push_back("A" + std::string(1, static_cast<char>(c)) + "z");
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(names.back().c_str()));
+  }
+  for (size_t i = 0; i < names.size(); ++i) {
+    const auto found =
+        SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(names[i].c_str()));
+    size_t first = 0;
+    while (CaseFolded(names[first]) != CaseFolded(names[i])) ++first;
+    EXPECT_EQ(found, static_cast<LRESULT>(first)) << std::hex << (names[i][1] & 0xFF);
+  }
+  DestroyWindow(list);
 }
 
 }  // namespace

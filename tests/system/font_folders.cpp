@@ -61,6 +61,10 @@ std::string FontFolder::Add(const std::string& fixture, std::string fileName) {
   return path;
 }
 
+void StoreFolder(const std::string& folder, RegistryStore& registry) {
+  SaveUserSetting(registry, kFolderApplication, kFolderSection, kFolderKey, folder);
+}
+
 bool LeftTheFontTable(const std::string& path) { return RemoveFontResourceA(path.c_str()) == 0; }
 
 bool IsScreenFont(const std::string& face) {
@@ -143,8 +147,9 @@ void FolderTest::TearDown() {
   RegDeleteTreeA(HKEY_CURRENT_USER, UserSettingPath(kFolderApplication, kFolderSection).c_str());
 }
 
-void FolderTest::StartInOtherFontsMode() {
-  Start();
+void FolderTest::StartInOtherFontsMode(RegistryStore& registry) {
+  registry_ = &registry;
+  Start(registry);
   Click(form1::kOption2);
   g_sounds.clear();
 }
@@ -154,7 +159,7 @@ std::string FolderTest::StoredFolder() const {
 }
 
 FolderPickerAnswer& FolderTest::Browse(const std::string& folder, int button) {
-  SaveUserSetting(SystemRegistry(), kFolderApplication, kFolderSection, kFolderKey, folder);
+  StoreFolder(folder, *registry_);
   picker_ = std::make_unique<FolderPickerAnswer>(folder.substr(folder.find_last_of('\\') + 1), button);
   Click(form1::kCommand1);
   EXPECT_TRUE(picker_->Wait());
@@ -175,7 +180,7 @@ int FolderTest::EntryOf(const std::string& fileName) const {
   return -1;
 }
 
-void FolderTest::ClickFile(const std::string& fileName) {
+void FolderTest::SelectFile(const std::string& fileName) {
   const int entry = EntryOf(fileName);
   ASSERT_GE(entry, 0) << fileName;
   const HWND list = Control(form1::kList1);
@@ -183,9 +188,15 @@ void FolderTest::ClickFile(const std::string& fileName) {
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kList1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
+void FolderTest::ClickFile(const std::string& fileName) {
+  DialogAnswer unexpected(GetCurrentProcessId(), IDOK);  // so that a test fails rather than hangs
+  SelectFile(fileName);
+  EXPECT_FALSE(unexpected.Pressed()) << fileName << " showed: " << unexpected.text;
+}
+
 std::unique_ptr<DialogAnswer> FolderTest::ClickFileAnswering(const std::string& fileName) {
   auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
-  ClickFile(fileName);
+  SelectFile(fileName);
   EXPECT_TRUE(answer->Wait()) << fileName;
   return answer;
 }

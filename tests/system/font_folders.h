@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/system_registry.h"
 #include "main_window.h"
 
 namespace glyvane::test {
@@ -39,6 +40,8 @@ class FontFolder {
 // True when path is in this process's font table no more: it is then removed
 // as often as it had been added, and RemoveFontResourceA refuses it.
 bool LeftTheFontTable(const std::string& path);
+// The "Dossier" setting, where "Parcourir ..." opens the picker.
+void StoreFolder(const std::string& folder, RegistryStore& registry = SystemRegistry());
 bool IsScreenFont(const std::string& face);
 
 // Answers the next folder picker of this process: once its tree has selected the
@@ -69,12 +72,14 @@ class FolderTest : public MainWindowTest {
   void SetUp() override;
   void TearDown() override;
 
-  // The main window in other-fonts mode.
-  void StartInOtherFontsMode();
+  // The main window in other-fonts mode, on the system's registry or another.
+  void StartInOtherFontsMode(RegistryStore& registry = SystemRegistry());
   // "Parcourir ...", the picker answered with `button` when it opens on the folder
   // stored as "Dossier" (set to folder first); returns when the listing is done.
   FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
-  // Clicks the List1 entry that opens fileName.
+  // Clicks the List1 entry that opens fileName (the caller answers what it shows).
+  void SelectFile(const std::string& fileName);
+  // Clicks the List1 entry that opens fileName; no message box is expected.
   void ClickFile(const std::string& fileName);
   // The same, with a message box expected: returns what it showed once answered.
   std::unique_ptr<DialogAnswer> ClickFileAnswering(const std::string& fileName);
@@ -86,6 +91,7 @@ class FolderTest : public MainWindowTest {
 
  private:
   std::unique_ptr<FolderPickerAnswer> picker_;
+  RegistryStore* registry_ = nullptr;
 };
 
 }  // namespace glyvane::test

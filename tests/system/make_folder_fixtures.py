@@ -42,6 +42,18 @@ def bitmap_font(path, face):
     open(path, "wb").write(data.replace(b"System\0", face.encode("ascii") + b"\0"))
 
 
+def small_font(path, family):
+    """A font of a few glyphs, for folders of many files."""
+    from fontTools import subset
+    options = subset.Options()
+    font = fixtures.TTFont(LIBERATION + "LiberationSans-Regular.ttf")
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text="AaBb")
+    subsetter.subset(font)
+    font.save(path)
+    named(path, path, family, family)
+
+
 def faces(out):
     os.makedirs(out, exist_ok=True)
     at = lambda name: os.path.join(out, name)
@@ -50,6 +62,7 @@ def faces(out):
     named(LIBERATION + "LiberationSans-Italic.ttf", at("installable.ttf"), "Glyvane Installable",
           "Glyvane Installable")
     bitmap_font(at("bitmap.fon"), "Glyfon")
+    small_font(at("petite.ttf"), "Glyvane Petite")
     shutil.copy(LIBERATION + "LiberationSans-Regular.ttf", at("sans-copie.ttf"))
     shutil.copy(LIBERATION + "LiberationSans-Bold.ttf", at("sans-gras.ttf"))
     open(at("pas-une-police.ttf"), "w").write("Ceci n'est pas une police.\n")
