@@ -9,8 +9,6 @@ namespace glyvane {
 
 namespace {
 
-constexpr size_t kFaceNameLength = 31;  // LF_FACESIZE less the terminator
-
 // The bytes a file's first read takes: the header and a directory of 64 tables, more
 // than nearly every font has.
 constexpr std::streamsize kHeadLength = 12 + 16 * 64;
@@ -58,68 +56,74 @@ constexpr std::array<uint16_t, 16> kMacLanguages = {
     0x0409, 0x040C, 0x0407, 0x0410, 0x0413, 0x041D, 0x040A, 0x0406,
     0x0416, 0x0414, 0x040D, 0x0411, 0x0401, 0x040B, 0x0408, 0x040F};
 
-char ToCp1252(uint16_t c) {
+constexpr uint16_t kUsEnglish = 0x0409;
+
+char ToCp1252(char16_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   const auto found = std::find(kCp1252Controls.begin(), kCp1252Controls.end(), c);
   if (found == kCp1252Controls.end()) return '?';
   return static_cast<char>(0x80 + (found - kCp1252Controls.begin()));
 }
 
-// Both decoders stop at a NUL, as the C string the system makes of the name would.
-std::string FromUtf16(const uint8_t* text, size_t length) {
-  std::string out;
-  for (size_t i = 0; i + 1 < length && out.size() < kFaceNameLength; i += 2) {
-    const uint16_t unit = U16(text + i);
+// The decoders stop at a NUL, as the C string the system makes of the name would, and
+// at the length the system keeps. A UTF-16 name of odd length loses its last byte.
+std::u16string FromUtf16(const uint8_t* text, size_t length, size_t limit) {
+  std::u16string out;
+  for (size_t i = 0; i + 1 < length && out.size() < limit; i += 2) {
+    const char16_t unit = U16(text + i);
     if (unit == 0) break;
-    const bool pair = (unit & 0xFC00) == 0xD800 && i + 3 < length &&
-                      (U16(text + i + 2) & 0xFC00) == 0xDC00;
-    if (pair) i += 2;  // one character, outside code page 1252 like any surrogate
-    out += ToCp1252(unit);
+    out += unit;
   }
   return out;
 }
 
-std::string FromMacRoman(const uint8_t* text, size_t length) {
-  std::string out;
-  for (size_t i = 0; i < length && out.size() < kFaceNameLength && text[i] != 0; ++i) {
-    out += ToCp1252(text[i] < 0x80 ? text[i] : kMacRomanHigh[text[i] - 0x80u]);
+std::u16string FromMacRoman(const uint8_t* text, size_t length, size_t limit) {
+  std::u16string out;
+  for (size_t i = 0; i < length && out.size() < limit && text[i] != 0; ++i) {
+    out += static_cast<char16_t>(text[i] < 0x80 ? text[i] : kMacRomanHigh[text[i] - 0x80u]);
   }
   return out;
 }
 
-// How well a name record suits: the platform first (Windows, then Unicode, then Mac
-// Roman), then the language (the user's, the same primary language, US English,
-// any). -1 for records the system does not read.
-int RecordScore(uint16_t platform, uint16_t encoding, uint16_t language, uint16_t length,
-                uint16_t langId) {
-  int platformRank;
-  if (platform == 3 && encoding <= 1) {  // Unicode BMP, or symbol fonts' encoding 0
-    platformRank = 2;
-  } else if (platform == 0 && encoding <= 4) {
-    platformRank = 1;
-  } else if (platform == 1 && encoding == 0) {
-    platformRank = 0;
-  } else {
-    return -1;
-  }
-  if (platform != 1 && length % 2 != 0) return -1;  // broken UTF-16
-  if (platform != 3) {
+enum class Encoding { kUnreadable, kUtf16, kMacRoman };
+
+// How the system reads a record's text: the Windows platform's Unicode and symbol
+// encodings, every Unicode platform encoding, Mac Roman.
+Encoding RecordEncoding(uint16_t platform, uint16_t encoding) {
+  if (platform == 3 && (encoding <= 1 || encoding == 10)) return Encoding::kUtf16;
+  if (platform == 0) return Encoding::kUtf16;
+  if (platform == 1 && encoding == 0) return Encoding::kMacRoman;
+  return Encoding::kUnreadable;
+}
+
+// How well a name record suits, as the system chooses: the language first (the
+// user's, then US English; where neither exists, the same primary language, then
+// any), then the platform (Windows, Mac, Unicode), then the earlier record. -1 for
+// records the system does not read.
+int RecordScore(uint16_t platform, uint16_t encoding, uint16_t language, uint16_t langId) {
+  if (RecordEncoding(platform, encoding) == Encoding::kUnreadable) return -1;
+  if (language >= 0x8000) return -1;  // a language tag of format 1, which the system ignores
+  if (platform == 0 && encoding != 0 && encoding != 2 && encoding != 3) {
+    language = 0;  // these encodings carry no language
+  } else if (platform != 3) {
     language = language < kMacLanguages.size() ? kMacLanguages[language] : uint16_t{0};
   }
 
   int languageRank = 0;
   if (language == langId) {
     languageRank = 3;
-  } else if ((language & 0x3FF) == (langId & 0x3FF)) {
+  } else if (language == kUsEnglish) {
     languageRank = 2;
-  } else if (language == 0x0409) {
+  } else if ((language & 0x3FF) == (langId & 0x3FF)) {
     languageRank = 1;
   }
-  return platformRank * 4 + languageRank;
+  const int platformRank = platform == 3 ? 2 : platform == 1 ? 1 : 0;
+  return languageRank * 3 + platformRank;
 }
 
 // table holds min(length, kNameTableReach) bytes of a name table of the given length.
-std::optional<FontNames> ParseNameTable(const uint8_t* table, uint32_t length, uint16_t langId) {
+std::optional<Utf16FontNames> ParseNameTable(const uint8_t* table, uint32_t length,
+                                             uint16_t langId) {
   const uint16_t format = U16(table);
   const uint16_t count = U16(table + 2);
   const uint16_t storage = U16(table + 4);
@@ -133,16 +137,15 @@ std::optional<FontNames> ParseNameTable(const uint8_t* table, uint32_t length, u
   const uint32_t storageLength = length - storage;
 
   constexpr std::array<uint16_t, 3> kIds = {1, 4, 2};
+  constexpr std::array<size_t, 3> kLimits = {kFaceNameLength, kFullNameLength, kFaceNameLength};
   std::array<int, 3> bestScore = {-1, -1, -1};
   std::array<const uint8_t*, 3> best = {};
   for (uint32_t i = 0; i < count; ++i) {
     const uint8_t* record = table + 6 + 12 * i;
-    const uint16_t stringLength = U16(record + 8);
-    if (uint32_t{U16(record + 10)} + stringLength > storageLength) return std::nullopt;
+    if (uint32_t{U16(record + 10)} + U16(record + 8) > storageLength) return std::nullopt;
     for (size_t id = 0; id < kIds.size(); ++id) {
       if (U16(record + 6) != kIds[id]) continue;
-      const int score =
-          RecordScore(U16(record), U16(record + 2), U16(record + 4), stringLength, langId);
+      const int score = RecordScore(U16(record), U16(record + 2), U16(record + 4), langId);
       if (score > bestScore[id]) {
         bestScore[id] = score;
         best[id] = record;
@@ -150,23 +153,35 @@ std::optional<FontNames> ParseNameTable(const uint8_t* table, uint32_t length, u
     }
   }
 
-  std::array<std::string, 3> names;
+  std::array<std::u16string, 3> names;
   for (size_t id = 0; id < kIds.size(); ++id) {
     const uint8_t* record = best[id];
     if (!record) continue;
     const uint8_t* text = table + storage + U16(record + 10);
-    names[id] = U16(record) == 1 ? FromMacRoman(text, U16(record + 8))
-                                 : FromUtf16(text, U16(record + 8));
+    names[id] = RecordEncoding(U16(record), U16(record + 2)) == Encoding::kMacRoman
+                    ? FromMacRoman(text, U16(record + 8), kLimits[id])
+                    : FromUtf16(text, U16(record + 8), kLimits[id]);
   }
   if (names[0].empty()) return std::nullopt;
-  return FontNames{names[0], names[1], names[2]};
+  return Utf16FontNames{names[0], names[1], names[2]};
 }
+
+// The tables without which the system refuses a font, or adds it but lists no face,
+// each at the least length that holds its fixed fields (OS/2: those of its version
+// 0). The system under Wine takes any OS/2 table that is not empty and reads past
+// the end of a short one.
+struct RequiredTable {
+  uint32_t tag;
+  uint32_t length;
+};
+constexpr std::array<RequiredTable, 4> kRequiredTables = {
+    {{Tag("head"), 54}, {Tag("hhea"), 36}, {Tag("hmtx"), 0}, {Tag("OS/2"), 78}}};
 
 // fetch(offset, length) gives the file's bytes there, or nullptr when they cannot be
 // read; each call may reuse the memory of the one before. It is only asked for
 // bytes inside the file.
 template <typename Fetch>
-std::optional<FontNames> ReadNames(uint64_t fileSize, Fetch fetch, uint16_t langId) {
+std::optional<Utf16FontNames> ReadNames(uint64_t fileSize, Fetch fetch, uint16_t langId) {
   const auto fetchInside = [&](uint64_t offset, uint64_t length) -> const uint8_t* {
     if (offset > fileSize || length > fileSize - offset) return nullptr;
     return fetch(offset, static_cast<size_t>(length));
@@ -195,18 +210,29 @@ std::optional<FontNames> ReadNames(uint64_t fileSize, Fetch fetch, uint16_t lang
   uint32_t nameOffset = 0;
   uint32_t nameLength = 0;
   bool hasName = false;
+  std::array<bool, kRequiredTables.size()> present = {};
+  bool hasOutlines = false;  // TrueType's index to its glyphs, or CFF's glyphs
   for (uint32_t i = 0; i < tableCount; ++i) {
     const uint8_t* entry = directory + 16 * i;
+    const uint32_t tag = U32(entry);
     const uint32_t offset = U32(entry + 8);
     const uint32_t length = U32(entry + 12);
     if (uint64_t{offset} + length > fileSize) return std::nullopt;
-    if (!hasName && U32(entry) == Tag("name")) {
+    if (!hasName && tag == Tag("name")) {
       hasName = true;
       nameOffset = offset;
       nameLength = length;
     }
+    for (size_t t = 0; t < kRequiredTables.size(); ++t) {
+      present[t] = present[t] || (tag == kRequiredTables[t].tag && length >= kRequiredTables[t].length);
+    }
+    hasOutlines = hasOutlines || (version == Tag("OTTO") ? tag == Tag("CFF ") || tag == Tag("CFF2")
+                                                         : tag == Tag("loca"));
   }
   if (!hasName || nameLength < 6) return std::nullopt;
+  if (!hasOutlines || std::find(present.begin(), present.end(), false) != present.end()) {
+    return std::nullopt;
+  }
 
   const uint8_t* table = fetchInside(nameOffset, std::min(nameLength, kNameTableReach));
   if (!table) return std::nullopt;
@@ -215,7 +241,7 @@ std::optional<FontNames> ReadNames(uint64_t fileSize, Fetch fetch, uint16_t lang
 
 }  // namespace
 
-std::optional<FontNames> ReadFontNames(const std::string& path, uint16_t langId) {
+std::optional<Utf16FontNames> ReadUtf16FontNames(const std::string& path, uint16_t langId) {
   // System calls cost far more than the bytes: the header and the table directory
   // come in one read, the name table in another, and all go straight to the caller's
   // memory, unbuffered.
@@ -245,9 +271,32 @@ std::optional<FontNames> ReadFontNames(const std::string& path, uint16_t langId)
   }
 }
 
-std::optional<FontNames> ParseFontNames(const uint8_t* data, size_t size, uint16_t langId) {
+std::optional<Utf16FontNames> ParseUtf16FontNames(const uint8_t* data, size_t size, uint16_t langId) {
   const auto fetch = [data](uint64_t offset, size_t) { return data + offset; };
   return ReadNames(size, fetch, langId);
+}
+
+std::string ToCp1252(const std::u16string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char16_t c : text) out += ToCp1252(c);
+  return out;
+}
+
+FontNames ToCp1252(const Utf16FontNames& names) {
+  return {ToCp1252(names.family), ToCp1252(names.fullName), ToCp1252(names.style)};
+}
+
+std::optional<FontNames> ReadFontNames(const std::string& path, uint16_t langId) {
+  const std::optional<Utf16FontNames> names = ReadUtf16FontNames(path, langId);
+  if (!names) return std::nullopt;
+  return ToCp1252(*names);
+}
+
+std::optional<FontNames> ParseFontNames(const uint8_t* data, size_t size, uint16_t langId) {
+  const std::optional<Utf16FontNames> names = ParseUtf16FontNames(data, size, langId);
+  if (!names) return std::nullopt;
+  return ToCp1252(*names);
 }
 
 }  // namespace glyvane

@@ -1,6 +1,7 @@
 #include "printing/form2.h"
 
 #include "common/win/cursors.h"
+#include "common/win/dialogs.h"
 #include "common/win/screen_fonts.h"
 #include "common/win/sounds.h"
 #include "printing/chosen_fonts.h"
@@ -52,7 +53,7 @@ constexpr int kFontListHeight = 2625;
 
 const Routes<Form2> Form2::kRoutes{kCommands, {}, {}, kItemChecks, {}, {}};
 
-Form2::Form2(const Form& owner, const MainWindowState& main) : FormOf<Form2>(kDesign, &owner), main_(main) {}
+Form2::Form2(const Form& owner, MainWindowState& main) : FormOf<Form2>(kDesign, &owner), main_(main) {}
 
 void Form2::Form_Load() {
   List2.Attach(list(kList2).box());
@@ -105,9 +106,6 @@ void Form2::List1_ItemCheck(int item) {
 }
 
 // The printouts of these buttons are not part of the program yet.
-void Form2::Command1_Click() { PlayClickSound(); }
-void Form2::Command2_Click() { PlayClickSound(); }
-void Form2::Command4_Click() { PlayClickSound(); }
 void Form2::Command5_Click() { PlayClickSound(); }
 void Form2::Command6_Click() { PlayClickSound(); }
 
@@ -117,5 +115,39 @@ void Form2::Command3_Click() {
 }
 
 void Form2::Command7_Click() { Command3_Click(); }
+
+
+// --- The windows a printout runs with ----------------------------------------------
+
+// A printout starts with no cancel pending, whatever the last one left.
+void Form2::JobStarted() {
+  ClearUserCancel();
+  SetCancelFlag(false);
+  main_.PrintJobStarted();
+}
+
+void Form2::LetEventsRun() { PumpPendingMessages(); }
+
+void Form2::ShowProgressWindow() {
+  Form3& progress = form3_.Load(owner() ? *owner() : static_cast<const Form&>(*this), *this);
+  progress.Show();
+  UpdateWindow(progress.hwnd());
+}
+
+void Form2::ShowProgress(const std::string& name, double fraction, bool exact) {
+  Form3* progress = form3_.get();
+  if (!progress) return;  // the user closed it: the printout finds the cancel at its next item
+  if (!name.empty()) progress->ShowFontName(name);
+  progress->ShowProgress(fraction, exact);
+}
+
+void Form2::CloseProgressWindow() {
+  form3_.Unload();
+  SetCancelFlag(false);
+}
+
+void Form2::ReportFailure(const std::string& message) {
+  ShowMessage(owner() ? owner()->hwnd() : hwnd(), message, form3::kCaption, MessageIcon::Critical);
+}
 
 }  // namespace glyvane

@@ -9,15 +9,17 @@
 #include "common/win/form.h"
 #include "common/win/hidden_state.h"
 #include "printing/form2_ids.h"
+#include "printing/form3.h"
 #include "printing/main_window_state.h"
+#include "printing/print_job.h"
 
 namespace glyvane {
 
-class Form2 : public FormOf<Form2> {
+class Form2 : public FormOf<Form2>, public JobWindows {
  public:
   static const Routes<Form2> kRoutes;
 
-  Form2(const Form& owner, const MainWindowState& main);
+  Form2(const Form& owner, MainWindowState& main);
 
   // The main window's two print commands, after they have shown the dialog.
   void ShowCharacterTablePanel();
@@ -25,8 +27,12 @@ class Form2 : public FormOf<Form2> {
 
   // Shared state.
   const std::vector<int>& ChosenFonts() const { return List2.items(); }
-  bool CancelRequested() const { return Label2.get() == "Annuler"; }
+  bool CancelRequested() const { return userCancel_ || Label2.get() == "Annuler"; }
   void SetCancelFlag(bool cancel) { Label2.set(cancel ? "Annuler" : "OK"); }
+  // The user closed the progress window: the printout stops, whatever the flag says
+  // afterwards, until the next printout starts.
+  void RaiseUserCancel() { userCancel_ = true; }
+  void ClearUserCancel() { userCancel_ = false; }
   const std::string& PrintoutFontPath() const { return Label4.get(); }
   void SetPrintoutFontPath(std::string path) { Label4.set(std::move(path)); }
 
@@ -40,18 +46,38 @@ class Form2 : public FormOf<Form2> {
   void Command6_Click();
   void Command7_Click();
 
+  // The progress window of the running printout, when it is shown.
+  Form3* ProgressWindow() const { return form3_.get(); }
+
+  // What a printout needs of the windows (JobWindows).
+  void JobStarted() override;
+  void JobEnded() override { main_.PrintJobEnded(); }
+  void LetEventsRun() override;
+  void ShowProgressWindow() override;
+  void ShowProgress(const std::string& name, double fraction, bool exact) override;
+  void CloseProgressWindow() override;
+  bool UserCancelled() const override { return CancelRequested(); }
+  void ReportFailure(const std::string& message) override;
+  void CloseDialog() override { Unload(); }
+
  protected:
   void Form_Load() override;
 
  private:
   CheckListControl List1() { return checkList(form2::kList1); }
+  // The character tables of these fonts, one page each; set up on the printer once
+  // for the whole job, or at the start of every copy.
+  enum class SetUpWhen { Once, EachCopy };
+  void PrintCharacterTables(const std::vector<std::string>& fonts, SetUpWhen setUp);
 
-  const MainWindowState& main_;
+  MainWindowState& main_;
   bool fontListLayout_ = false;  // the font-list command has shrunk the window
   int designHeight_ = 0;         // outer height in twips as loaded
+  bool userCancel_ = false;
   HiddenList<int> List2;
   HiddenLabel<std::string> Label2;
   HiddenLabel<std::string> Label4;
+  FormSlot<Form3> form3_;  // declared last: it goes first
 };
 
 }  // namespace glyvane

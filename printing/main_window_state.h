@@ -10,6 +10,15 @@ class MainWindowState {
   virtual ~MainWindowState() = default;
   // The installed font selected in the main window's list, "" when none is.
   virtual std::string SelectedInstalledFont() const = 0;
+  // Which source the main window shows: a folder's font files, or the installed fonts.
+  virtual bool OtherFontsMode() const = 0;
+  // The face the main window shows in its grid (a font file's, in the folder mode).
+  virtual std::string CurrentFace() const = 0;
+
+  // A printout runs: nothing of the main window may run under it (its lists could
+  // change, it could close). It is given back at the end of the printout.
+  virtual void PrintJobStarted() = 0;
+  virtual void PrintJobEnded() = 0;
 
  protected:
   MainWindowState() = default;

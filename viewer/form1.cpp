@@ -173,6 +173,26 @@ void Form1::ShowMain(int showCommand) {
 
 void Form1::Form_Activate() { ApplyCursorData3(Combo1().handle()); }
 
+// A printout reads this window's lists as it goes: closing it then cancels the
+// printout, and the window closes once the printout has stopped.
+bool Form1::Form_QueryUnload() {
+  if (!printJobRunning_) return true;
+  closeAfterPrintJob_ = true;
+  if (Form2* dialog = form2_.get()) dialog->RaiseUserCancel();
+  return false;
+}
+
+void Form1::PrintJobStarted() {
+  printJobRunning_ = true;
+  window().Enable(false);
+}
+
+void Form1::PrintJobEnded() {
+  printJobRunning_ = false;
+  window().Enable(true);
+  if (closeAfterPrintJob_) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+}
+
 // The windows this one owns read its state: they close first, and the program ends
 // with this window.
 void Form1::Form_Unload() {

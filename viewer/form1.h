@@ -44,16 +44,20 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   // window removes it again (another file shown, the window closed, "Quitter").
   void AdoptTemporaryFont(const std::string& path);
   const FileList& Files() const { return File1; }
-  bool OtherFontsMode() const;
-  std::string CurrentFace() const { return controls_.FontOf(form1::kText1).face; }
+  bool OtherFontsMode() const override;
+  std::string CurrentFace() const override { return controls_.FontOf(form1::kText1).face; }
   const CharGrid& Grid() const { return Text; }
   std::string SelectedInstalledFont() const override;
+  void PrintJobStarted() override;
+  void PrintJobEnded() override;
+  bool PrintJobRunning() const { return printJobRunning_; }
   // The windows this one owns, when they are loaded (nullptr otherwise).
   Form2* PrintDialog() const { return form2_.get(); }
   Proposbox* AboutBox() const { return proposbox_.get(); }
 
   // Handlers, public so that a test can run one as the user would trigger it.
   void Form_Activate() override;
+  bool Form_QueryUnload() override;
   void Form_Unload() override;
   void menu_Click();
   void menupol_Click();
@@ -123,6 +127,8 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   RegistryStore& registry_;
   GlyvaneSettings settings_;
   UniqueHandle instanceToken_;  // held while this is the running instance
+  bool printJobRunning_ = false;
+  bool closeAfterPrintJob_ = false;
   CharGrid Text;
   HiddenLabel<std::optional<int>> Label3;  // hover index of Combo1
   HiddenLabel<std::string> Label4;         // path of the temporary font

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "common/win/control_behaviours.h"
 #include "common/win/messages.h"
 #include "common/win/unique.h"
 
@@ -47,8 +48,8 @@ size_t ClassIndex(ControlKind kind) {
 // Window extra bytes of our own classes.
 constexpr int kPictureSlot = 0;      // HICON or HBITMAP
 constexpr int kPictureTypeSlot = 1;  // IMAGE_ICON or IMAGE_BITMAP
-constexpr int kCanvasSlot = 2;       // HBITMAP drawn over the client area
-constexpr int kPressedSlot = 3;      // a left button went down here
+constexpr int kCanvasSlot = 2;       // memory HDC drawn over the client area
+constexpr int kFontSlot = 3;         // HFONT, as WM_SETFONT gives it
 constexpr int kOwnSlots = 4;
 
 LONG_PTR Slot(HWND window, int slot) { return GetWindowLongPtrA(window, slot * static_cast<int>(sizeof(LONG_PTR))); }
@@ -111,19 +112,21 @@ void PaintOwnControl(HWND window, ControlKind kind) {
     SelectObjectGuard select(memory.get(), bitmap);
     BitBlt(paint.dc(), 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
   }
-  if (const auto canvas = reinterpret_cast<HBITMAP>(Slot(window, kCanvasSlot))) {
-    UniqueDC memory(CreateCompatibleDC(paint.dc()));
-    SelectObjectGuard select(memory.get(), canvas);
-    BitBlt(paint.dc(), 0, 0, area.right, area.bottom, memory.get(), 0, 0, SRCCOPY);
+  if (const auto canvas = reinterpret_cast<HDC>(Slot(window, kCanvasSlot))) {
+    BitBlt(paint.dc(), 0, 0, area.right, area.bottom, canvas, 0, 0, SRCCOPY);
   }
 }
 
-// A picture box or image reports a click as a label does: WM_COMMAND with kClicked.
+// A picture box, image or text box reports a click as a label does: WM_COMMAND with
+// kClicked, once the left button went down and up again inside it.
+constexpr const char* kPressedProperty = "Glyvane.Pressed";
+
 void TrackClick(HWND window, UINT message, LPARAM lParam) {
   if (message == WM_LBUTTONDOWN) {
-    SetSlot(window, kPressedSlot, 1);
-  } else if (message == WM_LBUTTONUP && Slot(window, kPressedSlot)) {
-    SetSlot(window, kPressedSlot, 0);
+    SetPropA(window, kPressedProperty, reinterpret_cast<HANDLE>(1));
+  } else if (message == WM_NCDESTROY) {
+    RemovePropA(window, kPressedProperty);
+  } else if (message == WM_LBUTTONUP && RemovePropA(window, kPressedProperty)) {
     RECT area;
     GetClientRect(window, &area);
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -131,85 +134,6 @@ void TrackClick(HWND window, UINT message, LPARAM lParam) {
       SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), kClicked),
                    reinterpret_cast<LPARAM>(window));
     }
-  }
-}
-
-// --- Check-box lists --------------------------------------------------------------
-
-int CheckBoxSide(HWND list) {
-  const int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  return itemHeight > 2 ? itemHeight - 2 : itemHeight;
-}
-
-void DrawCheckListItem(const DRAWITEMSTRUCT& item) {
-  if (item.itemID == static_cast<UINT>(-1)) {
-    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
-    return;
-  }
-  const HWND list = item.hwndItem;
-  const int index = static_cast<int>(item.itemID);
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-
-  const int side = CheckBoxSide(list);
-  RECT box{item.rcItem.left + 1, item.rcItem.top + 1, item.rcItem.left + 1 + side, item.rcItem.top + 1 + side};
-  UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
-  if (IsListItemChecked(list, index)) state |= DFCS_CHECKED;
-  DrawFrameControl(item.hDC, &box, DFC_BUTTON, state);
-
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, item.itemID, 0);
-  std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
-  SendMessageA(list, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-  RECT label = item.rcItem;
-  label.left = box.right + 3;
-  SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &label,
-            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
-}
-
-void ToggleCheck(HWND list, int index) {
-  if (index < 0 || index >= static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0))) return;
-  SetListItemChecked(list, index, !IsListItemChecked(list, index));
-  SendMessageA(GetParent(list), kItemCheckMessage, static_cast<WPARAM>(GetDlgCtrlID(list)), index);
-}
-
-// A box changes with a click on it, with a click on an entry that was already
-// selected, and with Space on the entry that has the caret, as check lists do.
-bool HandleCheckListInput(HWND list, WNDPROC base, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  switch (message) {
-    case kReflectedDrawItem:
-      DrawCheckListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      result = TRUE;
-      return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      const int before = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
-      result = CallWindowProcA(base, list, message, wParam, lParam);
-      const LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, lParam);
-      if (HIWORD(hit)) return true;  // below the last entry
-      const int index = LOWORD(hit);
-      const int x = static_cast<short>(LOWORD(lParam));
-      if (x < CheckBoxSide(list) + 2 || index == before) ToggleCheck(list, index);
-      return true;
-    }
-    case WM_KEYDOWN:
-      if (wParam == VK_SPACE) {
-        ToggleCheck(list, static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0)));
-        result = 0;
-        return true;
-      }
-      return false;
-    case WM_CHAR:
-      if (wParam == ' ') {
-        result = 0;
-        return true;  // Space toggled the box; it is no search key here
-      }
-      return false;
-    default:
-      return false;
   }
 }
 
@@ -233,6 +157,25 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return result;
     }
   }
+  if constexpr (info.ownKind == ControlKind::CommandButton) {
+    LRESULT result = 0;
+    if (IsPictureButton(window) && HandlePictureButton(window, g_baseProcs[K], message, wParam, lParam, result)) {
+      return result;
+    }
+  }
+  if constexpr (info.ownKind == ControlKind::Label) {
+    LRESULT result = 0;
+    if (IsTransparentLabel(window) && HandleTransparentLabel(window, g_baseProcs[K], message, wParam, lParam, result)) {
+      return result;
+    }
+  }
+  if constexpr (info.ownKind == ControlKind::TextBox) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_NCDESTROY) {
+      const LRESULT result = CallWindowProcA(g_baseProcs[K], window, message, wParam, lParam);
+      TrackClick(window, message, lParam);  // after the box has placed its caret
+      return result;
+    }
+  }
   if (!info.baseClass) {
     switch (message) {
       case WM_PAINT:
@@ -244,6 +187,16 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       case WM_LBUTTONUP:
         TrackClick(window, message, lParam);
         return 0;
+      // Kept as any control keeps its font: what is drawn in a picture box uses it.
+      case WM_SETFONT:
+        SetSlot(window, kFontSlot, static_cast<LONG_PTR>(wParam));
+        if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
+        return 0;
+      case WM_GETFONT:
+        return Slot(window, kFontSlot);
+      case WM_NCDESTROY:
+        TrackClick(window, message, lParam);
+        break;
       case WM_SIZE:
         InvalidateRect(window, nullptr, FALSE);
         break;
@@ -330,22 +283,9 @@ void SetControlPicture(HWND control, HBITMAP bitmap) {
   InvalidateRect(control, nullptr, FALSE);
 }
 
-void SetControlCanvas(HWND control, HBITMAP canvas) {
+void SetControlCanvas(HWND control, HDC canvas) {
   SetSlot(control, kCanvasSlot, reinterpret_cast<LONG_PTR>(canvas));
   InvalidateRect(control, nullptr, FALSE);
-}
-
-bool IsListItemChecked(HWND list, int index) {
-  const LRESULT data = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-  return data != LB_ERR && (data & 1) != 0;
-}
-
-void SetListItemChecked(HWND list, int index, bool checked) {
-  SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
-  RECT item;
-  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
-    InvalidateRect(list, &item, FALSE);
-  }
 }
 
 }  // namespace glyvane

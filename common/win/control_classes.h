@@ -37,8 +37,20 @@ void SetControlPicture(HWND control, HICON icon);
 void SetControlPicture(HWND control, HBITMAP bitmap);
 
 // A drawn image that a picture box shows over its whole client area and again at
-// every repaint (the caller owns the bitmap). nullptr shows none.
-void SetControlCanvas(HWND control, HBITMAP canvas);
+// every repaint: a memory DC holding it, which the caller owns. nullptr shows none.
+void SetControlCanvas(HWND control, HDC canvas);
+
+// A picture button (a command button drawn by this layer, BS_OWNERDRAW) shows an
+// icon above its caption; the caller keeps the icon alive. nullptr shows none.
+void SetButtonPicture(HWND button, HICON icon);
+// The side in pixels at which a picture button shows its icon: the largest of 32, 24
+// and 16 that leaves room for one line of its caption inside its edge.
+int ButtonPictureSide(HWND button);
+
+// A transparent label draws its text alone, over its container's background and the
+// transparent labels that lie beneath it: two of them, one a little offset over the
+// other, make a shadowed title.
+void MakeLabelTransparent(HWND label);
 
 // Check-box lists keep each entry's box in its item data.
 bool IsListItemChecked(HWND list, int index);

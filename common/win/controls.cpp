@@ -35,7 +35,11 @@ DWORD StyleFor(const ControlRow& row) {
       if (row.flags & kSorted) style |= LBS_SORT;
       break;
     case ControlKind::CommandButton:
-      style |= ((row.flags & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE | tabStop;
+      if (row.flags & kGraphical) {
+        style |= BS_OWNERDRAW | tabStop;  // drawn by the window layer: picture and caption
+      } else {
+        style |= ((row.flags & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE | tabStop;
+      }
       break;
     case ControlKind::OptionButton:
       style |= BS_AUTORADIOBUTTON | tabStop;
@@ -138,6 +142,8 @@ TwipRect Control::Rect() const { return set_->RectOf(id_); }
 void Control::Move(const TwipRect& rect) const { set_->Move(id_, rect); }
 void Control::SetTooltip(const std::string& text) const { set_->SetTooltip(id_, text); }
 std::string Control::Tooltip() const { return set_->TooltipOf(id_); }
+HICON Control::Picture() const { return set_->PictureOf(id_); }
+void Control::SetPicture(HICON icon) const { set_->SetPicture(id_, icon); }
 
 // --- ControlSet -------------------------------------------------------------------
 
@@ -188,6 +194,16 @@ Control ControlSet::Add(const ControlRow& row) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (row.flags & kSelected) Button(window).SetChecked(true);
+  if (row.flags & kTransparent) MakeLabelTransparent(window);
+  const HINSTANCE program = GetModuleHandleA(nullptr);
+  if (row.picture) {
+    // Loaded at the size it is shown at, so that it keeps its own drawing.
+    const int side = row.kind == ControlKind::CommandButton ? ButtonPictureSide(window) : GetSystemMetrics(SM_CXICON);
+    entry.designPicture.reset(
+        static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(row.picture), IMAGE_ICON, side, side, 0)));
+    SetPicture(row.id, entry.designPicture.get());
+  }
+  if (row.pointer) entry.pointer = LoadCursorA(program, MAKEINTRESOURCEA(row.pointer));
   return Control(*this, row.id);
 }
 
@@ -242,6 +258,11 @@ HBRUSH ControlSet::ColoursFor(HWND control, HDC dc) const {
   auto id = ids_.find(control);
   if (id == ids_.end()) return nullptr;
   const Entry& entry = entries_.at(id->second);
+  if (entry.row.flags & kTransparent) {
+    SetTextColor(dc, entry.fore != kDefaultColour ? entry.fore : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  }
   if (entry.fore == kDefaultColour && entry.back == kDefaultColour) return nullptr;
   const bool field = entry.row.kind == ControlKind::TextBox || IsList(entry.row.kind);
   const COLORREF back = entry.back != kDefaultColour ? entry.back : GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
@@ -272,6 +293,21 @@ void ControlSet::AutoSize(Entry& entry) {
   RECT dirty;
   UnionRect(&dirty, &before, &after);
   RedrawWindow(GetParent(entry.window), &dirty, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void ControlSet::SetPicture(int id, HICON icon) {
+  Entry& entry = At(id);
+  entry.picture = icon;
+  if (entry.row.kind == ControlKind::CommandButton) {
+    SetButtonPicture(entry.window, icon);
+  } else {
+    SetControlPicture(entry.window, icon);
+  }
+}
+
+HCURSOR ControlSet::PointerFor(HWND control) const {
+  auto id = ids_.find(control);
+  return id == ids_.end() ? nullptr : entries_.at(id->second).pointer;
 }
 
 TwipRect ControlSet::RectOf(int id) const {

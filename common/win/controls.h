@@ -32,6 +32,8 @@ enum ControlFlag : unsigned {
   kReadOnly = 1u << 11,   // text boxes
   kVScroll = 1u << 12,    // text boxes: a vertical scroll bar
   kDefault = 1u << 13,    // command buttons: Enter presses it
+  kGraphical = 1u << 14,  // command buttons: a picture above the caption
+  kTransparent = 1u << 15,  // labels: only the text is drawn, over what lies below
 };
 
 // A design font: face and size; nullptr face means the window's own font.
@@ -56,6 +58,8 @@ struct ControlRow {
   DesignFont font;
   COLORREF foreColour = kDefaultColour;
   COLORREF backColour = kDefaultColour;
+  int picture = 0;  // picture buttons and images: an icon resource of the program
+  int pointer = 0;  // a cursor resource shown over this control instead of its class's
 };
 
 class ControlSet;
@@ -98,6 +102,11 @@ class Control {
   // The text the pointer shows over the control; empty text shows none.
   void SetTooltip(const std::string& text) const;
   std::string Tooltip() const;
+
+  // The icon a picture button, image or picture box shows (nullptr: none). A picture
+  // set here must outlive the control or be replaced first.
+  HICON Picture() const;
+  void SetPicture(HICON icon) const;
 
  protected:
   ControlSet& set() const { return *set_; }
@@ -181,6 +190,10 @@ class ControlSet {
   void Move(int id, const TwipRect& rect);
   void SetTooltip(int id, const std::string& text);
   std::string TooltipOf(int id) const { return At(id).tooltip; }
+  HICON PictureOf(int id) const { return At(id).picture; }
+  void SetPicture(int id, HICON icon);
+  // The pointer of the control's own (ControlRow::pointer), or nullptr.
+  HCURSOR PointerFor(HWND control) const;
 
   // The background brush of a control with colours of its own, after setting the
   // DC's colours (WM_CTLCOLOR*), or nullptr for the system's colours.
@@ -201,6 +214,9 @@ class ControlSet {
     COLORREF back = kDefaultColour;
     UniqueBrush backBrush;
     std::string tooltip;
+    HICON picture = nullptr;
+    UniqueIcon designPicture;  // loaded from the row's resource
+    HCURSOR pointer = nullptr;
   };
   Entry& At(int id);
   const Entry& At(int id) const;

@@ -160,6 +160,18 @@ void Form::CentreOnScreen() const {
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::SetIcon(HICON icon) {
+  UniqueIcon task(icon ? CopyIcon(icon) : nullptr);
+  UniqueIcon caption(icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), 0))
+                          : nullptr);
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(task.get()));
+  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption.get()));
+  // The window has let go of the previous icons: they can go.
+  taskIcon_ = std::move(task);
+  captionIcon_ = std::move(caption);
+}
+
 int Form::OuterHeight() const {
   RECT outer;
   GetWindowRect(hwnd_, &outer);
@@ -249,6 +261,16 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
       if (const HBRUSH brush = controls_.ColoursFor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
         return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_SETCURSOR:
+      // Controls with a pointer of their own (links, a logo) show it; the others
+      // their class's.
+      if (LOWORD(lParam) == HTCLIENT) {
+        if (const HCURSOR pointer = controls_.PointerFor(reinterpret_cast<HWND>(wParam))) {
+          SetCursor(pointer);
+          return TRUE;
+        }
       }
       break;
     case WM_DRAWITEM: {

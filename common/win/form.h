@@ -56,6 +56,9 @@ class Form {
   Window window() const { return Window(hwnd_); }
   std::string Caption() const { return window().Text(); }
   void SetCaption(const std::string& caption) const { window().SetText(caption); }
+  // The icon of the window's caption and task bar button, set at run time. The form
+  // keeps copies of its own, so the icon given may go before the form does.
+  void SetIcon(HICON icon);
   const FormDesign& design() const { return design_; }
 
   // Creates the window (hidden) and its controls, then runs Form_Load. An exception
@@ -94,6 +97,7 @@ class Form {
   ButtonControl button(int id) { return ButtonControl(controls_, id); }
   TextControl text(int id) { return TextControl(controls_, id); }
   UnloadReason unloadReason() const { return unloadReason_; }
+  const Form* owner() const { return owner_; }
   // Creates the window (hidden) and its controls; Load is Create, then Form_Load.
   void Create();
 
@@ -125,6 +129,8 @@ class Form {
   HWND hwnd_ = nullptr;
   HWND focus_ = nullptr;  // the control that had the focus when the form was left
   UniqueAccelerators accelerators_;
+  UniqueIcon taskIcon_;     // SetIcon's copies: the task bar's and Alt+Tab's,
+  UniqueIcon captionIcon_;  // and the caption's
   UnloadReason unloadReason_ = UnloadReason::Owner;
 };
 

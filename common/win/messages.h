@@ -17,10 +17,11 @@ constexpr UINT kItemCheckMessage = WM_APP + 0x101;
 // control draws its own entries wherever it sits: wParam and lParam as WM_DRAWITEM's.
 constexpr UINT kReflectedDrawItem = WM_APP + 0x102;
 
-// The notification code of a click on a label, picture box or image (WM_COMMAND),
-// the same as a button's.
+// The notification code of a click on a label, picture box, image or text box
+// (WM_COMMAND), the same as a button's; no notification of a text box's own has it.
 constexpr WORD kClicked = BN_CLICKED;
 static_assert(BN_CLICKED == STN_CLICKED, "labels and buttons report clicks alike");
+static_assert(EN_SETFOCUS != kClicked && EN_CHANGE != kClicked, "text boxes report clicks apart");
 
 enum class MouseEvent : BYTE { Move = 1, Down = 2, Up = 3, DoubleClick = 4 };
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "common/win/program_folder.h"
+
 namespace glyvane {
 
 namespace {
@@ -24,6 +26,8 @@ SoundPlayer g_player = &SystemPlayer;
 }  // namespace
 
 void PlayClickSound() { PlaySoundFile("data2.dll"); }
+
+void PlayClickSoundBesideProgram() { PlaySoundFile(ProgramFolder() + "\\data2.dll"); }
 
 void PlaySoundFile(const std::string& file) { g_player(file); }
 

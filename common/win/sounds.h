@@ -9,6 +9,10 @@ namespace glyvane {
 // from the current directory.
 void PlayClickSound();
 
+// catalogue's click: "data2.dll" of the program's folder, found wherever the program
+// was started from.
+void PlayClickSoundBesideProgram();
+
 // Plays a wave file asynchronously (sndPlaySoundA with SND_ASYNC alone: a missing
 // file gives the system's default sound).
 void PlaySoundFile(const std::string& file);

@@ -47,23 +47,27 @@ namespace detail {
 inline void DeleteFont(HFONT h) { DeleteObject(h); }
 inline void DeleteBrush(HBRUSH h) { DeleteObject(h); }
 inline void DeleteBitmap(HBITMAP h) { DeleteObject(h); }
+inline void DeletePen(HPEN h) { DeleteObject(h); }
 inline void CloseRegistryKey(HKEY h) { RegCloseKey(h); }
 inline void CloseKernelHandle(HANDLE h) { CloseHandle(h); }
 inline void FreeGlobal(HGLOBAL h) { GlobalFree(h); }
 inline void DestroyMenuHandle(HMENU h) { DestroyMenu(h); }
 inline void DestroyAccelerators(HACCEL h) { DestroyAcceleratorTable(h); }
 inline void DeleteDeviceContext(HDC h) { DeleteDC(h); }
+inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
 }  // namespace detail
 
 using UniqueFont = Unique<HandleTraits<HFONT, detail::DeleteFont>>;
 using UniqueBrush = Unique<HandleTraits<HBRUSH, detail::DeleteBrush>>;
 using UniqueBitmap = Unique<HandleTraits<HBITMAP, detail::DeleteBitmap>>;
+using UniquePen = Unique<HandleTraits<HPEN, detail::DeletePen>>;
 using UniqueKey = Unique<HandleTraits<HKEY, detail::CloseRegistryKey>>;
 using UniqueHandle = Unique<HandleTraits<HANDLE, detail::CloseKernelHandle>>;
 using UniqueGlobal = Unique<HandleTraits<HGLOBAL, detail::FreeGlobal>>;
 using UniqueMenu = Unique<HandleTraits<HMENU, detail::DestroyMenuHandle>>;
 using UniqueAccelerators = Unique<HandleTraits<HACCEL, detail::DestroyAccelerators>>;
 using UniqueDC = Unique<HandleTraits<HDC, detail::DeleteDeviceContext>>;
+using UniqueIcon = Unique<HandleTraits<HICON, detail::DestroyIconHandle>>;
 
 struct FindHandleTraits {
   using Type = HANDLE;

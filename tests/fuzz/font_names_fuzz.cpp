@@ -6,8 +6,8 @@
 
 namespace {
 
-bool IsFaceText(const std::string& text) {
-  return text.size() <= 31 && text.find('\0') == std::string::npos;
+bool IsNameText(const std::string& text, size_t limit) {
+  return text.size() <= limit && text.find('\0') == std::string::npos;
 }
 
 }  // namespace
@@ -15,8 +15,9 @@ bool IsFaceText(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const uint16_t langId : {uint16_t{0x040C}, uint16_t{0x0409}}) {
     const std::optional<glyvane::FontNames> names = glyvane::ParseFontNames(data, size, langId);
-    if (names && (names->family.empty() || !IsFaceText(names->family) ||
-                  !IsFaceText(names->fullName) || !IsFaceText(names->style))) {
+    if (names && (names->family.empty() || !IsNameText(names->family, glyvane::kFaceNameLength) ||
+                  !IsNameText(names->fullName, glyvane::kFullNameLength) ||
+                  !IsNameText(names->style, glyvane::kFaceNameLength))) {
       std::abort();
     }
   }

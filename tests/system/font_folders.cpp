@@ -15,7 +15,7 @@ std::string FixturePath(const std::string& relative) {
   return path;
 }
 
-std::string FortyCharacterFace() { return std::string("Glyvane Quarante Caracteres Pour Le Nom!").substr(0, 31); }
+std::string FortyCharacterFace() { return "Glyvane Quarante Caracteres Pour Le Nom!"; }
 
 namespace {
 constexpr const char* kTestFolders = "C:\\glyvane-tests";

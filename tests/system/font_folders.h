@@ -15,8 +15,8 @@ namespace glyvane::test {
 // A file the build made for these tests, e.g. "faces/nouvelle.ttf", as a Windows path.
 std::string FixturePath(const std::string& relative);
 
-// The 40-character full name of "odd/quarante.ttf" as the listing shows it: the font
-// name reader keeps the 31 characters a face name has at most.
+// The 40-character full name of "odd/quarante.ttf" as the listing shows it: whole,
+// as full names may have up to 63 characters.
 std::string FortyCharacterFace();
 
 class FontFolder {

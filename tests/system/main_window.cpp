@@ -5,12 +5,6 @@
 
 namespace glyvane::test {
 
-std::vector<std::string> g_sounds;
-
-namespace {
-void RecordSound(const std::string& file) { g_sounds.push_back(file); }
-}  // namespace
-
 void MainWindowTest::SetUp() {
   EndStrayGlyvanes();
   ClearGlyvaneSettings();

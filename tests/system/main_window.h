@@ -15,9 +15,6 @@
 
 namespace glyvane::test {
 
-// The sounds played meanwhile (the program's player is replaced).
-extern std::vector<std::string> g_sounds;
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -28,12 +25,7 @@ class MainWindowTest : public ::testing::Test {
   void Start();
   HWND Control(int id) const { return FindControl(main, id); }
   HWND Cell(int index) const { return Control(form1::kTextFirst + index); }
-  RECT PixelBounds(HWND window) const {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-  }
+  RECT PixelBounds(HWND window) const { return BoundsInParent(window); }
   void OpenMenu(int position) {
     const HMENU bar = GetMenu(main);
     SendMessageA(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, position)),

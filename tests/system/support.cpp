@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include <commctrl.h>
+
 #include "common/win/dialogs.h"
 #include "common/win/program_folder.h"
 #include "common/win/unique.h"
@@ -7,6 +9,10 @@
 #include "viewer/settings.h"
 
 namespace glyvane::test {
+
+std::vector<std::string> g_sounds;
+
+void RecordSound(const std::string& file) { g_sounds.push_back(file); }
 
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -73,6 +79,27 @@ class PixelBuffer {
 };
 
 }  // namespace
+
+RECT BoundsInParent(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::string TooltipText(HWND control) {
+  char text[256] = {};
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  for (HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tips && !*text;
+       tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr)) {
+    SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+  }
+  return text;
+}
 
 std::vector<uint32_t> ScreenPixels(const RECT& area) {
   const int width = area.right - area.left;
@@ -330,10 +357,12 @@ WithoutArial::~WithoutArial() {
 
 std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }
 
-GlyvaneProcess::GlyvaneProcess() {
+GlyvaneProcess::GlyvaneProcess() : ProgramProcess("Glyvane.exe", form1::kClassName) {}
+
+ProgramProcess::ProgramProcess(const char* fileName, const char* mainClass) : mainClass_(mainClass) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + ProgramPath("Glyvane.exe") + "\"";
+  std::string commandLine = "\"" + ProgramPath(fileName) + "\"";
   const std::string folder = ProgramFolder();
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                       &info_)) {
@@ -341,21 +370,21 @@ GlyvaneProcess::GlyvaneProcess() {
   }
 }
 
-GlyvaneProcess::~GlyvaneProcess() {
+ProgramProcess::~ProgramProcess() {
   if (!info_.hProcess) return;
   if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-    for (HWND window : ProcessWindows(id(), form1::kClassName)) PostMessageA(window, WM_CLOSE, 0, 0);
+    for (HWND window : ProcessWindows(id(), mainClass_)) PostMessageA(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(info_.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
   }
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
 }
 
-HWND GlyvaneProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
+HWND ProgramProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
   HWND main = nullptr;
   WaitUntil(
       [&] {
-        const std::vector<HWND> windows = ProcessWindows(id(), form1::kClassName);
+        const std::vector<HWND> windows = ProcessWindows(id(), mainClass_);
         main = windows.empty() ? nullptr : windows.front();
         return main != nullptr;
       },
@@ -364,7 +393,7 @@ HWND GlyvaneProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
   return main;
 }
 
-bool GlyvaneProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD* code) {
+bool ProgramProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD* code) {
   if (!info_.hProcess) return false;
   if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return false;
   if (code) GetExitCodeProcess(info_.hProcess, code);

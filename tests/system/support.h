@@ -18,6 +18,10 @@ namespace glyvane::test {
 using namespace std::chrono_literals;
 constexpr auto kPatience = 20s;
 
+// The sounds played while RecordSound is the programs' player (SetSoundPlayer).
+extern std::vector<std::string> g_sounds;
+void RecordSound(const std::string& file);
+
 // Runs this thread's messages until condition holds or the time is up.
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPatience);
 void PumpFor(std::chrono::milliseconds time);
@@ -60,6 +64,13 @@ class DialogAnswer {
   std::thread thread_;
 };
 
+// A control's place in its parent's client area, in pixels.
+RECT BoundsInParent(HWND window);
+
+// The tooltip text the tooltip control of the control's window holds for it, as the
+// pointer over the control shows it; empty when there is none.
+std::string TooltipText(HWND control);
+
 // The pixels of a rectangle of the screen as it shows now, row by row, 0x00RRGGBB.
 std::vector<uint32_t> ScreenPixels(const RECT& area);
 // A text drawn by the test itself (DrawTextA with `format`) on a background of its
@@ -92,13 +103,15 @@ class WithoutArial {
   std::optional<std::string> saved_;
 };
 
-// The real Glyvane.exe, started from the programs' folder; closed (or killed) at the end.
-class GlyvaneProcess {
+// A real program of the build (Glyvane.exe, catalogue.exe), started from the
+// programs' folder; its main windows, of class mainClass, are closed at the end, and
+// the program killed when that does not end it.
+class ProgramProcess {
  public:
-  GlyvaneProcess();
-  ~GlyvaneProcess();
-  GlyvaneProcess(const GlyvaneProcess&) = delete;
-  GlyvaneProcess& operator=(const GlyvaneProcess&) = delete;
+  ProgramProcess(const char* fileName, const char* mainClass);
+  ~ProgramProcess();
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
 
   DWORD id() const { return info_.dwProcessId; }
   // The main window once it is shown (nullptr when it never is).
@@ -107,7 +120,13 @@ class GlyvaneProcess {
   bool WaitForExit(std::chrono::milliseconds timeout, DWORD* code = nullptr);
 
  private:
+  const char* mainClass_;
   PROCESS_INFORMATION info_{};
+};
+
+class GlyvaneProcess : public ProgramProcess {
+ public:
+  GlyvaneProcess();
 };
 
 std::string ProgramPath(const char* fileName);

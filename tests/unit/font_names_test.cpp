@@ -30,39 +30,86 @@ struct Expected {
   FontNames names;
 };
 
+// Each expectation was seen in the system's font list under Wine (French user),
+// except those marked as the system's fault there.
 TEST(ReadFontNames, ChoosesTheNamesAsTheSystemDoes) {
   const Expected cases[] = {
       {"bold-fr.ttf", kFrench, {"Liberation Sans", "Liberation Sans Gras", "Gras"}},
-      {"bold-fr.ttf", 0x080C, {"Liberation Sans", "Liberation Sans Gras BE", "Gras"}},
-      {"bold-fr.ttf", 0x0C0C, {"Liberation Sans", "Liberation Sans Gras", "Gras"}},
+      // The user's language first, then US English: a style in the same primary
+      // language does not come before the English one.
+      {"bold-fr.ttf", 0x080C, {"Liberation Sans", "Liberation Sans Gras BE", "Bold"}},
+      {"bold-fr.ttf", 0x0C0C, {"Liberation Sans", "Liberation Sans Bold", "Bold"}},
       {"bold-fr.ttf", 0x0407, {"Liberation Sans", "Liberation Sans Bold", "Bold"}},
-      // Windows names in another language come before Mac names in English.
-      {"german-only.ttf", kFrench, {"DejaVu Sans", "DejaVu Sans Fett", "Fett"}},
+      {"fr-ca-and-english.ttf", kFrench, {"Glyvane Cas", "Glyvane Cas Regular", "Regular"}},
+      {"french-and-english.ttf", kFrench, {"Zeta Glyvane", "Zeta Glyvane Normal", "Normal"}},
+      // The language comes before the platform: Mac names in English before Windows
+      // names in German. The font has no full name in English: the German one.
+      {"german-only.ttf", kFrench, {"DejaVu Mac", "DejaVu Sans Fett", "Bold"}},
       {"symbol.ttf", kFrench, {"Marlett", "Marlett", "Regular"}},
       {"mac-only.ttf", 0x0409, {"Café Œuvre", "Café Œuvre ? Book", "Book"}},
       {"mac-only.ttf", kFrench, {"Café Œuvre", "Café Œuvre Livre", "Book"}},
+      // The English full name of the encoding that carries a language, not the
+      // one of an encoding that carries none.
+      {"unicode-only.ttf", kFrench, {"Glyvane Unicode", "Glyvane Unicode Regular", "Regular"}},
       {"collection.ttc", kFrench, {"Liberation Sans", "Liberation Sans", "Regular"}},
       {"cff.otf", kFrench, {"Glyvane Test CFF", "", "Regular"}},
-      {"name-only.ttf", kFrench, {"Lone ?", "", ""}},
-      {"format1.ttf", kFrench, {"Liberation Mono", "Liberation Mono FR", "Regular"}},
-      // The Windows family name's UTF-16 is broken, so the Mac one stands in.
-      {"odd-length.ttf", kFrench, {"Liberation Mac", "", ""}},
-      {"long-name.ttf", kFrench,
-       {"Liberation Serif Long Family Na", "Œuvre « € » – ?ód? ? \x81", "Regular"}},
+      {"no-full-name.ttf", kFrench, {"Glyvane Sans Nom", "", "Italic"}},
+      // The full name has a language tag (format 1), which the system ignores.
+      {"format1.ttf", kFrench, {"Liberation Mono", "", "Regular"}},
+      // The Windows family name has an odd length: its last byte is dropped.
+      {"odd-length.ttf", kFrench, {"Libera", "", ""}},
+      {"name-last.ttf", kFrench, {"Lone ?", "", ""}},
+      // Under Wine these two have an empty face and full name: Wine takes no name that
+      // is neither in the user's language nor in US English, where Windows falls back.
+      {"fr-ca-only.ttf", kFrench, {"Glyvane Québec", "Glyvane Québec Gras", "Gras"}},
+      {"german.ttf", kFrench, {"Glyvane Deutsch", "Glyvane Deutsch Fett", "Fett"}},
   };
   for (const Expected& c : cases) {
     EXPECT_EQ(ReadFontNames(Fixture(c.file), c.langId), c.names) << c.file << " " << c.langId;
   }
 }
 
-TEST(ReadFontNames, RefusesDamagedAndOtherFiles) {
+// The family and style end at 31 UTF-16 units, the full name at 63, a NUL ends any,
+// and each unit outside code page 1252 becomes one '?': a surrogate pair two, half
+// of one cut at the end one.
+TEST(ReadFontNames, CutsAndConvertsAsTheSystemDoes) {
+  const Expected cases[] = {
+      {"long-name.ttf", kFrench,
+       {"Liberation Serif Long Family Na", "Œuvre « € » – ?ód? ?? \x81", "Regular"}},
+      {"long-full-name.ttf", kFrench,
+       {"Glyvane Long", "Glyvane Long Full Name Condensed Bold Oblique Beyond Sixty-Thre",
+        "Condensed Bold Oblique"}},
+      {"surrogate-cut.ttf", kFrench,
+       {"Glyvane Surrogate Cut Family X?",
+        "Glyvane Surrogate Cut Full Name That Runs Past Sixty-Three Uni?", "Regular"}},
+      {"non-latin.ttf", kFrench,
+       {"?ód? ?mega ?", "?ód? ?mega ? ?est “quotes” – ? ? ? ?? ????", "?mega"}},
+  };
+  for (const Expected& c : cases) {
+    EXPECT_EQ(ReadFontNames(Fixture(c.file), c.langId), c.names) << c.file;
+  }
+  const std::optional<Utf16FontNames> cut = ReadUtf16FontNames(Fixture("surrogate-cut.ttf"), kFrench);
+  ASSERT_TRUE(cut);
+  EXPECT_EQ(cut->family, u"Glyvane Surrogate Cut Family X\xD83D");
+  EXPECT_EQ(cut->fullName.size(), 63u);
+}
+
+// Files the system refuses (or adds without listing a face), and damaged files,
+// which the reader refuses although the system under Wine lists some of them.
+TEST(ReadFontNames, RefusesWhatTheSystemRefusesAndDamagedFiles) {
   for (const char* file :
-       {"empty.ttf", "truncated.ttf", "garbage.ttf", "text.ttf", "vgasys.fon",
-        "name-format-2.ttf", "name-count-ffff.ttf", "string-past-table.ttf",
-        "format1-tag-count.ttf", "storage-in-records.ttf", "table-past-end.ttf",
-        "table-length-wraps.ttf", "collection-empty.ttc", "collection-past-end.ttc",
-        "no-such-file.ttf", "" /* the folder itself */}) {
+       {"no-os2.ttf", "no-head.ttf", "no-hhea.ttf", "no-hmtx.ttf", "no-name.ttf", "no-loca.ttf",
+        "cff-without-outlines.otf", "name-only.ttf", "os2-short.ttf", "empty.ttf",
+        "truncated.ttf", "garbage.ttf", "text.ttf", "vgasys.fon", "name-format-2.ttf",
+        "name-count-ffff.ttf", "string-past-table.ttf", "format1-tag-count.ttf",
+        "storage-in-records.ttf", "table-past-end.ttf", "table-length-wraps.ttf",
+        "collection-empty.ttc", "collection-past-end.ttc", "no-such-file.ttf",
+        "" /* the folder itself */}) {
     EXPECT_FALSE(ReadFontNames(Fixture(file), kFrench)) << file;
+  }
+  // Tables whose lack the system overlooks.
+  for (const char* file : {"no-cmap.ttf", "no-maxp.ttf", "no-post.ttf", "os2-version0.ttf"}) {
+    EXPECT_TRUE(ReadFontNames(Fixture(file), kFrench)) << file;
   }
 }
 
@@ -93,6 +140,7 @@ TEST(ParseFontNames, ReadsTheFuzzRegressions) {
     const std::optional<FontNames> names = ParseFontNames(bytes.data(), bytes.size(), kFrench);
     if (names) {
       EXPECT_LE(names->family.size(), 31u) << entry.path();
+      EXPECT_LE(names->fullName.size(), 63u) << entry.path();
     }
   }
 }

@@ -1,0 +1,23 @@
+#pragma once
+// Font file names as the system's font list and list boxes spell them: read by the
+// portable reader in the user's language and converted by the system's own
+// conversion to the ANSI code page, whichever it is.
+#include <optional>
+#include <string>
+
+#include "common/font_names.h"
+
+namespace glyvane {
+
+// The names of the font file at path (the first face of a collection) in the
+// user's language: the family at most 31 bytes, the full name at most 63, cut
+// between characters. nullopt when the system would refuse the file or the reader
+// cannot read it (a damaged file, a bitmap .fon file).
+std::optional<FontNames> ReadFontNamesForSystem(const std::string& path);
+
+// text in the ANSI code page, converted as the system converts its font names
+// (WideCharToMultiByte with its default best fit: "Łódź" becomes "Lodz" in code
+// page 1252), at most maxBytes long without splitting a double-byte character.
+std::string ToAnsiCodePage(const std::u16string& text, size_t maxBytes);
+
+}  // namespace glyvane

@@ -1,0 +1,73 @@
+#pragma once
+// The frame every printout runs in, written once: the whole job printed once per
+// copy, one document each, a progress window shown for each copy, the user's cancel
+// honoured before each item and never lost, the document ended (or abandoned) on
+// every path out, a printer that refuses the document reported, and the windows that
+// must not run under a job disabled for its length and given back after it.
+//
+// A printout writes only its own part: what it sets up and how it draws its items,
+// calling Step before each item, inside the body it gives Run.
+#include <functional>
+#include <string>
+
+#include "printing/printer_surface.h"
+
+namespace glyvane {
+
+// What a job needs of the windows around it. The print dialog answers for Glyvane's
+// printouts (with the progress window); a printout without a progress window answers
+// the progress calls with nothing.
+class JobWindows {
+ public:
+  virtual ~JobWindows() = default;
+  // The windows that must not run under the job (the main window, the print
+  // commands) are disabled, and enabled again at its end.
+  virtual void JobStarted() = 0;
+  virtual void JobEnded() = 0;
+  // Lets pending window events run: where the user's cancel can come in.
+  virtual void LetEventsRun() = 0;
+  // The progress window, one for each copy. Once the user has closed it, what is
+  // written to it goes nowhere.
+  virtual void ShowProgressWindow() = 0;
+  virtual void ShowProgress(const std::string& name, double fraction, bool exact) = 0;
+  virtual void CloseProgressWindow() = 0;
+  // The user has asked the job to stop (the progress window's "Annuler" or close box).
+  virtual bool UserCancelled() const = 0;
+  virtual void ReportFailure(const std::string& message) = 0;
+  // The print dialog goes at the end of every job, whatever way it ends.
+  virtual void CloseDialog() = 0;
+};
+
+// The message when the printer does not take a document.
+extern const char* const kPrinterRefusedMessage;
+
+class PrintJob {
+ public:
+  PrintJob(PrinterSurface& printer, JobWindows& windows);
+  ~PrintJob();
+  PrintJob(const PrintJob&) = delete;
+  PrintJob& operator=(const PrintJob&) = delete;
+
+  // Runs body once for each copy, each copy a document of its own shown in its own
+  // progress window. The body draws the copy, calling Step before each item, and
+  // returns false when Step told it to stop. Returns true when every copy printed.
+  bool Run(int copies, const std::function<bool()>& body);
+
+  // Before an item: lets events run, shows the item's name and the part done, and
+  // says whether the job goes on (false: the user cancelled, or the printer has
+  // refused the document).
+  bool Step(const std::string& name, double fraction);
+  // Shows an item without asking (a one-page printout that does not cancel).
+  void Show(const std::string& name, double fraction, bool exact);
+
+  bool cancelled() const { return cancelled_; }
+  bool failed() const { return failed_; }
+
+ private:
+  PrinterSurface& printer_;
+  JobWindows& windows_;
+  bool cancelled_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace glyvane

@@ -1,0 +1,190 @@
+// The progress window of a printout, opened through the print dialog as a printout
+// opens it, and what its bar paints.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/win/unique.h"
+#include "main_window.h"
+#include "printing/form2.h"
+#include "printing/form3.h"
+
+namespace glyvane::test {
+namespace {
+
+constexpr uint32_t kNavyRgb = 0x000080;
+constexpr uint32_t kWhiteRgb = 0xFFFFFF;
+
+class ProgressWindowTest : public MainWindowTest {
+ protected:
+  Form3& OpenProgress() {
+    Start();
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPrintto, 0), 0);
+    dialog = form->PrintDialog();
+    dialog->ShowProgressWindow();
+    return *dialog->ProgressWindow();
+  }
+  HWND Bar() const { return FindControl(dialog->ProgressWindow()->hwnd(), form3::kPicture1); }
+  // The bar's inside as the screen shows it.
+  std::vector<uint32_t> BarPixels(SIZE* size = nullptr) const {
+    PumpFor(100ms);  // what is painted reaches the screen
+    RECT inside;
+    GetClientRect(Bar(), &inside);
+    if (size) *size = SIZE{inside.right, inside.bottom};
+    MapWindowPoints(Bar(), HWND_DESKTOP, reinterpret_cast<POINT*>(&inside), 2);
+    return ScreenPixels(inside);
+  }
+  // The bar as it should look, drawn here: the percentage centred in navy on white
+  // (x = width / 2 - text width / 2, y likewise, rounded), and the part done turned
+  // over (white to navy, navy to white).
+  std::vector<uint32_t> ExpectedBar(SIZE size, const std::string& text, int done) const {
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(Bar(), WM_GETFONT, 0, 0));
+    LOGFONTA style{};
+    GetObjectA(font, sizeof style, &style);
+    SIZE extent{};
+    {
+      WindowDC screen(nullptr);
+      UniqueFont made(CreateFontIndirectA(&style));
+      SelectObjectGuard select(screen.get(), made.get());
+      GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
+    const int x = static_cast<int>(std::lround(size.cx / 2.0 - extent.cx / 2.0));
+    const int y = static_cast<int>(std::lround(size.cy / 2.0 - extent.cy / 2.0));
+    // The text drawn alone, then put in its place on the white box.
+    const std::vector<uint32_t> drawn =
+        DrawnText(text, style, extent, DT_LEFT | DT_TOP | DT_SINGLELINE, RGB(255, 255, 255), RGB(0, 0, 128));
+    std::vector<uint32_t> pixels(static_cast<size_t>(size.cx * size.cy), kWhiteRgb);
+    for (int row = 0; row < extent.cy; ++row) {
+      for (int column = 0; column < extent.cx; ++column) {
+        if (x + column < 0 || x + column >= size.cx || y + row < 0 || y + row >= size.cy) continue;
+        pixels[static_cast<size_t>((y + row) * size.cx + x + column)] = drawn[static_cast<size_t>(row * extent.cx + column)];
+      }
+    }
+    for (int row = 0; row < size.cy; ++row) {
+      for (int column = 0; column < done; ++column) {
+        uint32_t& pixel = pixels[static_cast<size_t>(row * size.cx + column)];
+        pixel = ~(pixel ^ kNavyRgb) & 0xFFFFFF;
+      }
+    }
+    return pixels;
+  }
+  Form2* dialog = nullptr;
+};
+
+TEST_F(ProgressWindowTest, ShowsCentredWithItsControlsAndHidesThePrintDialog) {
+  Form3& progress = OpenProgress();
+  EXPECT_EQ(WindowText(progress.hwnd()), "Impression ...");
+  EXPECT_FALSE(IsWindowVisible(dialog->hwnd()));
+  RECT client;
+  GetClientRect(progress.hwnd(), &client);
+  EXPECT_EQ(client.right, 4230 / 15);
+  EXPECT_EQ(client.bottom, 1740 / 15);
+  RECT outer;
+  GetWindowRect(progress.hwnd(), &outer);
+  EXPECT_EQ(outer.top, GetSystemMetrics(SM_CYSCREEN) / 2 - (outer.bottom - outer.top) / 2);
+  EXPECT_EQ(outer.left, GetSystemMetrics(SM_CXSCREEN) / 2 - (outer.right - outer.left) / 2);
+  const struct {
+    int id, left, top, width, height;
+  } places[] = {{form3::kPicture2, 120, 360, 3975, 255},
+                {form3::kPicture1, 120, 600, 3975, 375},
+                {form3::kCommand1, 1440, 1200, 1335, 375}};
+  for (const auto& place : places) {
+    RECT rect;
+    GetWindowRect(FindControl(progress.hwnd(), place.id), &rect);
+    MapWindowPoints(HWND_DESKTOP, progress.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, place.left / 15) << place.id;
+    EXPECT_EQ(rect.top, place.top / 15) << place.id;
+    EXPECT_EQ(rect.right - rect.left, place.width / 15) << place.id;
+    EXPECT_EQ(rect.bottom - rect.top, place.height / 15) << place.id;
+  }
+  EXPECT_EQ(WindowText(FindControl(progress.hwnd(), form3::kCommand1)), "Annuler");
+}
+
+TEST_F(ProgressWindowTest, TheBarPaintsThePercentageAndTurnsTheCoveredTextWhite) {
+  Form3& progress = OpenProgress();
+  const struct {
+    double fraction;
+    bool exact;
+    const char* text;
+  } cases[] = {{0, false, "1%"}, {0, true, "0%"}, {0.004, false, "1%"}, {0.375, false, "38%"},
+               {0.5, false, "50%"}, {1, false, "99%"}, {1, true, "100%"}};
+  for (const auto& c : cases) {
+    progress.ShowProgress(c.fraction, c.exact);
+    SIZE size{};
+    const std::vector<uint32_t> shown = BarPixels(&size);
+    const int done = static_cast<int>(std::lround(size.cx * c.fraction));
+    const std::vector<uint32_t> expected = ExpectedBar(size, c.text, done);
+    size_t differing = 0;
+    int firstX = -1, firstY = -1;
+    for (size_t i = 0; i < shown.size(); ++i) {
+      if (shown[i] != expected[i]) {
+        if (!differing) {
+          firstX = static_cast<int>(i) % size.cx;
+          firstY = static_cast<int>(i) / size.cx;
+        }
+        ++differing;
+      }
+    }
+    EXPECT_EQ(differing, 0u) << c.text << " at " << c.fraction << ": first at " << firstX << "," << firstY << " of "
+                             << size.cx << "x" << size.cy;
+    // The first row holds no text: navy as far as the bar goes, white beyond.
+    if (done > 0) {
+      EXPECT_EQ(shown[static_cast<size_t>(done - 1)], kNavyRgb) << c.fraction;
+    }
+    if (done < size.cx) {
+      EXPECT_EQ(shown[static_cast<size_t>(done)], kWhiteRgb) << c.fraction;
+    }
+  }
+  // Half done: the text is half white on navy, half navy on white.
+  progress.ShowProgress(0.5);
+  SIZE size{};
+  const std::vector<uint32_t> half = BarPixels(&size);
+  const int middle = size.cy / 2;
+  size_t whiteInBar = 0;
+  size_t navyBeyond = 0;
+  for (int x = size.cx / 2 - 20; x < size.cx / 2 + 20; ++x) {
+    for (int y = middle - 4; y <= middle + 4; ++y) {
+      const uint32_t pixel = half[static_cast<size_t>(y * size.cx + x)];
+      if (x < size.cx / 2 && pixel == kWhiteRgb) ++whiteInBar;
+      if (x >= size.cx / 2 && pixel == kNavyRgb) ++navyBeyond;
+    }
+  }
+  EXPECT_GT(whiteInBar, 5u);
+  EXPECT_GT(navyBeyond, 5u);
+  // The box keeps its picture when it is painted again.
+  RedrawWindow(progress.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_EQ(BarPixels(), half);
+}
+
+TEST_F(ProgressWindowTest, OnlyTheUsersClosingAsksThePrintoutToStop) {
+  OpenProgress();
+  // The printout's own closing at the end of a copy raises the flag, and lowers it.
+  dialog->CloseProgressWindow();
+  EXPECT_FALSE(dialog->ProgressWindow());
+  EXPECT_FALSE(dialog->UserCancelled());
+  EXPECT_EQ(WindowText(FindControl(dialog->hwnd(), form2::kLabel2)), "OK");
+
+  // "Annuler": the flag stays raised, whatever is written to the window afterwards.
+  dialog->ShowProgressWindow();
+  SendMessageA(FindControl(dialog->ProgressWindow()->hwnd(), form3::kCommand1), BM_CLICK, 0, 0);
+  EXPECT_FALSE(dialog->ProgressWindow());
+  EXPECT_TRUE(dialog->UserCancelled());
+  EXPECT_EQ(WindowText(FindControl(dialog->hwnd(), form2::kLabel2)), "Annuler");
+  dialog->ShowProgress("Arial", 0.5, false);  // goes nowhere, and makes no window
+  EXPECT_FALSE(dialog->ProgressWindow());
+  dialog->CloseProgressWindow();
+  EXPECT_TRUE(dialog->UserCancelled());
+
+  // The close box counts as the user's too.
+  dialog->JobStarted();
+  EXPECT_FALSE(dialog->UserCancelled());
+  dialog->ShowProgressWindow();
+  SendMessageA(dialog->ProgressWindow()->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(dialog->UserCancelled());
+  dialog->JobEnded();
+}
+
+}  // namespace
+}  // namespace glyvane::test

@@ -1,0 +1,173 @@
+// Prints character tables to a printer and times it: the program's own printout
+// (the printer surface and the table's layout), or the same page drawn with plain
+// GDI calls by a minimal program, fonts made once per page. Reports the seconds from
+// the first output to the document handed to the spooler, per page.
+//
+// usage: bench_char_tables (glyvane|minimal) FONTS PRINTER
+#include <windows.h>
+#include <winspool.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "common/win/screen_fonts.h"
+#include "printing/char_table.h"
+#include "printing/gdi_printer_surface.h"
+
+namespace {
+
+double Now() {
+  LARGE_INTEGER counter;
+  LARGE_INTEGER frequency;
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Fonts with PostScript outlines are left out: the minimal program would crash Wine's
+// printer driver with them (the program draws their outlines instead).
+bool HasCffOutlines(const std::string& face) {
+  const HDC screen = GetDC(nullptr);
+  LOGFONTA spec{};
+  spec.lfHeight = -20;
+  spec.lfCharSet = DEFAULT_CHARSET;
+  std::strncpy(spec.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  const HFONT font = CreateFontIndirectA(&spec);
+  const HGDIOBJ old = SelectObject(screen, font);
+  constexpr DWORD kCffTag = 'C' | ('F' << 8) | ('F' << 16) | (' ' << 24);
+  const bool cff = GetFontData(screen, kCffTag, 0, nullptr, 0) != GDI_ERROR;
+  SelectObject(screen, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  return cff;
+}
+
+std::vector<std::string> Fonts(int count) {
+  std::vector<std::string> screen;
+  for (const std::string& face : glyvane::ScreenFontNames()) {
+    if (!HasCffOutlines(face)) screen.push_back(face);
+  }
+  if (const char* only = std::getenv("BENCH_FONTS")) {
+    screen.clear();
+    std::string list = only;
+    for (std::size_t at = 0; at != std::string::npos;) {
+      const std::size_t comma = list.find(',', at);
+      screen.push_back(list.substr(at, comma == std::string::npos ? std::string::npos : comma - at));
+      at = comma == std::string::npos ? comma : comma + 1;
+    }
+  }
+  std::vector<std::string> fonts;
+  for (int i = 0; i < count && !screen.empty(); ++i) fonts.push_back(screen[static_cast<size_t>(i) % screen.size()]);
+  return fonts;
+}
+
+double PrintWithTheProgram(const std::vector<std::string>& fonts, const std::string& printer) {
+  glyvane::GdiPrinterSurface surface("bench_glyvane");
+  for (const glyvane::PrinterInfo& info : surface.InstalledPrinters()) {
+    if (info.device == printer) surface.MakeCurrent(info);
+  }
+  glyvane::SetUpCharacterTable(surface);
+  const double start = Now();
+  for (size_t i = 0; i < fonts.size(); ++i) {
+    if (std::getenv("BENCH_TRACE")) std::fprintf(stderr, "%s\n", fonts[i].c_str());
+    if (i > 0) surface.NewPage();
+    glyvane::DrawCharacterTable(surface, fonts[i]);
+  }
+  if (!surface.EndDocument()) std::fprintf(stderr, "the printer refused the document\n");
+  return Now() - start;
+}
+
+HFONT MakeFont(HDC dc, const char* face, double points) {
+  LOGFONTA font{};
+  font.lfHeight = -static_cast<LONG>(points * GetDeviceCaps(dc, LOGPIXELSY) / 72.0 + 0.5);
+  font.lfCharSet = DEFAULT_CHARSET;
+  std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+  return CreateFontIndirectA(&font);
+}
+
+// The same page, written the shortest way: three fonts per page, one pen.
+double PrintMinimally(const std::vector<std::string>& fonts, const std::string& printer) {
+  HANDLE handle = nullptr;
+  OpenPrinterA(const_cast<char*>(printer.c_str()), &handle, nullptr);
+  const LONG size = DocumentPropertiesA(nullptr, handle, const_cast<char*>(printer.c_str()), nullptr, nullptr, 0);
+  std::vector<char> buffer(static_cast<size_t>(size));
+  auto* mode = reinterpret_cast<DEVMODEA*>(buffer.data());
+  DocumentPropertiesA(nullptr, handle, const_cast<char*>(printer.c_str()), mode, nullptr, DM_OUT_BUFFER);
+  mode->dmOrientation = DMORIENT_LANDSCAPE;
+  mode->dmPaperSize = DMPAPER_A4;
+  mode->dmColor = DMCOLOR_MONOCHROME;
+  mode->dmFields |= DM_ORIENTATION | DM_PAPERSIZE | DM_COLOR;
+  ClosePrinter(handle);
+  const HDC dc = CreateDCA("winspool", printer.c_str(), nullptr, mode);
+  const double px = GetDeviceCaps(dc, LOGPIXELSX) / 1440.0;
+  const double py = GetDeviceCaps(dc, LOGPIXELSY) / 1440.0;
+  auto X = [px](double twips) { return static_cast<int>(twips * px + 0.5); };
+  auto Y = [py](double twips) { return static_cast<int>(twips * py + 0.5); };
+  SetBkMode(dc, TRANSPARENT);
+  const double start = Now();
+  DOCINFOA info{sizeof info, "bench_minimal", nullptr, nullptr, 0};
+  StartDocA(dc, &info);
+  const HFONT title = MakeFont(dc, "Times New Roman", 15);
+  const HFONT label = MakeFont(dc, "Times New Roman", 8);
+  const HFONT footer = MakeFont(dc, "Times New Roman", 12);
+  for (const std::string& face : fonts) {
+    StartPage(dc);
+    SelectObject(dc, title);
+    const std::string heading = glyvane::CharacterTableTitle(face);
+    TextOutA(dc, X(6500 - 75.0 * static_cast<double>(face.size())), Y(0), heading.c_str(), static_cast<int>(heading.size()));
+    for (int k = 0; k < 17; ++k) {
+      MoveToEx(dc, X(750), Y(550 + 600 * k), nullptr);
+      LineTo(dc, X(15150), Y(550 + 600 * k));
+    }
+    for (int k = 0; k < 17; ++k) {
+      MoveToEx(dc, X(750 + 900 * k), Y(550), nullptr);
+      LineTo(dc, X(750 + 900 * k), Y(10150));
+    }
+    const HFONT cell = MakeFont(dc, face.c_str(), 17);
+    SelectObject(dc, cell);
+    for (int code = 0; code < 256; ++code) {
+      const char character = static_cast<char>(code);
+      TextOutA(dc, X(1060 + 900 * (code / 16)), Y(565 + 600 * (code % 16)), &character, 1);
+    }
+    SelectObject(dc, label);
+    for (int code = 0; code < 256; ++code) {
+      const std::string text = glyvane::CodeLabel(code);
+      const int shift = text.size() > 4 ? 100 : 0;
+      TextOutA(dc, X(1050 + 900 * (code / 16) - shift), Y(970 + 600 * (code % 16)), text.c_str(),
+               static_cast<int>(text.size()));
+    }
+    SelectObject(dc, footer);
+    const char* const words = "Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du "
+                              "caractère choisi (ex: 0187)";
+    TextOutA(dc, X(2250), Y(10300), words, static_cast<int>(std::strlen(words)));
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    DeleteObject(cell);
+    EndPage(dc);
+  }
+  EndDoc(dc);
+  const double elapsed = Now() - start;
+  DeleteObject(title);
+  DeleteObject(label);
+  DeleteObject(footer);
+  DeleteDC(dc);
+  return elapsed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: bench_char_tables (glyvane|minimal) FONTS PRINTER\n");
+    return 2;
+  }
+  const std::string mode = argv[1];
+  const std::vector<std::string> fonts = Fonts(std::atoi(argv[2]));
+  const double seconds = mode == "minimal" ? PrintMinimally(fonts, argv[3]) : PrintWithTheProgram(fonts, argv[3]);
+  std::printf("%s pages=%zu seconds=%.3f per_page_ms=%.2f\n", mode.c_str(), fonts.size(), seconds,
+              1000 * seconds / static_cast<double>(fonts.size()));
+  return 0;
+}
