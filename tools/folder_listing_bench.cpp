@@ -133,7 +133,17 @@ int main(int argc, char** argv) {
   const auto done = Clock::now();
   finished = true;
   picker.join();
-  probe.join();
+  std::atomic<bool> probeEnded{false};
+  std::thread ender([&] {
+    probe.join();
+    probeEnded = true;
+  });
+  while (!probeEnded) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(1);
+  }
+  ender.join();
 
   const int files = form.Files().Count();
   const int entries = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));

@@ -86,15 +86,18 @@ void Form1::Command1_Click() {
   // ends it. It stops at once then, before touching any control again. The list
   // shows its new entries at the pumps only.
   const int read = ++listings_;
-  auto pumped = std::chrono::steady_clock::now();
+  auto painted = std::chrono::steady_clock::now();
   list.SetRedraw(false);
   for (int i = 0; i < File1.Count(); ++i) {
     const int entry = list.Add(FontFaceFromFile(File1.FullPath(i)));
     list.SetItemData(entry, i);
     const auto now = std::chrono::steady_clock::now();
-    if (!InputPending() && now - pumped < kRepaintInterval) continue;
-    pumped = now;
-    list.SetRedraw(true);
+    const bool repaint = now - painted >= kRepaintInterval;
+    if (!repaint && !InputPending()) continue;
+    if (repaint) {
+      painted = now;
+      list.SetRedraw(true);
+    }
     if (!PumpPendingMessages() || !IsLoaded() || read != listings_) return;
     list.SetRedraw(false);
   }
