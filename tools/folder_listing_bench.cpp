@@ -31,23 +31,40 @@ using glyvane::form1::kOption2;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
+BOOL CALLBACK MatchPicker(HWND window, LPARAM data) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char title[64] = {};
+  GetWindowTextA(window, title, sizeof title);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) && lstrcmpA(title, "Parcourir les dossiers") == 0) {
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND FindPicker() {
   HWND found = nullptr;
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        char title[64] = {};
-        GetWindowTextA(window, title, sizeof title);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-            lstrcmpA(title, "Parcourir les dossiers") == 0) {
-          *reinterpret_cast<HWND*>(data) = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(&MatchPicker, reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ControlSearch*>(data);
+  if (GetDlgCtrlID(window) != search->id) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND FindControl(HWND main, int id) {
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(main, &MatchControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 std::string SelectedFolder(HWND picker) {
@@ -79,15 +96,7 @@ int main(int argc, char** argv) {
   if (!form.Start()) return 1;
   form.ShowMain(SW_SHOWNORMAL);
   const HWND main = form.hwnd();
-  SendMessageA(GetDlgItem(GetDlgItem(main, glyvane::form1::kFrame3), kCommand1), WM_NULL, 0, 0);
-  HWND option2 = nullptr;
-  EnumChildWindows(
-      main, [](HWND w, LPARAM d) -> BOOL {
-        if (GetDlgCtrlID(w) == kOption2) *reinterpret_cast<HWND*>(d) = w;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&option2));
-  SendMessageA(option2, BM_CLICK, 0, 0);
+  SendMessageA(FindControl(main, kOption2), BM_CLICK, 0, 0);
 
   std::atomic<bool> reading{false};
   std::atomic<bool> finished{false};
@@ -115,21 +124,8 @@ int main(int argc, char** argv) {
     }
   });
 
-  HWND command1 = nullptr;
-  HWND list = nullptr;
-  struct Ids {
-    HWND* command1;
-    HWND* list;
-  } ids{&command1, &list};
-  EnumChildWindows(
-      main, [](HWND w, LPARAM d) -> BOOL {
-        auto* found = reinterpret_cast<Ids*>(d);
-        if (GetDlgCtrlID(w) == kCommand1) *found->command1 = w;
-        if (GetDlgCtrlID(w) == kList1) *found->list = w;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&ids));
-  SendMessageA(command1, BM_CLICK, 0, 0);
+  const HWND list = FindControl(main, kList1);
+  SendMessageA(FindControl(main, kCommand1), BM_CLICK, 0, 0);
   const auto done = Clock::now();
   finished = true;
   picker.join();

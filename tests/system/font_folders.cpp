@@ -67,19 +67,31 @@ void StoreFolder(const std::string& folder, RegistryStore& registry) {
 
 bool LeftTheFontTable(const std::string& path) { return RemoveFontResourceA(path.c_str()) == 0; }
 
+namespace {
+
+int CALLBACK NoteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM data) {
+  *reinterpret_cast<bool*>(data) = true;
+  return 0;
+}
+
+BOOL CALLBACK JoinStaticTexts(HWND child, LPARAM data) {
+  char className[32] = {};
+  GetClassNameA(child, className, sizeof className);
+  const std::string part = WindowText(child);
+  auto* joined = reinterpret_cast<std::string*>(data);
+  if (lstrcmpiA(className, "Static") == 0 && !part.empty()) *joined += (joined->empty() ? "" : "\n") + part;
+  return TRUE;
+}
+
+}  // namespace
+
 bool IsScreenFont(const std::string& face) {
   bool found = false;
   WindowDC screen(nullptr);
   LOGFONTA font{};
   font.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
-  EnumFontFamiliesExA(
-      screen.get(), &font,
-      [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM data) -> int {
-        *reinterpret_cast<bool*>(data) = true;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&found), 0);
+  EnumFontFamiliesExA(screen.get(), &font, &NoteFound, reinterpret_cast<LPARAM>(&found), 0);
   return found;
 }
 
@@ -120,17 +132,7 @@ void FolderPickerAnswer::Run(const std::string& selected, int button) {
   WaitUntil([&] { return stop_ || lstrcmpiA(selectedText().c_str(), selected.c_str()) == 0; }, 10s);
   selectedItem = selectedText();
   title = WindowText(picker);
-  EnumChildWindows(
-      picker,
-      [](HWND child, LPARAM data) -> BOOL {
-        char className[32] = {};
-        GetClassNameA(child, className, sizeof className);
-        const std::string part = WindowText(child);
-        auto* joined = reinterpret_cast<std::string*>(data);
-        if (lstrcmpiA(className, "Static") == 0 && !part.empty()) *joined += (joined->empty() ? "" : "\n") + part;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&text));
+  EnumChildWindows(picker, &JoinStaticTexts, reinterpret_cast<LPARAM>(&text));
   PostMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
   WaitUntil([picker] { return !IsWindow(picker); }, 10s);
   done_ = true;
