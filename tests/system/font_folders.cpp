@@ -133,6 +133,7 @@ void FolderPickerAnswer::Run(const std::string& selected, int button) {
   selectedItem = selectedText();
   title = WindowText(picker);
   EnumChildWindows(picker, &JoinStaticTexts, reinterpret_cast<LPARAM>(&text));
+  pressedAt = std::chrono::steady_clock::now();
   PostMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
   WaitUntil([picker] { return !IsWindow(picker); }, 10s);
   done_ = true;
@@ -169,6 +170,11 @@ FolderPickerAnswer& FolderTest::Browse(const std::string& folder, int button) {
     EXPECT_EQ(form->Files().Path(), folder) << "the picker had selected " << picker_->selectedItem;
   }
   return *picker_;
+}
+
+std::chrono::steady_clock::duration FolderTest::TimeToList(const std::string& folder) {
+  const FolderPickerAnswer& picker = Browse(folder);
+  return std::chrono::steady_clock::now() - picker.pressedAt;
 }
 
 int FolderTest::EntryOf(const std::string& fileName) const {

@@ -57,6 +57,7 @@ class FolderPickerAnswer {
   std::string title;
   std::string text;          // the static texts, joined by newlines
   std::string selectedItem;  // the tree's selected folder when the button was pressed
+  std::chrono::steady_clock::time_point pressedAt;
 
  private:
   void Run(const std::string& selected, int button);
@@ -77,6 +78,8 @@ class FolderTest : public MainWindowTest {
   // "Parcourir ...", the picker answered with `button` when it opens on the folder
   // stored as "Dossier" (set to folder first); returns when the listing is done.
   FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
+  // Browse, and the time from the picker's OK to the end of the listing.
+  std::chrono::steady_clock::duration TimeToList(const std::string& folder);
   // Clicks the List1 entry that opens fileName (the caller answers what it shows).
   void SelectFile(const std::string& fileName);
   // Clicks the List1 entry that opens fileName; no message box is expected.
