@@ -93,6 +93,9 @@ const CommandRoute<Form1> kCommands[] = {
     {kCombo1, LBN_SELCHANGE, &Form1::Combo1_Click},
     {kOption1, BN_CLICKED, &Form1::Option1_Click},
     {kOption2, BN_CLICKED, &Form1::Option2_Click},
+    {kCommand1, BN_CLICKED, &Form1::Command1_Click},
+    {kList1, LBN_SELCHANGE, &Form1::List1_Click},
+    {kCommand2, BN_CLICKED, &Form1::Command2_Click},
     {kMenuPrintpolice, kAnyNotification, &Form1::printpolice_Click},
     {kMenuPrintto, kAnyNotification, &Form1::printto_Click},
     {kMenuQuitter, kAnyNotification, &Form1::quitter_Click},
@@ -108,6 +111,7 @@ const CommandRoute<Form1> kCommands[] = {
 const MouseRoute<Form1> kMouse[] = {
     {kCombo1, MouseEvent::Down, &Form1::Combo1_MouseDown},
     {kCombo1, MouseEvent::Move, &Form1::Combo1_MouseMove},
+    {kList1, MouseEvent::Move, &Form1::List1_MouseMove},
 };
 
 const ArrayMouseRoute<Form1> kArrayMouse[] = {
@@ -207,15 +211,6 @@ void Form1::Form_Unload() {
   form2_.Unload();
   proposbox_.Unload();
   RemoveTemporaryFont();
-}
-
-// A font file shown for viewing is in the system's font table only while it is
-// shown: it leaves with the window, whichever way the program ends.
-void Form1::RemoveTemporaryFont() {
-  if (Label4.get().empty()) return;
-  RemoveFontResourceA(Label4.get().c_str());
-  SendMessageA(hwnd(), WM_FONTCHANGE, 0, 0);
-  Label4.set({});
 }
 
 void Form1::menu_Click() {

@@ -20,6 +20,7 @@
 #include "viewer/file_list.h"
 #include "viewer/form1_ids.h"
 #include "viewer/settings.h"
+#include "viewer/temporary_font.h"
 
 namespace glyvane {
 
@@ -41,7 +42,7 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   const std::string& TemporaryFontPath() const { return Label4.get(); }
   // A font file this window has added to the system's font table for viewing; the
   // window removes it again (another file shown, the window closed, "Quitter").
-  void AdoptTemporaryFont(const std::string& path) { Label4.set(path); }
+  void AdoptTemporaryFont(const std::string& path);
   const FileList& Files() const { return File1; }
   bool OtherFontsMode() const override;
   std::string CurrentFace() const override { return controls_.FontOf(form1::kText1).face; }
@@ -79,6 +80,12 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   void Option1_Click();
   void Option2_Click();
 
+  void Command1_Click();
+  void List1_Click();
+  void List1_MouseMove(const MouseArgs& args);
+  void File1_Click();
+  void Command2_Click();
+
   void Text_MouseMove(int index, const MouseArgs& args);
   void Text_MouseDown(int index, const MouseArgs& args);
   void Text_MouseUp(int index, const MouseArgs& args);
@@ -98,8 +105,13 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   // The hover index of a list under the pointer's y (twips).
   int ListHoverIndex(const ListControl& list, double yTwips) const;
   void RemoveTemporaryFont();
+  bool DropTemporaryFont();
+  void ForgetTemporaryFont();
+  void FontsChanged();
 
   ListControl Combo1() { return list(form1::kCombo1); }
+  ListControl List1() { return list(form1::kList1); }
+  Control Label5() { return control(form1::kLabel5); }
   TextControl Text1() { return text(form1::kText1); }
   Control Text2() { return control(form1::kText2); }
   Control Label1() { return control(form1::kLabel1); }
@@ -122,6 +134,9 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   HiddenLabel<std::string> Label4;         // path of the temporary font
   HiddenList<> List2;                        // screen fonts, in the collection's order
   FileList File1;
+  int List1Tag = -1;  // hover index of List1
+  int listings_ = 0;  // folder reads started; a read stops when a newer one starts
+  std::optional<TemporaryFont> temporaryFont_;  // the file Label4 names
   // The windows this one owns; declared last, so that they go first.
   FormSlot<Form2> form2_;
   FormSlot<Proposbox> proposbox_;

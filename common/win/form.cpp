@@ -341,14 +341,15 @@ int RunMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-void PumpPendingMessages() {
+bool PumpPendingMessages() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (!DispatchOne(message)) {
       PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that ends the program
-      return;
+      return false;
     }
   }
+  return true;
 }
 
 void EndProgram() { PostQuitMessage(0); }

@@ -232,8 +232,9 @@ class FormSlot {
 int RunMessageLoop();
 
 // Lets pending window events run (keys, clicks, paints), as a long job does between
-// its steps so that the windows stay responsive and a cancel can come in.
-void PumpPendingMessages();
+// its steps so that the windows stay responsive and a cancel can come in. False once
+// the program is ending (a handler meanwhile ended it): the job should stop.
+bool PumpPendingMessages();
 
 // Ends the program at once, whatever windows are still open.
 void EndProgram();

@@ -53,6 +53,9 @@ class HiddenList {
     if (!list_) return;
     list_.SetRedraw(false);
     list_.Clear();
+    size_t bytes = 0;
+    for (const T& item : items_) bytes += StateText(item).size() + 1;
+    list_.Reserve(Count(), bytes);  // one allocation for a list of thousands
     for (const T& item : items_) list_.Add(StateText(item));
     list_.SetRedraw(true);
   }

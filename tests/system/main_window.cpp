@@ -18,8 +18,10 @@ void MainWindowTest::TearDown() {
   ClearGlyvaneSettings();
 }
 
-void MainWindowTest::Start() {
-  form = std::make_unique<Form1>(SystemRegistry());
+void MainWindowTest::Start() { Start(SystemRegistry()); }
+
+void MainWindowTest::Start(RegistryStore& registry) {
+  form = std::make_unique<Form1>(registry);
   ASSERT_TRUE(form->Start());
   form->ShowMain(SW_SHOWNORMAL);
   PumpFor(50ms);

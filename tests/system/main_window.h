@@ -19,7 +19,9 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // The main window loaded and shown as the program shows it.
+  // The main window loaded and shown as the program shows it (on another registry
+  // where the test says so).
+  void Start(RegistryStore& registry);
   void Start();
   HWND Control(int id) const { return FindControl(main, id); }
   HWND Cell(int index) const { return Control(form1::kTextFirst + index); }

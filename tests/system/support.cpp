@@ -281,6 +281,7 @@ void DialogAnswer::Run(DWORD processId, int button, std::optional<std::string> t
     editBefore = WindowText(edit);
     if (typed) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed->c_str()));
   }
+  pressed_ = true;
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
   WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);

@@ -47,6 +47,8 @@ class DialogAnswer {
 
   // Waits until the dialog was answered; false when none came.
   bool Wait(std::chrono::milliseconds timeout = kPatience);
+  // True once a dialog came and its button was pressed (it may still be closing).
+  bool Pressed() const { return pressed_.load(); }
   std::string title;
   std::string text;           // the static texts, joined by newlines
   std::string editBefore;     // the edit box's text as the dialog opened
@@ -57,6 +59,7 @@ class DialogAnswer {
  private:
   void Run(DWORD processId, int button, std::optional<std::string> typed);
   std::atomic<bool> done_{false};
+  std::atomic<bool> pressed_{false};
   std::atomic<bool> stop_{false};
   std::thread thread_;
 };

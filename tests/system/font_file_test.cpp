@@ -1,0 +1,125 @@
+// Viewing a font file of a folder: the file in the font table while it is shown,
+// the face it brought in the grid, and the font table left as it was afterwards.
+#include <gtest/gtest.h>
+
+#include "common/twips.h"
+#include "font_folders.h"
+#include "viewer/form1.h"
+
+namespace glyvane::test {
+namespace {
+
+using namespace form1;
+
+using FontFileTest = FolderTest;
+
+TEST_F(FontFileTest, ANewFaceIsShownAsATemporaryFontReadyToInstall) {
+  FontFolder folder("nouvelle");
+  const std::string path = folder.Add("faces/nouvelle.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("nouvelle.ttf");
+
+  EXPECT_EQ(form->TemporaryFontPath(), path);
+  EXPECT_EQ(WindowText(Control(kLabel4)), path);
+  EXPECT_TRUE(IsScreenFont("Glyvane Nouvelle"));
+  EXPECT_EQ(form->CurrentFace(), "Glyvane Nouvelle");
+  EXPECT_EQ(WindowText(Control(kFrame1)), "Caractères de Glyvane Nouvelle : ");
+  EXPECT_FALSE(Label5Visible());
+  EXPECT_TRUE(Command2Enabled());
+  EXPECT_TRUE(IsWindowVisible(Control(kCommand2)));
+  for (int cell : {0, 100, 222}) {
+    EXPECT_EQ(form->Grid().FontOf(cell), (FontStyle{"Glyvane Nouvelle", 11})) << cell;
+  }
+  EXPECT_EQ(form->Controls().FontOf(kText2).face, "Glyvane Nouvelle");
+  EXPECT_EQ(form->Controls().RectOf(kText2).height, 735);
+  // The click sound, once, for the click on the entry.
+  EXPECT_EQ(g_sounds.size(), 2u);  // "Parcourir ..." and the entry
+}
+
+TEST_F(FontFileTest, ACopyOfAnInstalledFontShowsTheInstalledFaceAndLeavesTheFontTable) {
+  FontFolder folder("copie");
+  const std::string bold = folder.Add("faces/sans-gras.ttf");
+  const std::string regular = folder.Add("faces/sans-copie.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  // Its full name "Liberation Sans Bold" is no installed font: its longest beginning
+  // that is one stands for it.
+  ClickFile("sans-gras.ttf");
+  EXPECT_EQ(form->CurrentFace(), "Liberation Sans");
+  EXPECT_EQ(WindowText(Control(kFrame1)), "Caractères de Liberation Sans : ");
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+  EXPECT_TRUE(Label5Visible());
+  EXPECT_FALSE(Command2Enabled());
+  EXPECT_TRUE(LeftTheFontTable(bold));
+
+  ClickFile("sans-copie.ttf");
+  EXPECT_EQ(form->CurrentFace(), "Liberation Sans");
+  EXPECT_TRUE(Label5Visible());
+  EXPECT_TRUE(LeftTheFontTable(regular));
+}
+
+TEST_F(FontFileTest, AFileThatIsNoFontIsReportedAndTheNextFileShowsNormally) {
+  FontFolder folder("pas-une-police");
+  folder.Add("faces/pas-une-police.ttf");
+  const std::string path = folder.Add("faces/nouvelle.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("nouvelle.ttf");
+  ASSERT_TRUE(Command2Enabled());
+
+  const auto answer = ClickFileAnswering("pas-une-police.ttf");
+  EXPECT_EQ(answer->text, "Ce fichier n'est pas une police d'imrpimante.");
+  EXPECT_EQ(answer->title, "Glyvane de Talvenne");
+  EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+  EXPECT_FALSE(Command2Enabled());
+  EXPECT_TRUE(LeftTheFontTable(path));  // the file shown before left with the click
+  EXPECT_EQ(form->CurrentFace(), "Glyvane Nouvelle");  // the grid keeps its face
+
+  ClickFile("nouvelle.ttf");
+  EXPECT_EQ(form->TemporaryFontPath(), path);
+  EXPECT_TRUE(Command2Enabled());
+}
+
+TEST_F(FontFileTest, ASecondPickRemovesTheFirstTemporaryFont) {
+  FontFolder folder("deux");
+  const std::string first = folder.Add("faces/nouvelle.ttf");
+  const std::string second = folder.Add("faces/seconde.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("nouvelle.ttf");
+  ClickFile("seconde.ttf");
+  EXPECT_EQ(form->TemporaryFontPath(), second);
+  EXPECT_EQ(form->CurrentFace(), "Glyvane Seconde");
+  EXPECT_FALSE(IsScreenFont("Glyvane Nouvelle"));
+  EXPECT_TRUE(LeftTheFontTable(first));
+}
+
+TEST_F(FontFileTest, ABitmapFontFileIsListedWithoutAFaceAndShowsTheFaceItBrings) {
+  FontFolder folder("bitmap");
+  const std::string path = folder.Add("faces/bitmap.fon");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  EXPECT_EQ(Entries(), std::vector<std::string>{""});
+  ClickFile("bitmap.fon");
+  EXPECT_EQ(form->CurrentFace(), "Glyfon");
+  EXPECT_EQ(form->TemporaryFontPath(), path);
+  EXPECT_TRUE(Command2Enabled());
+}
+
+TEST_F(FontFileTest, ClosingTheWindowRemovesTheFontShown) {
+  FontFolder folder("fermeture");
+  const std::string path = folder.Add("faces/nouvelle.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("nouvelle.ttf");
+  ASSERT_EQ(form->TemporaryFontPath(), path);
+  SendMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_FALSE(IsScreenFont("Glyvane Nouvelle"));
+  EXPECT_TRUE(LeftTheFontTable(path));
+}
+
+}  // namespace
+}  // namespace glyvane::test

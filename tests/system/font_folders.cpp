@@ -1,0 +1,212 @@
+#include "font_folders.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "common/win/system_registry.h"
+#include "viewer/settings.h"
+
+namespace glyvane::test {
+
+std::string FixturePath(const std::string& relative) {
+  std::string path = std::string("Z:") + GLYVANE_FOLDER_FIXTURES + "/" + relative;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+std::string FortyCharacterFace() { return "Glyvane Quarante Caracteres Pour Le Nom!"; }
+
+namespace {
+constexpr const char* kTestFolders = "C:\\glyvane-tests";
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  UniqueFind find(FindFirstFileA((folder + "\\*").c_str(), &found));
+  if (!find) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+  } while (FindNextFileA(find.get(), &found));
+  return names;
+}
+
+void Empty(const std::string& folder) {
+  for (const std::string& name : FilesIn(folder)) {
+    const std::string path = folder + "\\" + name;
+    while (RemoveFontResourceA(path.c_str())) {
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+  }
+}
+}  // namespace
+
+FontFolder::FontFolder(const std::string& name) : path_(std::string(kTestFolders) + "\\" + name) {
+  CreateDirectoryA(kTestFolders, nullptr);
+  CreateDirectoryA(path_.c_str(), nullptr);
+  Empty(path_);
+}
+
+FontFolder::~FontFolder() {
+  Empty(path_);
+  RemoveDirectoryA(path_.c_str());
+  RemoveDirectoryA(kTestFolders);
+}
+
+std::string FontFolder::Add(const std::string& fixture, std::string fileName) {
+  if (fileName.empty()) fileName = fixture.substr(fixture.find_last_of('/') + 1);
+  const std::string path = PathOf(fileName);
+  EXPECT_TRUE(CopyFileA(FixturePath(fixture).c_str(), path.c_str(), FALSE)) << fixture;
+  return path;
+}
+
+void StoreFolder(const std::string& folder, RegistryStore& registry) {
+  SaveUserSetting(registry, kFolderApplication, kFolderSection, kFolderKey, folder);
+}
+
+bool LeftTheFontTable(const std::string& path) { return RemoveFontResourceA(path.c_str()) == 0; }
+
+namespace {
+
+int CALLBACK NoteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM data) {
+  *reinterpret_cast<bool*>(data) = true;
+  return 0;
+}
+
+BOOL CALLBACK JoinStaticTexts(HWND child, LPARAM data) {
+  char className[32] = {};
+  GetClassNameA(child, className, sizeof className);
+  const std::string part = WindowText(child);
+  auto* joined = reinterpret_cast<std::string*>(data);
+  if (lstrcmpiA(className, "Static") == 0 && !part.empty()) *joined += (joined->empty() ? "" : "\n") + part;
+  return TRUE;
+}
+
+}  // namespace
+
+bool IsScreenFont(const std::string& face) {
+  bool found = false;
+  WindowDC screen(nullptr);
+  LOGFONTA font{};
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+  EnumFontFamiliesExA(screen.get(), &font, &NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+FolderPickerAnswer::FolderPickerAnswer(std::string selected, int button)
+    : thread_([this, selected, button] { Run(selected, button); }) {}
+
+FolderPickerAnswer::~FolderPickerAnswer() {
+  stop_ = true;
+  thread_.join();
+}
+
+bool FolderPickerAnswer::Wait(std::chrono::milliseconds timeout) {
+  return WaitUntil([this] { return done_.load(); }, timeout);
+}
+
+void FolderPickerAnswer::Run(const std::string& selected, int button) {
+  HWND picker = nullptr;
+  while (!stop_ && !picker) {
+    for (HWND dialog : ProcessWindows(GetCurrentProcessId(), "#32770")) {
+      if (WindowText(dialog) == "Parcourir les dossiers") picker = dialog;
+    }
+    if (!picker) Sleep(20);
+  }
+  if (!picker) return;
+  // The picker selects its start folder once its tree has been filled.
+  auto selectedText = [picker] {
+    const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    char buffer[MAX_PATH] = {};
+    TVITEMA info{};
+    info.mask = TVIF_TEXT;
+    info.hItem = item;
+    info.pszText = buffer;
+    info.cchTextMax = MAX_PATH;
+    if (item) SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
+    return std::string(buffer);
+  };
+  WaitUntil([&] { return stop_ || lstrcmpiA(selectedText().c_str(), selected.c_str()) == 0; }, 10s);
+  selectedItem = selectedText();
+  title = WindowText(picker);
+  EnumChildWindows(picker, &JoinStaticTexts, reinterpret_cast<LPARAM>(&text));
+  pressedAt = std::chrono::steady_clock::now();
+  PostMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
+  WaitUntil([picker] { return !IsWindow(picker); }, 10s);
+  done_ = true;
+}
+
+void FolderTest::SetUp() {
+  MainWindowTest::SetUp();
+  RegDeleteTreeA(HKEY_CURRENT_USER, UserSettingPath(kFolderApplication, kFolderSection).c_str());
+}
+
+void FolderTest::TearDown() {
+  picker_.reset();
+  MainWindowTest::TearDown();
+  RegDeleteTreeA(HKEY_CURRENT_USER, UserSettingPath(kFolderApplication, kFolderSection).c_str());
+}
+
+void FolderTest::StartInOtherFontsMode(RegistryStore& registry) {
+  registry_ = &registry;
+  Start(registry);
+  Click(form1::kOption2);
+  g_sounds.clear();
+}
+
+std::string FolderTest::StoredFolder() const {
+  return GetUserSetting(SystemRegistry(), kFolderApplication, kFolderSection, kFolderKey);
+}
+
+FolderPickerAnswer& FolderTest::Browse(const std::string& folder, int button) {
+  StoreFolder(folder, *registry_);
+  picker_ = std::make_unique<FolderPickerAnswer>(folder.substr(folder.find_last_of('\\') + 1), button);
+  Click(form1::kCommand1);
+  EXPECT_TRUE(picker_->Wait());
+  if (button == IDOK) {
+    EXPECT_EQ(form->Files().Path(), folder) << "the picker had selected " << picker_->selectedItem;
+  }
+  return *picker_;
+}
+
+std::chrono::steady_clock::duration FolderTest::TimeToList(const std::string& folder) {
+  const FolderPickerAnswer& picker = Browse(folder);
+  return std::chrono::steady_clock::now() - picker.pressedAt;
+}
+
+int FolderTest::EntryOf(const std::string& fileName) const {
+  const HWND list = Control(form1::kList1);
+  const FileList& files = form->Files();
+  const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto file = static_cast<int>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
+    if (file >= 0 && file < files.Count() && lstrcmpiA(files.Name(file).c_str(), fileName.c_str()) == 0) return i;
+  }
+  return -1;
+}
+
+void FolderTest::SelectFile(const std::string& fileName) {
+  const int entry = EntryOf(fileName);
+  ASSERT_GE(entry, 0) << fileName;
+  const HWND list = Control(form1::kList1);
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kList1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+void FolderTest::ClickFile(const std::string& fileName) {
+  DialogAnswer unexpected(GetCurrentProcessId(), IDOK);  // so that a test fails rather than hangs
+  SelectFile(fileName);
+  EXPECT_FALSE(unexpected.Pressed()) << fileName << " showed: " << unexpected.text;
+}
+
+std::unique_ptr<DialogAnswer> FolderTest::ClickFileAnswering(const std::string& fileName) {
+  auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
+  SelectFile(fileName);
+  EXPECT_TRUE(answer->Wait()) << fileName;
+  return answer;
+}
+
+}  // namespace glyvane::test

@@ -1,0 +1,13 @@
+#include "viewer/font_face.h"
+
+#include "common/win/font_file_names.h"
+
+namespace glyvane {
+
+std::string FontFaceFromFile(const std::string& path) { return FaceOfNames(ReadFontNamesForSystem(path)); }
+
+std::string FontFaceFromFile(const std::string& path, const InstalledFaces& installed) {
+  return LongestInstalledBeginning(FontFaceFromFile(path), installed);
+}
+
+}  // namespace glyvane

@@ -1,0 +1,28 @@
+#include "viewer/temporary_font.h"
+
+#include <windows.h>
+
+#include <utility>
+
+namespace glyvane {
+
+TemporaryFont::TemporaryFont(std::string path)
+    : path_(std::move(path)), held_(AddFontResourceA(path_.c_str()) > 0) {}
+
+TemporaryFont::TemporaryFont(std::string path, AlreadyAdded) : path_(std::move(path)), held_(true) {}
+
+TemporaryFont::~TemporaryFont() {
+  if (held_) RemoveFontResourceA(path_.c_str());
+}
+
+bool TemporaryFont::Remove() {
+  if (RemoveFontResourceA(path_.c_str()) == 0) return false;
+  held_ = false;
+  return true;
+}
+
+void TemporaryFont::AddAgain() {
+  if (AddFontResourceA(path_.c_str()) > 0) held_ = true;
+}
+
+}  // namespace glyvane
