@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "font_folders.h"
 #include "main_window.h"
 #include "print_bench.h"
 #include "printing/form2.h"
@@ -167,6 +168,34 @@ TEST_F(CharTablePrintTest, EachCopyIsADocumentOfItsOwn) {
   EXPECT_EQ(pdfs[0].pages, 1);
   EXPECT_EQ(pdfs[1].pages, 1);
   EXPECT_EQ(WaitForPdfs(title, 3, std::chrono::seconds(5)).size(), 2u);  // not three: the printer prints one
+}
+
+// In the other-fonts mode the table on screen is the face of the file shown, a
+// temporary font the system knows only while it is shown.
+class ScreenTableOfAFileTest : public FolderTest {};
+
+TEST_F(ScreenTableOfAFileTest, PrintsTheFaceOfTheFileShown) {
+  const std::string title = UniqueJobTitle("screen_file_face");
+  const std::string saved = DefaultPrinterEntry();
+  ProgramPrinter().SetDocumentName(title);
+  FontFolder folder("table-ecran");
+  folder.Add("faces/nouvelle.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("nouvelle.ttf");
+  ASSERT_EQ(form->CurrentFace(), "Glyvane Nouvelle");
+
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPrintto, 0), 0);
+  PrintDialogAnswer answer({kPdfPrinter, std::nullopt, true});
+  const HWND dialog = form->PrintDialog()->hwnd();
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(form2::kCommand2, BN_CLICKED),
+               reinterpret_cast<LPARAM>(FindControl(dialog, form2::kCommand2)));
+  EXPECT_TRUE(answer.Wait());
+  const std::optional<PrintedPdf> pdf = WaitForPdf(title);
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(pdf->pages, 1);
+  EXPECT_NE(pdf->Text(1).find("Table de caractères de \"Glyvane Nouvelle\""), std::string::npos);
+  WriteProfileStringA("windows", "device", saved.c_str());
 }
 
 // "Annuler" while the fifth font's page is being drawn: the click is taken at the
