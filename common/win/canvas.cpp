@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/win/control_classes.h"
+#include "common/win/fonts.h"
 
 namespace glyvane {
 
@@ -64,17 +65,7 @@ void PictureCanvas::Clear() {
   position_ = POINT{0, 0};
 }
 
-SIZE PictureCanvas::Measure(const std::string& text) const {
-  SIZE size{};
-  if (text.empty()) {
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc_.get(), &metrics);
-    size.cy = metrics.tmHeight;
-  } else {
-    GetTextExtentPoint32A(dc_.get(), text.data(), static_cast<int>(text.size()), &size);
-  }
-  return size;
-}
+SIZE PictureCanvas::Measure(const std::string& text) const { return MeasureText(dc_.get(), text); }
 
 void PictureCanvas::Print(const std::string& text) {
   SetTextColor(dc_.get(), fore_);

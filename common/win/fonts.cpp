@@ -42,13 +42,17 @@ UniqueFont CreateScreenFont(const FontStyle& style) {
 SIZE MeasureText(HFONT font, const std::string& text) {
   WindowDC screen(nullptr);
   SelectObjectGuard select(screen.get(), font);
+  return MeasureText(screen.get(), text);
+}
+
+SIZE MeasureText(HDC dc, const std::string& text) {
   SIZE size{};
   if (text.empty()) {
     TEXTMETRICA metrics{};
-    GetTextMetricsA(screen.get(), &metrics);
+    GetTextMetricsA(dc, &metrics);
     size.cy = metrics.tmHeight;
   } else {
-    GetTextExtentPoint32A(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
   }
   return size;
 }

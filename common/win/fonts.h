@@ -32,7 +32,9 @@ double ScreenTwipsPerPixel();
 // font keeps its own glyphs for every byte code.
 UniqueFont CreateScreenFont(const FontStyle& style);
 
-// Size of a text in pixels in the given font (the height of "" is one line).
+// Size of a text in pixels in the given font, or in the font selected into a DC (the
+// height of "" is one line).
 SIZE MeasureText(HFONT font, const std::string& text);
+SIZE MeasureText(HDC dc, const std::string& text);
 
 }  // namespace glyvane
