@@ -171,20 +171,20 @@ HDC GdiPrinterSurface::Dc() const {
 
 void GdiPrinterSurface::SelectFont() const {
   const PrinterFont& font = Font();
-  LOGFONTA spec{};
-  spec.lfHeight = -static_cast<LONG>(std::lround(font.size * pixelsPerInchY_ / 72.0));
-  spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-  spec.lfItalic = font.italic;
-  spec.lfUnderline = font.underline;
-  spec.lfStrikeOut = font.strikethrough;
+  LOGFONTA logFont{};
+  logFont.lfHeight = -static_cast<LONG>(std::lround(font.size * pixelsPerInchY_ / 72.0));
+  logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  logFont.lfItalic = font.italic;
+  logFont.lfUnderline = font.underline;
+  logFont.lfStrikeOut = font.strikethrough;
   // The face decides its character set, so a symbol font keeps its own glyph for
   // every byte.
-  spec.lfCharSet = DEFAULT_CHARSET;
-  spec.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  spec.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  spec.lfQuality = DEFAULT_QUALITY;
-  std::strncpy(spec.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
-  UniqueFont made(CreateFontIndirectA(&spec));
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  logFont.lfQuality = DEFAULT_QUALITY;
+  std::strncpy(logFont.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
+  UniqueFont made(CreateFontIndirectA(&logFont));
   if (!made) return;  // the previous font stays
   SelectObject(dc_.get(), made.get());
   font_ = std::move(made);  // the font it replaced is no longer selected: deleted

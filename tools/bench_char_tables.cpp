@@ -32,11 +32,11 @@ double Now() {
 // printer driver with them (the program draws their outlines instead).
 bool HasCffOutlines(const std::string& face) {
   const HDC screen = GetDC(nullptr);
-  LOGFONTA spec{};
-  spec.lfHeight = -20;
-  spec.lfCharSet = DEFAULT_CHARSET;
-  std::strncpy(spec.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  const HFONT font = CreateFontIndirectA(&spec);
+  LOGFONTA logFont{};
+  logFont.lfHeight = -20;
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  std::strncpy(logFont.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  const HFONT font = CreateFontIndirectA(&logFont);
   const HGDIOBJ old = SelectObject(screen, font);
   constexpr DWORD kCffTag = 'C' | ('F' << 8) | ('F' << 16) | (' ' << 24);
   const bool cff = GetFontData(screen, kCffTag, 0, nullptr, 0) != GDI_ERROR;
