@@ -299,4 +299,10 @@ std::optional<FontNames> ParseFontNames(const uint8_t* data, size_t size, uint16
   return ToCp1252(*names);
 }
 
+bool HasTrueTypeSignature(const uint8_t* data, size_t size) {
+  if (size < 4) return false;
+  const uint32_t tag = U32(data);
+  return tag == 0x00010000 || tag == Tag("true") || tag == Tag("OTTO") || tag == Tag("ttcf");
+}
+
 }  // namespace glyvane

@@ -64,4 +64,7 @@ FontNames ToCp1252(const Utf16FontNames& names);
 std::optional<FontNames> ReadFontNames(const std::string& path, uint16_t langId);
 std::optional<FontNames> ParseFontNames(const uint8_t* data, size_t size, uint16_t langId);
 
+// True when the bytes start as a TrueType, CFF OpenType or collection file does.
+bool HasTrueTypeSignature(const uint8_t* data, size_t size);
+
 }  // namespace glyvane

@@ -70,9 +70,11 @@ void Form1::File1_Click() {
   if (!DropTemporaryFont()) return;
   const std::string path = File1.FullPath(File1.Selected());
 
-  temporaryFont_.emplace(path);
-  if (!temporaryFont_->added()) temporaryFont_.emplace(path);  // a second try
-  if (!temporaryFont_->added()) {
+  if (!IsDamagedTrueTypeFile(path)) {
+    temporaryFont_.emplace(path);
+    if (!temporaryFont_->added()) temporaryFont_.emplace(path);  // a second try
+  }
+  if (!temporaryFont_ || !temporaryFont_->added()) {
     ForgetTemporaryFont();
     Command2().SetEnabled(false);
     ShowMessage(hwnd(), kNotAFont, Caption(), MessageIcon::Critical);

@@ -18,13 +18,6 @@ namespace {
 
 constexpr const char* kNotInstalled = " La police n'a pas été installée.";
 
-struct FileHandleTraits {
-  using Type = HANDLE;
-  static HANDLE InvalidValue() { return INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) { CloseHandle(h); }
-};
-using UniqueFile = Unique<FileHandleTraits>;
-
 std::optional<BY_HANDLE_FILE_INFORMATION> FileIdentity(const std::string& path) {
   const UniqueFile file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));

@@ -76,6 +76,14 @@ struct FindHandleTraits {
 };
 using UniqueFind = Unique<FindHandleTraits>;
 
+// A file opened with CreateFile, whose "no handle" is INVALID_HANDLE_VALUE.
+struct FileHandleTraits {
+  using Type = HANDLE;
+  static HANDLE InvalidValue() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { CloseHandle(h); }
+};
+using UniqueFile = Unique<FileHandleTraits>;
+
 // A window's DC from GetDC, released to the same window.
 class WindowDC {
  public:

@@ -82,6 +82,26 @@ TEST_F(FontFileTest, AFileThatIsNoFontIsReportedAndTheNextFileShowsNormally) {
   EXPECT_TRUE(Command2Enabled());
 }
 
+// The file brings no new face, and no installed name begins its own full name: the
+// program cannot tell which installed font it holds.
+TEST_F(FontFileTest, AFileWhoseNameNoInstalledFontBeginsIsReportedAndLeavesTheFontTable) {
+  FontFolder folder("sans-nom");
+  const std::string path = folder.Add("faces/sans-nom.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  const std::string shown = form->CurrentFace();
+  const auto answer = ClickFileAnswering("sans-nom.ttf");
+  EXPECT_EQ(answer->text,
+            "Impossible d'afficher cette police. Si le problème persiste, envoyez-moi le fichier à l'adresse "
+            "suivante : talvenne@orvex.fr");
+  EXPECT_EQ(answer->title, "Glyvane de Talvenne");
+  EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+  EXPECT_FALSE(Command2Enabled());
+  EXPECT_EQ(form->CurrentFace(), shown);
+  EXPECT_TRUE(LeftTheFontTable(path));
+}
+
 TEST_F(FontFileTest, ASecondPickRemovesTheFirstTemporaryFont) {
   FontFolder folder("deux");
   const std::string first = folder.Add("faces/nouvelle.ttf");

@@ -65,6 +65,8 @@ def faces(out):
     small_font(at("petite.ttf"), "Glyvane Petite")
     shutil.copy(LIBERATION + "LiberationSans-Regular.ttf", at("sans-copie.ttf"))
     shutil.copy(LIBERATION + "LiberationSans-Bold.ttf", at("sans-gras.ttf"))
+    # An installed family whose full name no installed name begins.
+    named(LIBERATION + "LiberationSans-Regular.ttf", at("sans-nom.ttf"), "Liberation Sans", "Zzz Nom Inconnu")
     open(at("pas-une-police.ttf"), "w").write("Ceci n'est pas une police.\n")
 
 

@@ -19,6 +19,12 @@
 namespace glyvane::test {
 namespace {
 
+// Wine allocates a few heap blocks of its own now and then (seen: 8 in a fresh
+// prefix), so the heap is compared after enough rounds that even one block a round
+// left behind (the dialog's DEVMODE or DEVNAMES) stands well above that noise.
+constexpr int kLeakRounds = 20;
+constexpr int kHeapNoise = 10;
+
 // Busy blocks of the process heap, where global memory lives. (GDI objects are not
 // counted: Wine's GetGuiResources answers 0 whatever the process holds.)
 int HeapBlocks() {
@@ -143,10 +149,10 @@ TEST_F(PrintingTest, CancelReturnsZeroChangesNothingAndLeaksNothing) {
   // The dialog's first use loads what it keeps for later ones.
   ASSERT_EQ(Select({kLongNamePrinter, 4, false}), 0);
   const int blocks = HeapBlocks();
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < kLeakRounds; ++i) {
     ASSERT_EQ(Select({kLongNamePrinter, 4, false}), 0);
   }
-  EXPECT_EQ(HeapBlocks(), blocks) << "global memory left behind";
+  EXPECT_LT(HeapBlocks() - blocks, kHeapNoise) << "global memory left behind";
   EXPECT_EQ(printer_->Current(), Installed(kPdfPrinter));
   EXPECT_EQ(printer_->Copies(), 2);
   EXPECT_EQ(DefaultPrinterEntry(), "Autre,winspool,LPT1:");
@@ -155,10 +161,10 @@ TEST_F(PrintingTest, CancelReturnsZeroChangesNothingAndLeaksNothing) {
 TEST_F(PrintingTest, ChoosingLeaksNothing) {
   ASSERT_EQ(Select({kPdfPrinter, 2, true}), 2);
   const int blocks = HeapBlocks();
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < kLeakRounds; ++i) {
     ASSERT_EQ(Select({kPdfPrinter, 2, true}), 2);
   }
-  EXPECT_EQ(HeapBlocks(), blocks) << "global memory left behind";
+  EXPECT_LT(HeapBlocks() - blocks, kHeapNoise) << "global memory left behind";
 }
 
 TEST_F(PrintingTest, ThreeCopiesAreCountedOnceWithEitherFlagValue) {
