@@ -113,6 +113,19 @@ TEST(ReadFontNames, RefusesWhatTheSystemRefusesAndDamagedFiles) {
   }
 }
 
+// What the program refuses itself before the system sees a file: damaged TrueType
+// files, not a bitmap font, text or noise, which the system answers for.
+TEST(HasTrueTypeSignature, TellsTrueTypeOpenTypeAndCollectionsFromOtherFiles) {
+  for (const char* file : {"name-count-ffff.ttf", "table-past-end.ttf", "cff.otf", "collection.ttc", "truncated.ttf"}) {
+    const std::vector<uint8_t> bytes = Bytes(Fixture(file));
+    EXPECT_TRUE(HasTrueTypeSignature(bytes.data(), bytes.size())) << file;
+  }
+  for (const char* file : {"vgasys.fon", "text.ttf", "empty.ttf"}) {
+    const std::vector<uint8_t> bytes = Bytes(Fixture(file));
+    EXPECT_FALSE(HasTrueTypeSignature(bytes.data(), bytes.size())) << file;
+  }
+}
+
 TEST(ParseFontNames, AgreesWithTheFileReader) {
   for (const fs::directory_entry& entry : fs::directory_iterator(GLYVANE_FONT_FIXTURES)) {
     const std::vector<uint8_t> bytes = Bytes(entry.path());
