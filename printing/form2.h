@@ -33,8 +33,6 @@ class Form2 : public FormOf<Form2>, public JobWindows {
   // afterwards, until the next printout starts.
   void RaiseUserCancel() { userCancel_ = true; }
   void ClearUserCancel() { userCancel_ = false; }
-  const std::string& PrintoutFontPath() const { return Label4.get(); }
-  void SetPrintoutFontPath(std::string path) { Label4.set(std::move(path)); }
 
   // Handlers, public so that a test can run one as the user would trigger it.
   void List1_ItemCheck(int item);

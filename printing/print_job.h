@@ -60,9 +60,6 @@ class PrintJob {
   // Shows an item without asking (a one-page printout that does not cancel).
   void Show(const std::string& name, double fraction, bool exact);
 
-  bool cancelled() const { return cancelled_; }
-  bool failed() const { return failed_; }
-
  private:
   PrinterSurface& printer_;
   JobWindows& windows_;

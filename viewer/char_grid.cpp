@@ -172,14 +172,6 @@ void CharGrid::PaintAll() const {
 
 void CharGrid::SetCaption(int index, const std::string& caption) { SetWindowTextA(Cell(index), caption.c_str()); }
 
-void CharGrid::SetFont(int index, const FontStyle& style) {
-  CellWindow& cell = cells_.at(static_cast<size_t>(index));
-  if (cell.style == style) return;
-  cell.style = style;
-  SendMessageA(cell.window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(style)), TRUE);
-  ReleaseUnusedFonts();
-}
-
 void CharGrid::SetFontAll(const FontStyle& style) {
   const HFONT font = SharedFont(style);
   bool changed = false;

@@ -37,7 +37,6 @@ class CharGrid {
 
   void SetCaption(int index, const std::string& caption);
   const FontStyle& FontOf(int index) const { return cells_.at(static_cast<size_t>(index)).style; }
-  void SetFont(int index, const FontStyle& style);
   // Every cell in one style (a restyle of the whole grid makes one font, not 223).
   void SetFontAll(const FontStyle& style);
   void SetFontSizeAll(double points);

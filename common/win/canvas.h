@@ -34,7 +34,6 @@ class PictureCanvas {
   void Clear();
   // Prints text at the current position in the fore colour, over what is there.
   void Print(const std::string& text);
-  POINT position() const { return position_; }
   void SetPosition(POINT position) { position_ = position; }
   // Size of a text in the box's font (pixels; the empty text is one line high).
   SIZE Measure(const std::string& text) const;

@@ -136,12 +136,9 @@ void Control::SetFontUnderline(bool underline) const {
   ChangeFont(*this, [underline](FontStyle& style) { style.underline = underline; });
 }
 
-void Control::SetForeColour(COLORREF colour) const { set_->SetColours(id_, colour, set_->Row(id_).backColour); }
-void Control::SetBackColour(COLORREF colour) const { set_->SetColours(id_, set_->Row(id_).foreColour, colour); }
 TwipRect Control::Rect() const { return set_->RectOf(id_); }
 void Control::Move(const TwipRect& rect) const { set_->Move(id_, rect); }
 void Control::SetTooltip(const std::string& text) const { set_->SetTooltip(id_, text); }
-std::string Control::Tooltip() const { return set_->TooltipOf(id_); }
 HICON Control::Picture() const { return set_->PictureOf(id_); }
 void Control::SetPicture(HICON icon) const { set_->SetPicture(id_, icon); }
 
@@ -210,11 +207,6 @@ Control ControlSet::Add(const ControlRow& row) {
 HWND ControlSet::Handle(int id) const {
   auto found = entries_.find(id);
   return found == entries_.end() ? nullptr : found->second.window;
-}
-
-int ControlSet::IdOf(HWND window) const {
-  auto found = ids_.find(window);
-  return found == ids_.end() ? 0 : found->second;
 }
 
 ControlSet::Entry& ControlSet::At(int id) {

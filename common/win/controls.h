@@ -92,16 +92,12 @@ class Control {
   void SetFontItalic(bool italic) const;
   void SetFontUnderline(bool underline) const;
 
-  void SetForeColour(COLORREF colour) const;
-  void SetBackColour(COLORREF colour) const;
-
   // Place in twips relative to the container.
   TwipRect Rect() const;
   void Move(const TwipRect& rect) const;
 
   // The text the pointer shows over the control; empty text shows none.
   void SetTooltip(const std::string& text) const;
-  std::string Tooltip() const;
 
   // The icon a picture button, image or picture box shows (nullptr: none). A picture
   // set here must outlive the control or be replaced first.
@@ -158,7 +154,6 @@ class TextControl : public Control {
   std::string Text() const { return Caption(); }
   void SetText(const std::string& text) const { window().SetText(text); }
   void SetMaxLength(int characters) const { window().Send(EM_SETLIMITTEXT, static_cast<WPARAM>(characters)); }
-  int MaxLength() const { return static_cast<int>(window().Send(EM_GETLIMITTEXT)); }
 };
 
 class ControlSet {
@@ -176,8 +171,6 @@ class ControlSet {
 
   Control operator[](int id) { return Control(*this, id); }
   HWND Handle(int id) const;
-  // The id of one of these controls, or 0.
-  int IdOf(HWND window) const;
   // The row the control was built from.
   const ControlRow& Row(int id) const { return At(id).row; }
 
