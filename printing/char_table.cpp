@@ -4,12 +4,13 @@
 
 namespace glyvane {
 
+const char* const kCharacterTableFooter =
+    "Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du caractère "
+    "choisi (ex: 0187)";
+
 namespace {
 
 constexpr const char* kLabelFont = "Times New Roman";
-constexpr const char* kFooter =
-    "Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du caractère "
-    "choisi (ex: 0187)";
 
 // The grid: 16 columns of 900 twips and 16 rows of 600, from (750, 550).
 constexpr int kGridLeft = 750;
@@ -84,7 +85,7 @@ void DrawCharacterTable(PrinterSurface& printer, const std::string& font, TableS
   printer.SetFontSize(12);
   printer.SetCurrentX(2250);
   printer.SetCurrentY(10300);
-  printer.Print(kFooter);
+  printer.Print(kCharacterTableFooter);
 }
 
 }  // namespace glyvane

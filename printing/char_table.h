@@ -19,6 +19,9 @@ enum class TableSetUp { Before, OnThePage };
 // Draws the page of the font named `font` at the printer's current page.
 void DrawCharacterTable(PrinterSurface& printer, const std::string& font, TableSetUp setUp = TableSetUp::Before);
 
+// The line at the foot of every table.
+extern const char* const kCharacterTableFooter;
+
 // "Table de caractères de "Arial"".
 std::string CharacterTableTitle(const std::string& font);
 

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "common/win/fonts.h"
+
 namespace glyvane {
 
 namespace {
@@ -71,11 +73,6 @@ std::string DefaultPrinterName() {
 bool UnderWine() {
   static const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
   return wine;
-}
-
-bool HoldsCffOutlines(HDC dc) {
-  constexpr DWORD kCffTag = 'C' | ('F' << 8) | ('F' << 16) | (' ' << 24);
-  return GetFontData(dc, kCffTag, 0, nullptr, 0) != GDI_ERROR;
 }
 
 std::string ProgramName() {
@@ -189,7 +186,7 @@ void GdiPrinterSurface::SelectFont() const {
   SelectObject(dc_.get(), made.get());
   font_ = std::move(made);  // the font it replaced is no longer selected: deleted
   fontStale_ = false;
-  drawAsOutlines_ = UnderWine() && HoldsCffOutlines(dc_.get());
+  drawAsOutlines_ = UnderWine() && HasPostScriptOutlines(dc_.get());
 }
 
 void GdiPrinterSurface::DropDc() {

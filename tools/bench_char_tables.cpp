@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "common/win/fonts.h"
 #include "common/win/screen_fonts.h"
 #include "printing/char_table.h"
 #include "printing/gdi_printer_surface.h"
@@ -31,34 +32,16 @@ double Now() {
 // Fonts with PostScript outlines are left out: the minimal program would crash Wine's
 // printer driver with them (the program draws their outlines instead).
 bool HasCffOutlines(const std::string& face) {
-  const HDC screen = GetDC(nullptr);
-  LOGFONTA logFont{};
-  logFont.lfHeight = -20;
-  logFont.lfCharSet = DEFAULT_CHARSET;
-  std::strncpy(logFont.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  const HFONT font = CreateFontIndirectA(&logFont);
-  const HGDIOBJ old = SelectObject(screen, font);
-  constexpr DWORD kCffTag = 'C' | ('F' << 8) | ('F' << 16) | (' ' << 24);
-  const bool cff = GetFontData(screen, kCffTag, 0, nullptr, 0) != GDI_ERROR;
-  SelectObject(screen, old);
-  DeleteObject(font);
-  ReleaseDC(nullptr, screen);
-  return cff;
+  const glyvane::UniqueFont font = glyvane::CreateScreenFont(glyvane::FontStyle{face, 15});
+  glyvane::WindowDC screen(nullptr);
+  glyvane::SelectObjectGuard select(screen.get(), font.get());
+  return glyvane::HasPostScriptOutlines(screen.get());
 }
 
 std::vector<std::string> Fonts(int count) {
   std::vector<std::string> screen;
   for (const std::string& face : glyvane::ScreenFontNames()) {
     if (!HasCffOutlines(face)) screen.push_back(face);
-  }
-  if (const char* only = std::getenv("BENCH_FONTS")) {
-    screen.clear();
-    std::string list = only;
-    for (std::size_t at = 0; at != std::string::npos;) {
-      const std::size_t comma = list.find(',', at);
-      screen.push_back(list.substr(at, comma == std::string::npos ? std::string::npos : comma - at));
-      at = comma == std::string::npos ? comma : comma + 1;
-    }
   }
   std::vector<std::string> fonts;
   for (int i = 0; i < count && !screen.empty(); ++i) fonts.push_back(screen[static_cast<size_t>(i) % screen.size()]);
@@ -73,7 +56,6 @@ double PrintWithTheProgram(const std::vector<std::string>& fonts, const std::str
   glyvane::SetUpCharacterTable(surface);
   const double start = Now();
   for (size_t i = 0; i < fonts.size(); ++i) {
-    if (std::getenv("BENCH_TRACE")) std::fprintf(stderr, "%s\n", fonts[i].c_str());
     if (i > 0) surface.NewPage();
     glyvane::DrawCharacterTable(surface, fonts[i]);
   }
@@ -143,9 +125,8 @@ double PrintMinimally(const std::vector<std::string>& fonts, const std::string& 
                static_cast<int>(text.size()));
     }
     SelectObject(dc, footer);
-    const char* const words = "Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du "
-                              "caractère choisi (ex: 0187)";
-    TextOutA(dc, X(2250), Y(10300), words, static_cast<int>(std::strlen(words)));
+    TextOutA(dc, X(2250), Y(10300), glyvane::kCharacterTableFooter,
+             static_cast<int>(std::strlen(glyvane::kCharacterTableFooter)));
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     DeleteObject(cell);
     EndPage(dc);

@@ -39,6 +39,11 @@ UniqueFont CreateScreenFont(const FontStyle& style) {
   return UniqueFont(CreateFontIndirectA(&font));
 }
 
+bool HasPostScriptOutlines(HDC dc) {
+  constexpr DWORD kCffTag = 'C' | ('F' << 8) | ('F' << 16) | (' ' << 24);
+  return GetFontData(dc, kCffTag, 0, nullptr, 0) != GDI_ERROR;
+}
+
 SIZE MeasureText(HFONT font, const std::string& text) {
   WindowDC screen(nullptr);
   SelectObjectGuard select(screen.get(), font);

@@ -32,6 +32,10 @@ double ScreenTwipsPerPixel();
 // font keeps its own glyphs for every byte code.
 UniqueFont CreateScreenFont(const FontStyle& style);
 
+// True when the font selected into dc has PostScript (CFF) outlines rather than
+// TrueType ones.
+bool HasPostScriptOutlines(HDC dc);
+
 // Size of a text in pixels in the given font, or in the font selected into a DC (the
 // height of "" is one line).
 SIZE MeasureText(HFONT font, const std::string& text);
