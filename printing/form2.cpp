@@ -105,10 +105,6 @@ void Form2::List1_ItemCheck(int item) {
   control(kCommand4).SetEnabled(List2.Count() > 0);
 }
 
-// The printouts of these buttons are not part of the program yet.
-void Form2::Command5_Click() { PlayClickSound(); }
-void Form2::Command6_Click() { PlayClickSound(); }
-
 void Form2::Command3_Click() {
   PlayClickSound();
   Unload();

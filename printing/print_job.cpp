@@ -13,6 +13,7 @@ PrintJob::PrintJob(PrinterSurface& printer, JobWindows& windows) : printer_(prin
 PrintJob::~PrintJob() {
   windows_.CloseDialog();
   windows_.JobEnded();
+  if (!message_.empty()) windows_.ReportFailure(message_);
 }
 
 bool PrintJob::Run(int copies, const std::function<bool()>& body) {
@@ -31,7 +32,7 @@ bool PrintJob::Run(int copies, const std::function<bool()>& body) {
     if (!printer_.EndDocument()) {
       failed_ = true;
       windows_.CloseProgressWindow();
-      windows_.ReportFailure(kPrinterRefusedMessage);
+      message_ = kPrinterRefusedMessage;
       return false;
     }
     if (!finished) {

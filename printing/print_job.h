@@ -6,9 +6,12 @@
 // must not run under a job disabled for its length and given back after it.
 //
 // A printout writes only its own part: what it sets up and how it draws its items,
-// calling Step before each item, inside the body it gives Run.
+// calling Step before each item, inside the body it gives Run. The job is made
+// before the printer is chosen, so that nothing runs under the system's print
+// dialog either.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "printing/printer_surface.h"
 
@@ -59,10 +62,14 @@ class PrintJob {
   bool Step(const std::string& name, double fraction);
   // Shows an item without asking (a one-page printout that does not cancel).
   void Show(const std::string& name, double fraction, bool exact);
+  // Ends the job from its body, which then returns false: the pages drawn are
+  // printed, the windows closed and given back, and then the user is told why.
+  void Stop(std::string message) { message_ = std::move(message); }
 
  private:
   PrinterSurface& printer_;
   JobWindows& windows_;
+  std::string message_;  // why the job stopped, for the user
   bool cancelled_ = false;
   bool failed_ = false;
 };

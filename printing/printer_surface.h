@@ -87,6 +87,8 @@ class PrinterSurface {
   // it holds; the empty text is one line high.
   virtual double TextWidth(const std::string& text) const = 0;
   virtual double TextHeight(const std::string& text) const = 0;
+  // The width of the printable area of the next page, in twips.
+  virtual double PrintableWidth() const = 0;
 
   // Output. Each returns false when the printer refused it; the job may go on.
   // Print draws the bytes of text as the font's glyphs (codes 0, 9, 10 and 13

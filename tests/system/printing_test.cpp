@@ -214,6 +214,19 @@ TEST_F(PrintingTest, NoPrinterInstalledIsToldAndCountsAsACancel) {
   EXPECT_TRUE(none.Calls().empty());
 }
 
+// A dialog that cannot open (here: a template asked for that does not exist) is no
+// cancel by the user: it is told, and the default-printer entry stays as it was.
+TEST_F(PrintingTest, APrintDialogThatFailsIsToldAndWritesNoDefaultPrinter) {
+  WriteProfileStringA("windows", "device", "Avant,winspool,CUPS:Avant");
+  DialogAnswer message(GetCurrentProcessId(), IDOK);
+  EXPECT_EQ(SelectPrinter(owner_, kPrintFlags | PD_ENABLEPRINTTEMPLATE, *printer_), 0);
+  ASSERT_TRUE(message.Wait());
+  EXPECT_EQ(message.title, "Glyvane");
+  EXPECT_EQ(message.text.rfind("La fenêtre d'impression du système n'a pas pu s'ouvrir (erreur ", 0), 0u) << message.text;
+  EXPECT_EQ(message.icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(DefaultPrinterEntry(), "Avant,winspool,CUPS:Avant");
+}
+
 TEST_F(PrintingTest, SamplePagesComeBackWithTheirTextsWhereTheyWereDrawn) {
   using P = SamplePlaces;
   printer_->MakeCurrent(Installed(kPdfPrinter));

@@ -25,7 +25,10 @@ class FakeWindows : public JobWindows {
   }
   void CloseProgressWindow() override { log.push_back("close"); }
   bool UserCancelled() const override { return cancelled; }
-  void ReportFailure(const std::string& message) override { failures.push_back(message); }
+  void ReportFailure(const std::string& message) override {
+    failures.push_back(message);
+    log.push_back("told");
+  }
   void CloseDialog() override { log.push_back("dialog closed"); }
 
   std::vector<std::string> log;
@@ -84,7 +87,7 @@ TEST_F(PrintJobTest, APrinterThatRefusesTheDocumentStopsTheJobAndSaysSo) {
   EXPECT_EQ(windows.failures, std::vector<std::string>{kPrinterRefusedMessage});
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), " 100 exact"), 0);
   EXPECT_EQ(windows.pumps, 2);  // stopped at the item after the refusal
-  EXPECT_EQ(windows.log.back(), "ended");
+  EXPECT_EQ(windows.log.back(), "told");
 }
 
 TEST_F(PrintJobTest, APrinterThatRefusesToFinishIsNoSuccess) {
@@ -93,6 +96,24 @@ TEST_F(PrintJobTest, APrinterThatRefusesToFinishIsNoSuccess) {
   EXPECT_EQ(windows.failures.size(), 1u);
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), " 100 exact"), 0);
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "window"), 1);
+}
+
+// The user reads why only once the windows are back and the pages drawn are printed.
+TEST_F(PrintJobTest, ABodyThatStopsTheJobPrintsItsPagesAndTellsTheUserLast) {
+  PrintJob* running = nullptr;
+  {
+    PrintJob job(printer, windows);
+    running = &job;
+    EXPECT_FALSE(job.Run(2, [&] {
+      printer.Print("page 1");
+      printer.NewPage();
+      running->Stop("Arrêt");
+      return false;
+    }));
+  }
+  EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{2});
+  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "close", "dialog closed", "ended", "told"}));
+  EXPECT_EQ(windows.failures, std::vector<std::string>{"Arrêt"});
 }
 
 TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
