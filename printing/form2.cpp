@@ -122,6 +122,11 @@ void Form2::JobStarted() {
   main_.PrintJobStarted();
 }
 
+void Form2::JobEnded() {
+  Unload();
+  main_.PrintJobEnded();
+}
+
 void Form2::LetEventsRun() { PumpPendingMessages(); }
 
 void Form2::ShowProgressWindow() {

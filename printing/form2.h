@@ -50,14 +50,13 @@ class Form2 : public FormOf<Form2>, public JobWindows {
 
   // What a printout needs of the windows (JobWindows).
   void JobStarted() override;
-  void JobEnded() override { main_.PrintJobEnded(); }
+  void JobEnded() override;
   void LetEventsRun() override;
   void ShowProgressWindow() override;
   void ShowProgress(const std::string& name, double fraction, bool exact) override;
   void CloseProgressWindow() override;
   bool UserCancelled() const override { return CancelRequested(); }
   void ReportFailure(const std::string& message) override;
-  void CloseDialog() override { Unload(); }
 
  protected:
   void Form_Load() override;

@@ -11,7 +11,6 @@ PrintJob::PrintJob(PrinterSurface& printer, JobWindows& windows) : printer_(prin
 }
 
 PrintJob::~PrintJob() {
-  windows_.CloseDialog();
   windows_.JobEnded();
   if (!message_.empty()) windows_.ReportFailure(message_);
 }
@@ -58,7 +57,5 @@ bool PrintJob::Step(const std::string& name, double fraction) {
   if (printer_.DocumentFailed()) failed_ = true;
   return !cancelled_ && !failed_;
 }
-
-void PrintJob::Show(const std::string& name, double fraction, bool exact) { windows_.ShowProgress(name, fraction, exact); }
 
 }  // namespace glyvane

@@ -24,7 +24,8 @@ class JobWindows {
  public:
   virtual ~JobWindows() = default;
   // The windows that must not run under the job (the main window, the print
-  // commands) are disabled, and enabled again at its end.
+  // commands) are disabled; at its end, whatever way it ends, the print dialog goes
+  // and they are enabled again.
   virtual void JobStarted() = 0;
   virtual void JobEnded() = 0;
   // Lets pending window events run: where the user's cancel can come in.
@@ -37,8 +38,6 @@ class JobWindows {
   // The user has asked the job to stop (the progress window's "Annuler" or close box).
   virtual bool UserCancelled() const = 0;
   virtual void ReportFailure(const std::string& message) = 0;
-  // The print dialog goes at the end of every job, whatever way it ends.
-  virtual void CloseDialog() = 0;
 };
 
 // The message when the printer does not take a document.
@@ -60,8 +59,6 @@ class PrintJob {
   // says whether the job goes on (false: the user cancelled, or the printer has
   // refused the document).
   bool Step(const std::string& name, double fraction);
-  // Shows an item without asking (a one-page printout that does not cancel).
-  void Show(const std::string& name, double fraction, bool exact);
   // Ends the job from its body, which then returns false: the pages drawn are
   // printed, the windows closed and given back, and then the user is told why.
   void Stop(std::string message) { message_ = std::move(message); }
