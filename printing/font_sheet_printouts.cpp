@@ -111,10 +111,14 @@ void Form2::PrintFolderFontSheet(PrintJob& job, FontSheet sheet, int copies) {
         held.emplace(std::move(*font.font));
         Label4.set(held->path());
       }
-      // Every file lets events in, a skipped one too: a folder of files that are no
-      // fonts can still be cancelled.
+      // A file left out lets events in too, without moving the bar: a folder of
+      // files that are no fonts can still be cancelled.
+      if (font.outcome != FontFileFace::Outcome::Usable) {
+        if (!job.Pump()) return false;
+        continue;
+      }
       if (!job.Step(font.face, ProgressOf(i, count))) return false;
-      if (font.outcome == FontFileFace::Outcome::Usable) layout.Entry(font.face);
+      layout.Entry(font.face);
     }
     return true;
   });

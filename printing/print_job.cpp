@@ -53,6 +53,15 @@ bool PrintJob::Run(int copies, const std::function<bool()>& body) {
 bool PrintJob::Step(const std::string& name, double fraction) {
   windows_.LetEventsRun();
   windows_.ShowProgress(name, fraction, false);
+  return GoesOn();
+}
+
+bool PrintJob::Pump() {
+  windows_.LetEventsRun();
+  return GoesOn();
+}
+
+bool PrintJob::GoesOn() {
   if (windows_.UserCancelled()) cancelled_ = true;
   if (printer_.DocumentFailed()) failed_ = true;
   return !cancelled_ && !failed_;

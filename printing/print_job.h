@@ -59,11 +59,16 @@ class PrintJob {
   // says whether the job goes on (false: the user cancelled, or the printer has
   // refused the document).
   bool Step(const std::string& name, double fraction);
+  // Between items that show nothing (a file left out): lets events run and says
+  // whether the job goes on.
+  bool Pump();
   // Ends the job from its body, which then returns false: the pages drawn are
   // printed, the windows closed and given back, and then the user is told why.
   void Stop(std::string message) { message_ = std::move(message); }
 
  private:
+  bool GoesOn();
+
   PrinterSurface& printer_;
   JobWindows& windows_;
   std::string message_;  // why the job stopped, for the user

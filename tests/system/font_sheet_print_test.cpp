@@ -154,9 +154,13 @@ Form2* g_dialog = nullptr;
 std::string g_stopAt;
 bool g_removeIt = false;
 std::unique_ptr<DialogAnswer> g_message;
+HWND g_main = nullptr;
+bool g_mainUsableUnderPrinterDialog = false;
 
 void CALLBACK StopAtTheHeldFile(HWND, UINT, UINT_PTR, DWORD) {
   if (!g_dialog || g_stopAt.empty()) return;
+  // Until the progress window shows, the system's print dialog is open.
+  if (!g_dialog->ProgressWindow() && IsWindowEnabled(g_main)) g_mainUsableUnderPrinterDialog = true;
   const HWND held = FindControl(g_dialog->hwnd(), form2::kLabel4);
   if (WindowText(held) != g_stopAt) return;
   if (g_removeIt) {
@@ -188,6 +192,7 @@ class FolderStopTest : public FontSheetPrintTest {
     g_dialog = form->PrintDialog();
     g_stopAt = folder.PathOf("nouvelle.ttf");
     g_removeIt = removalFails;
+    g_main = main;
     const UINT_PTR timer = SetTimer(nullptr, 0, 1, &StopAtTheHeldFile);
     PrintDialogAnswer answer({kPdfPrinter, std::nullopt, true});
     SendMessageA(g_dialog->hwnd(), WM_COMMAND, MAKEWPARAM(form2::kCommand6, BN_CLICKED),
@@ -196,6 +201,7 @@ class FolderStopTest : public FontSheetPrintTest {
     g_dialog = nullptr;
     EXPECT_TRUE(answer.Wait());
     EXPECT_TRUE(g_stopAt.empty());
+    EXPECT_FALSE(g_mainUsableUnderPrinterDialog);
     EXPECT_FALSE(form->PrintDialog());
     EXPECT_TRUE(IsWindowEnabled(main));
     if (removalFails) {
