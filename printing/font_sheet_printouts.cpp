@@ -9,7 +9,7 @@
 #include "printing/gdi_printer_surface.h"
 #include "printing/progress.h"
 #include "printing/select_printer.h"
-#include "viewer/temporary_font.h"
+#include "viewer/font_file_face.h"
 
 namespace glyvane {
 

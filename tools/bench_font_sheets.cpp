@@ -21,7 +21,7 @@
 #include "common/win/screen_fonts.h"
 #include "printing/font_sheet.h"
 #include "printing/gdi_printer_surface.h"
-#include "viewer/temporary_font.h"
+#include "viewer/font_file_face.h"
 
 namespace {
 

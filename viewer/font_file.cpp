@@ -5,7 +5,7 @@
 
 #include "common/win/dialogs.h"
 #include "viewer/form1.h"
-#include "viewer/temporary_font.h"
+#include "viewer/font_file_face.h"
 
 namespace glyvane {
 
