@@ -130,7 +130,10 @@ class QuietWindows : public JobWindows {
  public:
   void JobStarted() override {}
   void JobEnded() override {}
-  void LetEventsRun() override {}
+  // Events run between copies: where a printer can go off line.
+  void LetEventsRun() override {
+    if (offLineAfterACopy) offLineAfterACopy->RefuseToStart(true);
+  }
   void ShowProgressWindow() override {}
   void ShowProgress(const std::string&, double, bool) override {}
   void CloseProgressWindow() override {}
@@ -138,6 +141,7 @@ class QuietWindows : public JobWindows {
   void ReportFailure(const std::string& message) override { failures.push_back(message); }
   void CloseDialog() override {}
   std::vector<std::string> failures;
+  RecordingSurface* offLineAfterACopy = nullptr;
 };
 
 TEST(PrintOrder, EachCopyIsAJobOfOnePageSetUpAfreshAndARefusedJobStopsTheRest) {
@@ -157,6 +161,15 @@ TEST(PrintOrder, EachCopyIsAJobOfOnePageSetUpAfreshAndARefusedJobStopsTheRest) {
   EXPECT_EQ(PrintOrder(printer, windows, 3, {"a"}, 500), 0);
   EXPECT_EQ(printer.DocumentsSent().size(), 2u);
   EXPECT_EQ(windows.failures, std::vector<std::string>{kPrinterRefusedMessage});
+
+  // The copy that went out counts: the form then offers "OK".
+  RecordingSurface goingOff;
+  QuietWindows afterOne;
+  afterOne.offLineAfterACopy = &goingOff;
+  EXPECT_EQ(PrintOrder(goingOff, afterOne, 3, {"a"}, 500), 1);
+  EXPECT_EQ(goingOff.DocumentsSent(), std::vector<int>{1});
+  EXPECT_EQ(goingOff.DocumentsAbandoned(), 1);
+  EXPECT_EQ(afterOne.failures, std::vector<std::string>{kPrinterRefusedMessage});
 }
 
 }  // namespace
