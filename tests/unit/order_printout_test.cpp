@@ -58,27 +58,6 @@ TEST(OrderLines, AreTheOrderWordForWordWithTheOptionalLinesLeftOutWhenEmpty) {
   EXPECT_EQ(OrderLines(sheet), expected);
 }
 
-TEST(OrderLines, TheChequeCarriesThisOrdersTotalInFrancsAndEuros) {
-  const struct {
-    std::vector<std::string> items;
-    char separator;
-    const char* amounts;
-  } cases[] = {
-      {{"Glyvane - 50 FF°"}, ',', "65 FF ou de 9,91 €"},
-      {{"A - ShareWare", "B - ShareWare", "C - FreeWare", "D - ShareWare"}, ',', "30 FF ou de 4,57 €"},
-      {{}, ',', "15 FF ou de 2,29 €"},
-      {{"Glyvane - 50 FF°"}, '.', "65 FF ou de 9.91 €"},
-  };
-  for (const auto& c : cases) {
-    OrderSheet sheet = Sheet(c.items);
-    sheet.decimalSeparator = c.separator;
-    const std::vector<std::string> lines = OrderLines(sheet);
-    EXPECT_EQ(lines[lines.size() - 7],
-              std::string("A envoyer, accompagné d'un chèque bancaire d'un montant de ") + c.amounts + " à l'ordre de ")
-        << c.amounts;
-  }
-}
-
 TEST(FaxText, OnlyDigitsAloneFollowThePatternAndAsTextNotAsAnInteger) {
   const struct {
     const char* typed;
