@@ -36,7 +36,6 @@ class OrderJobWindows final : public JobWindows {
   void ReportFailure(const std::string& message) override {
     ShowMessage(form_, message, caption_, MessageIcon::Critical);
   }
-  void CloseDialog() override {}
 
  private:
   HWND form_;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/win/locale.h"
 #include "common/win/sounds.h"
 #include "printing/form2.h"
 #include "printing/gdi_printer_surface.h"
@@ -14,16 +15,6 @@
 namespace glyvane {
 
 namespace {
-
-// Today as the user's locale writes it, with its own date separator.
-std::string Today() {
-  char separator[8] = "/";
-  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator, sizeof separator);
-  const std::string picture = std::string("dd") + separator + "MM" + separator + "yyyy";
-  char date[32] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, picture.c_str(), date, sizeof date);
-  return date;
-}
 
 std::string RemovalFailedMessage(const std::string& path) {
   return "Le fichier de police \"" + path +
@@ -72,7 +63,7 @@ void Form2::PrintFontSheet(FontSheet sheet, unsigned long flags) {
   const std::vector<std::string> fonts = main_.InstalledFonts();
   const int count = static_cast<int>(fonts.size());
   job.Run(copies, [&] {
-    FontSheetLayout layout(printer, sheet, "", &Today);
+    FontSheetLayout layout(printer, sheet, "", &TodayDayMonthYear);
     layout.Start();
     for (int i = 0; i < count; ++i) {
       const std::string& name = fonts[static_cast<size_t>(i)];
@@ -92,7 +83,7 @@ void Form2::PrintFolderFontSheet(PrintJob& job, FontSheet sheet, int copies) {
   const LentTemporaryFont lent(main_);
   job.Run(copies, [&] {
     LetEventsRun();
-    FontSheetLayout layout(printer, sheet, folder, &Today);
+    FontSheetLayout layout(printer, sheet, folder, &TodayDayMonthYear);
     layout.Start();
     // The file of the entry being printed; it leaves the font table before the next
     // file comes in, and whichever way this copy ends.

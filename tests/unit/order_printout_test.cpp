@@ -118,7 +118,6 @@ class QuietWindows : public JobWindows {
   void CloseProgressWindow() override {}
   bool UserCancelled() const override { return false; }
   void ReportFailure(const std::string& message) override { failures.push_back(message); }
-  void CloseDialog() override {}
   std::vector<std::string> failures;
   RecordingSurface* offLineAfterACopy = nullptr;
 };
