@@ -129,10 +129,11 @@ void Form2::JobEnded() {
 
 void Form2::LetEventsRun() { PumpPendingMessages(); }
 
-void Form2::ShowProgressWindow() {
+JobProgress* Form2::ShowProgressWindow() {
   Form3& progress = form3_.Load(owner() ? *owner() : static_cast<const Form&>(*this), *this);
   progress.Show();
   UpdateWindow(progress.hwnd());
+  return this;
 }
 
 void Form2::ShowProgress(const std::string& name, double fraction, bool exact) {

@@ -16,7 +16,7 @@
 
 namespace glyvane {
 
-class Form2 : public FormOf<Form2>, public JobWindows {
+class Form2 : public FormOf<Form2>, public JobWindows, public JobProgress {
  public:
   static const Routes<Form2> kRoutes;
 
@@ -52,11 +52,12 @@ class Form2 : public FormOf<Form2>, public JobWindows {
   void JobStarted() override;
   void JobEnded() override;
   void LetEventsRun() override;
-  void ShowProgressWindow() override;
-  void ShowProgress(const std::string& name, double fraction, bool exact) override;
-  void CloseProgressWindow() override;
-  bool UserCancelled() const override { return CancelRequested(); }
   void ReportFailure(const std::string& message) override;
+  JobProgress* ShowProgressWindow() override;
+  void CloseProgressWindow() override;
+  // The progress window's part (JobProgress).
+  void ShowProgress(const std::string& name, double fraction, bool exact) override;
+  bool UserCancelled() const override { return CancelRequested(); }
 
  protected:
   void Form_Load() override;

@@ -17,7 +17,7 @@ PrintJob::~PrintJob() {
 
 bool PrintJob::Run(int copies, const std::function<bool()>& body) {
   for (int copy = 1; copy <= copies; ++copy) {
-    windows_.ShowProgressWindow();
+    progress_ = windows_.ShowProgressWindow();
     bool finished = false;
     try {
       finished = body();
@@ -39,10 +39,10 @@ bool PrintJob::Run(int copies, const std::function<bool()>& body) {
       return false;
     }
     windows_.LetEventsRun();
-    windows_.ShowProgress("", 1, true);
+    if (progress_) progress_->ShowProgress("", 1, true);
     windows_.CloseProgressWindow();
     // A cancel handled at the pump above stops the copies still to come.
-    if (windows_.UserCancelled()) {
+    if (UserCancelled()) {
       cancelled_ = true;
       return false;
     }
@@ -52,7 +52,7 @@ bool PrintJob::Run(int copies, const std::function<bool()>& body) {
 
 bool PrintJob::Step(const std::string& name, double fraction) {
   windows_.LetEventsRun();
-  windows_.ShowProgress(name, fraction, false);
+  if (progress_) progress_->ShowProgress(name, fraction, false);
   return GoesOn();
 }
 
@@ -62,7 +62,7 @@ bool PrintJob::Pump() {
 }
 
 bool PrintJob::GoesOn() {
-  if (windows_.UserCancelled()) cancelled_ = true;
+  if (UserCancelled()) cancelled_ = true;
   if (printer_.DocumentFailed()) failed_ = true;
   return !cancelled_ && !failed_;
 }

@@ -17,9 +17,18 @@
 
 namespace glyvane {
 
+// A job's progress as a window shows it: the item under way with the part done, and
+// whether the user has asked the job to stop (its "Annuler" or close box). Once the
+// user has closed the window, what is written to it goes nowhere.
+class JobProgress {
+ public:
+  virtual ~JobProgress() = default;
+  virtual void ShowProgress(const std::string& name, double fraction, bool exact) = 0;
+  virtual bool UserCancelled() const = 0;
+};
+
 // What a job needs of the windows around it. The print dialog answers for Glyvane's
-// printouts (with the progress window); a printout without a progress window answers
-// the progress calls with nothing.
+// printouts, with the progress window; the order form shows no progress.
 class JobWindows {
  public:
   virtual ~JobWindows() = default;
@@ -30,14 +39,11 @@ class JobWindows {
   virtual void JobEnded() = 0;
   // Lets pending window events run: where the user's cancel can come in.
   virtual void LetEventsRun() = 0;
-  // The progress window, one for each copy. Once the user has closed it, what is
-  // written to it goes nowhere.
-  virtual void ShowProgressWindow() = 0;
-  virtual void ShowProgress(const std::string& name, double fraction, bool exact) = 0;
-  virtual void CloseProgressWindow() = 0;
-  // The user has asked the job to stop (the progress window's "Annuler" or close box).
-  virtual bool UserCancelled() const = 0;
   virtual void ReportFailure(const std::string& message) = 0;
+  // The progress of one copy, shown from its start to its end; none when the job
+  // shows none (and then nothing cancels it).
+  virtual JobProgress* ShowProgressWindow() { return nullptr; }
+  virtual void CloseProgressWindow() {}
 };
 
 // The message when the printer does not take a document.
@@ -68,9 +74,11 @@ class PrintJob {
 
  private:
   bool GoesOn();
+  bool UserCancelled() const { return progress_ && progress_->UserCancelled(); }
 
   PrinterSurface& printer_;
   JobWindows& windows_;
+  JobProgress* progress_ = nullptr;  // of the copy under way, or the last one
   std::string message_;  // why the job stopped, for the user
   bool cancelled_ = false;
   bool failed_ = false;

@@ -12,14 +12,17 @@ namespace glyvane {
 namespace {
 
 // The windows around a job, as a log; the user cancels at a chosen pump.
-class FakeWindows : public JobWindows {
+class FakeWindows : public JobWindows, public JobProgress {
  public:
   void JobStarted() override { log.push_back("started"); }
   void JobEnded() override { log.push_back("ended"); }
   void LetEventsRun() override {
     if (++pumps == cancelAtPump) cancelled = true;
   }
-  void ShowProgressWindow() override { log.push_back("window"); }
+  JobProgress* ShowProgressWindow() override {
+    log.push_back("window");
+    return this;
+  }
   void ShowProgress(const std::string& name, double fraction, bool exact) override {
     log.push_back(name + " " + std::to_string(static_cast<int>(fraction * 100)) + (exact ? " exact" : ""));
   }
