@@ -207,6 +207,7 @@ class FolderStopTest : public FontSheetPrintTest {
     if (removalFails) {
       ASSERT_TRUE(g_message && g_message->Wait());
       EXPECT_EQ(g_message->icon, static_cast<UINT>(MB_ICONSTOP));
+      EXPECT_EQ(g_message->title, form3::kCaption);
       EXPECT_TRUE(Has(g_message->text, "nouvelle.ttf")) << g_message->text;
       g_message.reset();
     }
