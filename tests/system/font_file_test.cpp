@@ -5,6 +5,7 @@
 #include "common/twips.h"
 #include "font_folders.h"
 #include "viewer/form1.h"
+#include "viewer/temporary_font.h"
 
 namespace glyvane::test {
 namespace {
@@ -139,6 +140,43 @@ TEST_F(FontFileTest, ClosingTheWindowRemovesTheFontShown) {
   EXPECT_FALSE(IsWindow(main));
   EXPECT_FALSE(IsScreenFont("Glyvane Nouvelle"));
   EXPECT_TRUE(LeftTheFontTable(path));
+}
+
+// The system stands in: it refuses a number of removals while it holds the file.
+class RefusingFontTable : public FontTable {
+ public:
+  int Add(const std::string&) override { return ++held; }
+  int Remove(const std::string&) override {
+    if (refusals > 0) {
+      --refusals;
+      return 0;
+    }
+    if (held == 0) return 0;
+    --held;
+    return 1;
+  }
+  int refusals = 0;
+  int held = 0;  // additions not yet removed
+};
+
+// A font this program added is never forgotten while it is in the table: after a
+// refused removal and the add-and-remove retry it is kept until every addition of
+// it has been removed, at the latest when the object goes with the window.
+TEST(TemporaryFontTest, ARefusedRemovalKeepsTheFontUntilEveryAdditionHasLeft) {
+  for (const int refusals : {1, 2}) {
+    SCOPED_TRACE(refusals);
+    RefusingFontTable table;
+    {
+      TemporaryFont font("C:\\polices\\nouvelle.ttf", table);
+      table.refusals = refusals;
+      int notices = 0;
+      EXPECT_EQ(font.Leave([&notices] { ++notices; }), table.held == 0);
+      EXPECT_EQ(font.added(), table.held > 0);
+      EXPECT_EQ(notices, 2);
+      table.refusals = 0;
+    }
+    EXPECT_EQ(table.held, 0);
+  }
 }
 
 }  // namespace
