@@ -11,6 +11,7 @@
 #include "common/twips.h"
 #include "common/win/sounds.h"
 #include "common/win/system_registry.h"
+#include "font_folders.h"
 #include "main_window.h"
 #include "support.h"
 #include "viewer/form1.h"
@@ -375,7 +376,9 @@ class ViewedFontFile {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     path_ = std::string(folder) + "glyvane-viewed.ttf";
-    CopyFileA("Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSerif.ttf", path_.c_str(), FALSE);
+    // A face of its own: Wine would not load a copy of a face it holds, and the file
+    // would then leave the table whatever the window did.
+    CopyFileA(FixturePath("faces/nouvelle.ttf").c_str(), path_.c_str(), FALSE);
     added_ = AddFontResourceA(path_.c_str()) > 0;
   }
   ~ViewedFontFile() {
