@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 
+#include "catalogue/commandeform_ids.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue_window.h"
 #include "common/win/unique.h"
@@ -358,6 +359,13 @@ TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderFormOnce
   EXPECT_TRUE(IsWindowVisible(order));
   EXPECT_EQ(GetForegroundWindow(), order);
   EXPECT_EQ(GetWindow(order, GW_OWNER), nullptr);
+  // Reading the stored details leaves the store as it was: the form loaded and
+  // cancelled has created no key.
+  SendMessageA(FindControl(order, catalogue::commandeform_ids::kCommand1), BM_CLICK, 0, 0);
+  HKEY opened = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue", 0, KEY_READ, &opened),
+            ERROR_FILE_NOT_FOUND);
+  const UniqueKey key(opened);
 }
 
 TEST_F(CatalogueWindowTest, ItsCloseBoxUnloadsItAloneLeavingTheOtherWindowsOpen) {

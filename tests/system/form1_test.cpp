@@ -336,7 +336,16 @@ TEST_F(Form1Test, ClickingAFontRestylesGridTextAndMagnifierWithTheStoredSizes) {
 
 TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStart) {
   WriteMachineValue(kConfigurationKey, kTableValue, "12,5");
-  WriteMachineValue(kConfigurationKey, kCopyValue, "8");
+  // Written as the size commands write it: a string value whose length counts its NUL.
+  WriteRegistryValue(SystemRegistry(), RegistryRoot::LocalMachine, kConfigurationKey, kCopyValue, "8");
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kConfigurationKey, 0, KEY_READ, &opened), ERROR_SUCCESS);
+  const UniqueKey key(opened);
+  char data[4] = {'x', 'x', 'x', 'x'};
+  DWORD bytes = sizeof data;
+  EXPECT_EQ(RegQueryValueExA(key.get(), kCopyValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes),
+            ERROR_SUCCESS);
+  EXPECT_EQ(std::string(data, bytes), std::string("8\0", 2));
   WriteMachineValue(kConfigurationKey, kPreviewValue, "Non");
   Start();
   for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(form->Grid().FontOf(i).size, 12.5) << i;
