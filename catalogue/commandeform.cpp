@@ -136,8 +136,8 @@ void commandeform::Text7_Click() { PlayClickSoundBesideProgram(); }
 
 void commandeform::Commandebox_Click() {
   PlayClickSoundBesideProgram();
-  // The order is printed here: the printer and the number of copies chosen, one page
-  // printed per copy; a printout that was not cancelled ends with OrderPrinted().
+  // No printout yet: the button prints nothing. A printout that was not cancelled
+  // is to end with OrderPrinted().
 }
 
 // "Annuler" discards what was typed; "OK", once the order is printed, keeps it for

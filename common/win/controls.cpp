@@ -145,7 +145,9 @@ void Control::SetPicture(HICON icon) const { set_->SetPicture(id_, icon); }
 // --- ControlSet -------------------------------------------------------------------
 
 ControlSet::~ControlSet() {
-  // The controls die with the form; only the tooltip window has no parent to take it.
+  // The controls are the form's children and die with it. The tooltip window is a
+  // popup the form owns: the system destroys it with the form, and it goes with this
+  // set when the set goes first.
   if (tooltips_ && IsWindow(tooltips_)) DestroyWindow(tooltips_);
 }
 
