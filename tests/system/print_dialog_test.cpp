@@ -223,7 +223,14 @@ TEST_F(PrintDialogTest, TheFontListButtonsPlayTheClickSound) {
                  reinterpret_cast<LPARAM>(Item(button)));
   }
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));
-  EXPECT_TRUE(form->PrintDialog());
+}
+
+// The windows of this thread told they are being destroyed (WM_DESTROY), in order.
+std::vector<HWND> g_destroyed;
+LRESULT CALLBACK NoteDestroyed(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_DESTROY) g_destroyed.push_back(call->hwnd);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST_F(PrintDialogTest, ClosingTheMainWindowClosesTheDialogsItOwnsFirst) {
@@ -232,10 +239,15 @@ TEST_F(PrintDialogTest, ClosingTheMainWindowClosesTheDialogsItOwnsFirst) {
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPropos, 0), 0);
   const HWND dialog = form->PrintDialog()->hwnd();
   const HWND about = form->AboutBox()->hwnd();
+  g_destroyed.clear();
+  const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &NoteDestroyed, nullptr, GetCurrentThreadId());
   SendMessageA(main, WM_CLOSE, 0, 0);
+  UnhookWindowsHookEx(hook);
   EXPECT_FALSE(IsWindow(main));
-  EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_FALSE(IsWindow(about));
+  const auto at = [](HWND window) { return std::find(g_destroyed.begin(), g_destroyed.end(), window); };
+  ASSERT_NE(at(main), g_destroyed.end());
+  EXPECT_LT(at(dialog), at(main));
+  EXPECT_LT(at(about), at(main));
 }
 
 }  // namespace
