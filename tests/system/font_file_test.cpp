@@ -161,17 +161,23 @@ class RefusingFontTable : public FontTable {
 // refused removal and the add-and-remove retry it is kept until every addition of
 // it has been removed, at the latest when the object goes with the window.
 TEST(TemporaryFontTest, ARefusedRemovalKeepsTheFontUntilEveryAdditionHasLeft) {
-  for (const int refusals : {1, 2}) {
-    SCOPED_TRACE(refusals);
+  struct Row {
+    int refusals;
+    bool leaves;
+    int held;  // additions still in the table after Leave
+  };
+  for (const Row row : {Row{1, true, 0}, Row{2, false, 2}}) {
+    SCOPED_TRACE(row.refusals);
     RefusingFontTable table;
     {
       TemporaryFont font("C:\\polices\\nouvelle.ttf", table);
-      table.refusals = refusals;
+      table.refusals = row.refusals;
       int notices = 0;
-      EXPECT_EQ(font.Leave([&notices] { ++notices; }), table.held == 0);
-      EXPECT_EQ(font.added(), table.held > 0);
+      const bool left = font.Leave([&notices] { ++notices; });
+      EXPECT_EQ(left, row.leaves);
+      EXPECT_EQ(table.held, row.held);
+      EXPECT_EQ(font.added(), !row.leaves);
       EXPECT_EQ(notices, 2);
-      table.refusals = 0;
     }
     EXPECT_EQ(table.held, 0);
   }
