@@ -214,6 +214,7 @@ class ControlSet {
   Entry& At(int id);
   const Entry& At(int id) const;
   void AutoSize(Entry& entry);
+  void FitCaption(const Entry& entry) const;
   HWND Tooltips();
 
   HWND form_ = nullptr;

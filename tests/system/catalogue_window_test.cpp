@@ -368,6 +368,20 @@ TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderFormOnce
   const UniqueKey key(opened);
 }
 
+// Hidden controls too, and the detail dialog filled by each entry.
+TEST_F(CatalogueWindowTest, EveryCaptionOfEveryWindowShowsWhole) {
+  using Cut = std::vector<std::string>;
+  Start();
+  EXPECT_EQ(CutCaptions(main), Cut{}) << "Form1";
+  for (const int entry : {kCommand3, kCommand4, kCommand5, kCommand6, kCommand7, kCommand8, kCommand9, kCommand10,
+                          kCommand11, kCommand12, kCommand13, kCommand14, kCommand15, kCommand16, kCommand17}) {
+    Click(entry);
+    EXPECT_EQ(CutCaptions(Dialog()), Cut{}) << "convertbox of " << WindowText(Control(entry));
+  }
+  PressCommander();
+  EXPECT_EQ(CutCaptions(OrderForm()), Cut{}) << "commandeform";
+}
+
 TEST_F(CatalogueWindowTest, ItsCloseBoxUnloadsItAloneLeavingTheOtherWindowsOpen) {
   Start();
   Click(kCommand12);

@@ -425,6 +425,21 @@ TEST_F(Form1Test, ClosingTheWindowRemovesAViewedFontFileFromTheFontTable) {
   EXPECT_TRUE(viewed.Released());
 }
 
+// Hidden controls too: each shows as it is when its time comes.
+TEST_F(Form1Test, EveryCaptionOfEveryWindowShowsWhole) {
+  using Cut = std::vector<std::string>;
+  Start();
+  EXPECT_EQ(CutCaptions(main, {kLabel3, kLabel4}), Cut{}) << "Form1";
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
+  EXPECT_EQ(CutCaptions(form->AboutBox()->hwnd()), Cut{}) << "Proposbox";
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
+  Form2& dialog = *form->PrintDialog();
+  EXPECT_EQ(CutCaptions(dialog.hwnd()), Cut{}) << "Form2";
+  dialog.ShowProgressWindow();
+  EXPECT_EQ(CutCaptions(dialog.ProgressWindow()->hwnd()), Cut{}) << "Form3";
+  dialog.CloseProgressWindow();
+}
+
 TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
   Start();
   WriteMachineValue(kConfigurationKey, kTableValue, "abc");
