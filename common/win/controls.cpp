@@ -95,9 +95,9 @@ SIZE MeasureCaption(HFONT font, const std::string& text, bool noPrefix) {
   WindowDC screen(nullptr);
   SelectObjectGuard select(screen.get(), font);
   RECT area{0, 0, 0, 0};
-  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area,
-            DT_CALCRECT | DT_SINGLELINE | DT_LEFT | (noPrefix ? DT_NOPREFIX : 0u));
-  return SIZE{area.right - area.left, area.bottom - area.top};
+  const UINT prefix = noPrefix ? DT_NOPREFIX : 0u;
+  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area, DT_CALCRECT | DT_SINGLELINE | DT_LEFT | prefix);
+  return SIZE{DrawnWidth(font, text, prefix), area.bottom - area.top};
 }
 
 // The size a caption takes laid out in `width` pixels, as the control draws it:
@@ -297,18 +297,18 @@ void ControlSet::FitCaption(const Entry& entry) const {
   const bool wraps = row.kind == ControlKind::CommandButton || row.kind == ControlKind::Label;
   UINT flags = 0;
   if (row.kind == ControlKind::Label) flags = DT_EXPANDTABS | ((row.flags & kNoPrefix) ? DT_NOPREFIX : 0u);
-  const SIZE line = LaidOutCaption(entry.window, text, 0, flags);
-  SIZE needs = wraps ? LaidOutCaption(entry.window, text, std::max<LONG>(room.cx, 1), flags) : line;
+  SIZE line = LaidOutCaption(entry.window, text, 0, flags);
+  line.cx = DrawnWidth(reinterpret_cast<HFONT>(SendMessageA(entry.window, WM_GETFONT, 0, 0)), text,
+                       flags & DT_NOPREFIX);
+  // A caption on one line (a label one line high, an option's or a frame's) must
+  // hold the width it is drawn at; a wrapped one, its lines.
+  const bool oneLine = !wraps || (row.kind == ControlKind::Label && room.cy < 2 * line.cy);
+  SIZE needs = oneLine ? line : LaidOutCaption(entry.window, text, std::max<LONG>(room.cx, 1), flags);
   // A frame's caption sits in its top edge: only its width counts.
   if (row.kind == ControlKind::Frame) needs.cy = 0;
   if (needs.cx <= room.cx && needs.cy <= room.cy) return;
 
-  SIZE grown = room;
-  if (wraps && row.kind == ControlKind::Label && room.cy < 2 * line.cy) {
-    grown = SIZE{std::max(room.cx, line.cx), std::max(room.cy, line.cy)};  // a one-line label widens
-  } else {
-    grown = SIZE{std::max(room.cx, needs.cx), std::max(room.cy, needs.cy)};
-  }
+  const SIZE grown{std::max(room.cx, needs.cx), std::max(room.cy, needs.cy)};
   const RECT bounds = window.Bounds();
   const int wider = grown.cx - room.cx;
   const int taller = grown.cy - room.cy;
