@@ -90,7 +90,7 @@ void Form2::PrintFolderFontSheet(PrintJob& job, FontSheet sheet, int copies) {
     std::optional<TemporaryFont> held;
     for (int i = 0; i < count; ++i) {
       if (held) {
-        if (!held->RemoveOrRetry()) {
+        if (!held->Leave([this] { SendMessageA(hwnd(), WM_FONTCHANGE, 0, 0); })) {
           job.Stop(RemovalFailedMessage(held->path()));
           return false;
         }

@@ -135,7 +135,7 @@ double FolderPerFile(const std::vector<std::string>& files, const std::string& p
   layout.Start();
   std::optional<glyvane::TemporaryFont> held;
   for (const std::string& file : files) {
-    if (held) held->RemoveOrRetry();
+    if (held) held->Leave([] {});
     held.reset();
     glyvane::FontFileFace font = glyvane::MakeFontFilePrintable(file, installed);
     if (font.font) held.emplace(std::move(*font.font));

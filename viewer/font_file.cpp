@@ -50,19 +50,11 @@ void Form1::RemoveTemporaryFont() {
 }
 
 // The temporary font leaves the font table. When the system refuses, the file is
-// added and removed once more; if it still stays, the path is kept so that the next
-// file shown tries again.
+// added and removed once more; while any addition of it stays in the table, it is
+// kept, so that the next file shown and the window's end try again.
 bool Form1::DropTemporaryFont() {
   if (!temporaryFont_) return true;
-  if (!temporaryFont_->Remove()) {
-    temporaryFont_->AddAgain();
-    FontsChanged();
-    const bool removed = temporaryFont_->Remove();
-    FontsChanged();
-    if (!removed) return false;
-  } else {
-    FontsChanged();
-  }
+  if (!temporaryFont_->Leave([this] { FontsChanged(); })) return false;
   ForgetTemporaryFont();
   return true;
 }
@@ -72,6 +64,7 @@ bool Form1::DropTemporaryFont() {
 void Form1::GiveUpTemporaryFont() {
   if (!temporaryFont_) return;
   lentFont_ = temporaryFont_->path();
+  lentFace_ = temporaryFont_->face();
   RemoveTemporaryFont();
 }
 
@@ -84,6 +77,7 @@ void Form1::TakeBackTemporaryFont() {
     Command2().SetEnabled(false);
     return;
   }
+  temporaryFont_->SetFace(std::exchange(lentFace_, {}));
   FontsChanged();
   Label4.set(path);
   Text.PaintAll();
@@ -103,6 +97,7 @@ void Form1::File1_Click() {
   FontsChanged();
   // A face already installed is shown as installed: the file has left the table.
   if (font.font) {
+    font.font->SetFace(font.face);
     temporaryFont_.emplace(std::move(*font.font));
     Label4.set(path);
   }

@@ -61,7 +61,8 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   Form2* PrintDialog() const { return form2_.get(); }
   Proposbox* AboutBox() const { return proposbox_.get(); }
 
-  // Handlers, public so that a test can run one as the user would trigger it.
+  // Handlers, public because the window's route tables, outside the class, take
+  // their addresses.
   void Form_Activate() override;
   bool Form_QueryUnload() override;
   void Form_Unload() override;
@@ -144,6 +145,7 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   int listings_ = 0;  // folder reads started; a read stops when a newer one starts
   std::optional<TemporaryFont> temporaryFont_;  // the file Label4 names
   std::string lentFont_;  // the temporary font's file while a printout has it out of the table
+  std::string lentFace_;  // and the face it brought
   // The windows this one owns; declared last, so that they go first.
   FormSlot<Form2> form2_;
   FormSlot<Proposbox> proposbox_;

@@ -6,32 +6,42 @@
 
 namespace glyvane {
 
-TemporaryFont::TemporaryFont(std::string path)
-    : path_(std::move(path)), held_(AddFontResourceA(path_.c_str()) > 0) {}
+namespace {
 
-TemporaryFont::TemporaryFont(std::string path, AlreadyAdded) : path_(std::move(path)), held_(true) {}
+class GdiFontTable : public FontTable {
+ public:
+  int Add(const std::string& path) override { return AddFontResourceA(path.c_str()); }
+  int Remove(const std::string& path) override { return RemoveFontResourceA(path.c_str()); }
+};
 
-TemporaryFont::TemporaryFont(TemporaryFont&& other) noexcept
-    : path_(std::move(other.path_)), held_(std::exchange(other.held_, false)) {}
+}  // namespace
 
-TemporaryFont::~TemporaryFont() {
-  if (held_) RemoveFontResourceA(path_.c_str());
+FontTable& SystemFontTable() {
+  static GdiFontTable table;
+  return table;
 }
 
+TemporaryFont::TemporaryFont(std::string path, FontTable& table)
+    : table_(table), path_(std::move(path)), additions_(table_.Add(path_) > 0 ? 1 : 0) {}
+
+TemporaryFont::TemporaryFont(std::string path, AlreadyAdded, FontTable& table)
+    : table_(table), path_(std::move(path)), additions_(1) {}
+
+TemporaryFont::TemporaryFont(TemporaryFont&& other) noexcept
+    : table_(other.table_),
+      path_(std::move(other.path_)),
+      face_(std::move(other.face_)),
+      additions_(std::exchange(other.additions_, 0)) {}
+
+TemporaryFont::~TemporaryFont() { Remove(); }
+
 bool TemporaryFont::Remove() {
-  if (RemoveFontResourceA(path_.c_str()) == 0) return false;
-  held_ = false;
-  return true;
+  while (additions_ > 0 && table_.Remove(path_) > 0) --additions_;
+  return additions_ == 0;
 }
 
 void TemporaryFont::AddAgain() {
-  if (AddFontResourceA(path_.c_str()) > 0) held_ = true;
-}
-
-bool TemporaryFont::RemoveOrRetry() {
-  if (!held_ || Remove()) return true;
-  AddAgain();
-  return Remove();
+  if (table_.Add(path_) > 0) ++additions_;
 }
 
 }  // namespace glyvane
