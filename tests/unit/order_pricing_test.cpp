@@ -10,20 +10,14 @@
 namespace glyvane {
 namespace {
 
-TEST(ItemPrice, ReadsThePriceFromFixedPlacesCountedFromTheEnd) {
-  EXPECT_EQ(ItemPrice("Glyvane - 50 FF°"), 50);
-  EXPECT_EQ(ItemPrice("Belote - 80 FF° "), 80);  // the blank after the degree sign
-  EXPECT_EQ(ItemPrice("Astronomie - 120 FF°"), 120);
-}
-
-TEST(ItemPrice, ItemsWithoutAPriceReadAsZero) {
-  EXPECT_EQ(ItemPrice("Glyvane - ShareWare"), 0);
-  EXPECT_EQ(ItemPrice("Awélé - FreeWare"), 0);
-  EXPECT_EQ(ItemPrice("Gratuit - 00 FF°"), 0);  // reads as 0
-  EXPECT_EQ(ItemPrice("X - 1 2 FF°"), 0);
-  EXPECT_EQ(ItemPrice("X -    FF°"), 0);
-  EXPECT_EQ(ItemPrice("50 FF°"), 0);  // too short to hold the three places
-  EXPECT_EQ(ItemPrice(""), 0);
+TEST(ItemPrice, ReadsThePriceFromFixedPlacesCountedFromTheEndOrElseZero) {
+  const std::pair<const char*, int> rows[] = {
+      {"Glyvane - 50 FF°", 50}, {"Belote - 80 FF° ", 80},  // the blank after the degree sign
+      {"Astronomie - 120 FF°", 120}, {"Glyvane - ShareWare", 0}, {"Awélé - FreeWare", 0},
+      {"Gratuit - 00 FF°", 0}, {"X - 1 2 FF°", 0}, {"X -    FF°", 0},
+      {"50 FF°", 0},  // too short to hold the three places
+      {"", 0}};
+  for (const auto& [item, price] : rows) EXPECT_EQ(ItemPrice(item), price) << item;
 }
 
 // The list's texts are counted in bytes of code page 1252: "°" is one character, so
@@ -43,42 +37,30 @@ TEST(ItemPrice, EveryPricedListItemReadsItsOwnPrice) {
   }
 }
 
-TEST(PriceOrder, GlyvaneAloneCostsItsPriceAndFifteenFrancsOfShipping) {
-  const OrderTotal french = PriceOrder({"Glyvane - 50 FF°"}, ',');
-  EXPECT_EQ(french.count, 1);
-  EXPECT_EQ(french.francs, 65);
-  EXPECT_EQ(french.euros, "9,91");
-  EXPECT_EQ(PriceOrder({"Glyvane - 50 FF°"}, '.').euros, "9.91");
-}
-
-TEST(PriceOrder, ShippingIsFifteenFrancsUnderFourItemsAndThirtyFromFour) {
-  const std::vector<std::string> unpriced = {"Glyvane - ShareWare", "Awélé - FreeWare",
-                                             "Cavalier - FreeWare", "Belote - ShareWare"};
-  const OrderTotal four = PriceOrder(unpriced, ',');
-  EXPECT_EQ(four.count, 4);
-  EXPECT_EQ(four.francs, 30);
-  EXPECT_EQ(four.euros, "4,57");
-
-  const OrderTotal three = PriceOrder({unpriced.begin(), unpriced.end() - 1}, ',');
-  EXPECT_EQ(three.count, 3);
-  EXPECT_EQ(three.francs, 15);
-  EXPECT_EQ(three.euros, "2,29");
-}
-
-TEST(PriceOrder, AnEmptyOrderStillCostsTheShipping) {
-  const OrderTotal empty = PriceOrder({}, ',');
-  EXPECT_EQ(empty.count, 0);
-  EXPECT_EQ(empty.francs, 15);
-  EXPECT_EQ(empty.euros, "2,29");
-}
-
-TEST(PriceOrder, AddsPricedAndUnpricedItemsAlike) {
-  const OrderTotal order = PriceOrder({"Glyvane - 50 FF°", "Belote - 80 FF° ",
-                                       "Astronomie - 120 FF°", "Agenda 2000 - ShareWare"},
-                                      ',');
-  EXPECT_EQ(order.count, 4);
-  EXPECT_EQ(order.francs, 50 + 80 + 120 + 30);
-  EXPECT_EQ(order.euros, "42,69");
+// Shipping: fifteen francs under four items, thirty from four, priced or not.
+TEST(PriceOrder, AddsTheItemsPricesAndTheShipping) {
+  const std::vector<std::string> unpriced = {"Glyvane - ShareWare", "Awélé - FreeWare", "Cavalier - FreeWare",
+                                             "Belote - ShareWare"};
+  const struct {
+    std::vector<std::string> items;
+    char separator;
+    int count, francs;
+    const char* euros;
+  } rows[] = {
+      {{"Glyvane - 50 FF°"}, ',', 1, 65, "9,91"},
+      {{"Glyvane - 50 FF°"}, '.', 1, 65, "9.91"},
+      {unpriced, ',', 4, 30, "4,57"},
+      {{unpriced.begin(), unpriced.end() - 1}, ',', 3, 15, "2,29"},
+      {{}, ',', 0, 15, "2,29"},
+      {{"Glyvane - 50 FF°", "Belote - 80 FF° ", "Astronomie - 120 FF°", "Agenda 2000 - ShareWare"}, ',', 4,
+       50 + 80 + 120 + 30, "42,69"},
+  };
+  for (const auto& row : rows) {
+    const OrderTotal total = PriceOrder(row.items, row.separator);
+    EXPECT_EQ(total.count, row.count) << row.euros;
+    EXPECT_EQ(total.francs, row.francs) << row.euros;
+    EXPECT_EQ(total.euros, row.euros);
+  }
 }
 
 TEST(EuroAmount, RoundsToTwoDecimalsWithTheGivenSeparator) {
