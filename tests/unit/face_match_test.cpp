@@ -53,15 +53,5 @@ TEST(FontValueName, SaysTrueTypeOnlyForNamesEndingInTtfOrTTF) {
   EXPECT_EQ(FontValueName("X", "tf"), "X (Plotter)");
 }
 
-TEST(FontsKeyFor, TakesTheNtKeyWhenSystemRootIsSet) {
-  EXPECT_STREQ(FontsKeyFor("C:\\WINDOWS"), "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts");
-  EXPECT_STREQ(FontsKeyFor(""), "Software\\Microsoft\\Windows\\CurrentVersion\\Fonts");
-}
-
-TEST(FileNameOf, DropsTheFolder) {
-  EXPECT_EQ(FileNameOf("C:\\Polices\\arial.ttf"), "arial.ttf");
-  EXPECT_EQ(FileNameOf("arial.ttf"), "arial.ttf");
-}
-
 }  // namespace
 }  // namespace glyvane

@@ -26,12 +26,7 @@ TEST(ProgressFraction, StaysWithinTheBarAndTakesNoNumberAsNothing) {
   EXPECT_EQ(ProgressFraction(std::numeric_limits<double>::quiet_NaN()), 0);
   EXPECT_EQ(ProgressText(std::numeric_limits<double>::infinity(), true), "100%");
   EXPECT_EQ(ProgressFraction(0.25), 0.25);
-}
-
-TEST(ProgressOf, DividesInFloatingPoint) {
-  EXPECT_EQ(ProgressOf(0, 150), 0);
-  EXPECT_DOUBLE_EQ(ProgressOf(3, 8), 0.375);
-  EXPECT_EQ(ProgressText(ProgressOf(149, 150), false), "99%");
+  EXPECT_DOUBLE_EQ(ProgressOf(3, 8), 0.375);  // in floating point
   EXPECT_EQ(ProgressOf(0, 0), 0);
 }
 
