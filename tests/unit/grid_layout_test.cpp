@@ -22,13 +22,7 @@ TEST(CellRect, BuildsNineRowsOfTwentyFiveWithALastRowOfTwentyThree) {
   EXPECT_EQ(cellsPerTop.rbegin()->second, 23);
 }
 
-TEST(CellRect, WrapsOnlyPastTheRightEdge) {
-  EXPECT_EQ(CellRect(24).left, 8640);  // the last column stays in its row
-  EXPECT_EQ(CellRect(24).top, 360);
-  EXPECT_EQ(CellRect(25).left, 120);
-  EXPECT_EQ(CellRect(25).top, 715);
-  EXPECT_EQ(CellRect(200).left, 120);  // code 233 starts the last row
-  EXPECT_EQ(CellRect(200).top, 3200);
+TEST(CellCode, StartsTheLastRowAt233) {
   EXPECT_EQ(CellCode(200), 233);
   EXPECT_EQ(CellCode(222), 255);
 }
@@ -42,18 +36,14 @@ TEST(CellTooltip, NamesTheAltCodeWithFourDigitsAndABlankEachSide) {
 
 const TwipRect kFrame1{120, 2640, 9255, 3735};
 
-TEST(MagnifierPosition, CentresOnTheCellInWindowCoordinates) {
-  const TwipRect cell = CellRect(30);  // Left 1895, Top 715
-  const MagnifierPlace place = MagnifierPosition(cell, kFrame1, 775, 935);
+// Centred on the cell in window coordinates; stops at the left edge, may pass the
+// right one.
+TEST(MagnifierPosition, CentresOnTheCellAndStopsAtTheLeftEdgeOnly) {
+  const MagnifierPlace place = MagnifierPosition(CellRect(30), kFrame1, 775, 935);  // Left 1895, Top 715
   EXPECT_EQ(place.left, 1895 - 200 + 120);
   EXPECT_EQ(place.top, 715 - 280 + 2640);
-}
-
-TEST(MagnifierPosition, StopsAtTheLeftEdgeButNotAtTheOthers) {
-  const MagnifierPlace left = MagnifierPosition(CellRect(0), kFrame1, 1200, 600);
-  EXPECT_EQ(left.left, 0);
-  const MagnifierPlace right = MagnifierPosition(CellRect(24), kFrame1, 1200, 600);
-  EXPECT_EQ(right.left, 8640 - 412 + 120);  // may pass the right edge
+  EXPECT_EQ(MagnifierPosition(CellRect(0), kFrame1, 1200, 600).left, 0);
+  EXPECT_EQ(MagnifierPosition(CellRect(24), kFrame1, 1200, 600).left, 8640 - 412 + 120);
 }
 
 }  // namespace

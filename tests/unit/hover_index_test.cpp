@@ -17,35 +17,24 @@ ListMetrics List(int count, int topIndex = 0) {
   return list;
 }
 
-TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(RoundHalfEven(2.5), 2);
-  EXPECT_EQ(RoundHalfEven(3.5), 4);
-  EXPECT_EQ(RoundHalfEven(-2.5), -2);
-  EXPECT_EQ(RoundHalfEven(2.51), 3);
-  EXPECT_EQ(RoundHalfEven(2.49), 2);
-}
-
+// Whole entries counted from the first visible one, the pixel row and the entry
+// height rounded half to even, -1 below the last entry.
 TEST(HoverIndex, CountsWholeEntriesFromTheFirstVisibleOne) {
-  EXPECT_EQ(HoverIndex(0, List(10)), 0);
-  EXPECT_EQ(HoverIndex(12 * 15, List(10)), 0);
-  EXPECT_EQ(HoverIndex(13 * 15, List(10)), 1);
-  EXPECT_EQ(HoverIndex(13 * 15, List(100, 40)), 41);
-}
-
-TEST(HoverIndex, RoundsThePixelRowHalfToEven) {
-  // 12.5 pixels rounds to 12 (still entry 0); 13.5 rounds to 14 (entry 1).
-  EXPECT_EQ(HoverIndex(12.5 * 15, List(10)), 0);
-  EXPECT_EQ(HoverIndex(13.5 * 15, List(10)), 1);
-  // An entry height of 12.5 pixels rounds to 12, so 24 pixels is already entry 2.
-  ListMetrics list = List(10);
-  list.entryHeightTwips = 12.5 * 15;
-  EXPECT_EQ(HoverIndex(24 * 15, list), 2);
-}
-
-TEST(HoverIndex, IsMinusOneBelowTheLastEntry) {
-  EXPECT_EQ(HoverIndex(3 * 13 * 15, List(3)), -1);
-  EXPECT_EQ(HoverIndex(2 * 13 * 15, List(3)), 2);
-  EXPECT_EQ(HoverIndex(0, List(0)), -1);
+  ListMetrics halfPixelEntries = List(10);
+  halfPixelEntries.entryHeightTwips = 12.5 * 15;  // rounds to 12 pixels
+  const struct {
+    double y;
+    ListMetrics list;
+    int index;
+  } rows[] = {
+      {0, List(10), 0},         {12 * 15, List(10), 0},        {13 * 15, List(10), 1},
+      {13 * 15, List(100, 40), 41},
+      {12.5 * 15, List(10), 0},  // 12.5 pixels: row 12
+      {13.5 * 15, List(10), 1},  // 13.5 pixels: row 14
+      {24 * 15, halfPixelEntries, 2},
+      {3 * 13 * 15, List(3), -1}, {2 * 13 * 15, List(3), 2},   {0, List(0), -1},
+  };
+  for (const auto& row : rows) EXPECT_EQ(HoverIndex(row.y, row.list), row.index) << row.y / 15;
 }
 
 }  // namespace
