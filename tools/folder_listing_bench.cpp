@@ -7,7 +7,6 @@
 // usage: folder_listing_bench FOLDER [probe]   (a folder of the prefix's drive C:;
 //        the probe thread runs only when asked, as its messages slow the read)
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -16,11 +15,11 @@
 #include <string>
 #include <thread>
 
-#include "common/registry_store.h"
 #include "common/win/system_registry.h"
+#include "font_folders.h"
+#include "support.h"
 #include "viewer/font_face.h"
 #include "viewer/form1.h"
-#include "viewer/settings.h"
 
 namespace {
 
@@ -28,57 +27,9 @@ using Clock = std::chrono::steady_clock;
 using glyvane::form1::kCommand1;
 using glyvane::form1::kList1;
 using glyvane::form1::kOption2;
+using glyvane::test::FindControl;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-BOOL CALLBACK MatchPicker(HWND window, LPARAM data) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char title[64] = {};
-  GetWindowTextA(window, title, sizeof title);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) && lstrcmpA(title, "Parcourir les dossiers") == 0) {
-    *reinterpret_cast<HWND*>(data) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindPicker() {
-  HWND found = nullptr;
-  EnumWindows(&MatchPicker, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-struct ControlSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<ControlSearch*>(data);
-  if (GetDlgCtrlID(window) != search->id) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND FindControl(HWND main, int id) {
-  ControlSearch search{id, nullptr};
-  EnumChildWindows(main, &MatchControl, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::string SelectedFolder(HWND picker) {
-  const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
-  const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-  char text[MAX_PATH] = {};
-  TVITEMA info{};
-  info.mask = TVIF_TEXT;
-  info.hItem = item;
-  info.pszText = text;
-  info.cchTextMax = MAX_PATH;
-  if (item) SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
-  return text;
-}
 
 }  // namespace
 
@@ -90,30 +41,19 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   const bool probing = argc > 2 && std::string(argv[2]) == "probe";
   const std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
-  glyvane::SaveUserSetting(glyvane::SystemRegistry(), glyvane::kFolderApplication, glyvane::kFolderSection,
-                           glyvane::kFolderKey, folder);
+  glyvane::test::StoreFolder(folder);
   glyvane::Form1 form(glyvane::SystemRegistry());
   if (!form.Start()) return 1;
   form.ShowMain(SW_SHOWNORMAL);
   const HWND main = form.hwnd();
   SendMessageA(FindControl(main, kOption2), BM_CLICK, 0, 0);
 
-  std::atomic<bool> reading{false};
   std::atomic<bool> finished{false};
-  Clock::time_point accepted;
-  std::thread picker([&] {
-    HWND dialog = nullptr;
-    while (!(dialog = FindPicker())) Sleep(10);
-    const auto deadline = Clock::now() + std::chrono::seconds(20);
-    while (lstrcmpiA(SelectedFolder(dialog).c_str(), leaf.c_str()) != 0 && Clock::now() < deadline) Sleep(10);
-    accepted = Clock::now();
-    reading = true;
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  });
+  glyvane::test::FolderPickerAnswer picker(leaf, IDOK);
   double longestWait = 0;
   int probes = 0;
   std::thread probe([&] {
-    while (!reading) Sleep(1);
+    while (!picker.pressed) Sleep(1);
     while (probing && !finished) {
       const auto sent = Clock::now();
       DWORD_PTR ignored = 0;
@@ -128,7 +68,7 @@ int main(int argc, char** argv) {
   SendMessageA(FindControl(main, kCommand1), BM_CLICK, 0, 0);
   const auto done = Clock::now();
   finished = true;
-  picker.join();
+  picker.Wait();
   std::atomic<bool> probeEnded{false};
   std::thread ender([&] {
     probe.join();
@@ -143,7 +83,7 @@ int main(int argc, char** argv) {
 
   const int files = form.Files().Count();
   const int entries = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  const double seconds = Milliseconds(done - accepted) / 1000;
+  const double seconds = Milliseconds(done - picker.pressedAt) / 1000;
   std::printf("listed %d files (%d entries) in %.2f s: %.0f files/s\n", files, entries, seconds, files / seconds);
   if (probing) {
     std::printf("longest wait for the window's answer while reading: %.1f ms (%d probes)\n", longestWait, probes);

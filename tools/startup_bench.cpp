@@ -12,23 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "support.h"
+
 namespace {
-
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == search->process && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
   LARGE_INTEGER frequency;
@@ -47,18 +33,19 @@ double TimeOneStart(const std::string& program) {
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
     return -1;
   }
-  Search search{info.dwProcessId, nullptr};
-  for (int waited = 0; !search.found && waited < 60000; ++waited) {
-    EnumWindows(&FindShownWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(1);
+  HWND found = nullptr;
+  for (int waited = 0; !found && waited < 60000; ++waited) {
+    const std::vector<HWND> shown = glyvane::test::ProcessWindows(info.dwProcessId, nullptr);
+    if (!shown.empty()) found = shown.front();
+    if (!found) Sleep(1);
   }
   double elapsed = -1;
   DWORD_PTR ignored = 0;
-  if (search.found &&
-      SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored)) {
+  if (found &&
+      SendMessageTimeoutA(found, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored)) {
     QueryPerformanceCounter(&end);
     elapsed = Seconds(start, end);
-    PostMessageA(search.found, WM_CLOSE, 0, 0);
+    PostMessageA(found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
   CloseHandle(info.hThread);

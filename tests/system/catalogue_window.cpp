@@ -51,10 +51,6 @@ void ExpectWindow(HWND window, const std::string& caption, int clientWidth, int 
   EXPECT_TRUE(IsCentred(window)) << caption;
 }
 
-void ExpectCaptions(HWND root, std::initializer_list<Caption> captions) {
-  for (const Caption& caption : captions) EXPECT_EQ(WindowText(FindControl(root, caption.id)), caption.text);
-}
-
 void ClickAt(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));

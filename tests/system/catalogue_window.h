@@ -27,12 +27,6 @@ void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value);
 bool IsCentred(HWND window);
 // A window's caption, client size (twips) and place, as its design gives them.
 void ExpectWindow(HWND window, const std::string& caption, int clientWidth, int clientHeight);
-// The captions of a window's controls.
-struct Caption {
-  int id;
-  const char* text;
-};
-void ExpectCaptions(HWND root, std::initializer_list<Caption> captions);
 // A click of the left button at (x, y) of a window's client area.
 void ClickAt(HWND window, int x, int y);
 // Where an icon drawn at `side` pixels shows in a rectangle of the screen: the

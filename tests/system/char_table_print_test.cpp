@@ -158,18 +158,6 @@ TEST_F(CharTablePrintTest, AFontWithPostScriptOutlinesPrintsItsGlyphs) {
   EXPECT_GT(dark, 20);
 }
 
-TEST_F(CharTablePrintTest, EachCopyIsADocumentOfItsOwn) {
-  Start();
-  Form2& dialog = OpenDialog();
-  dialog.List1_ItemCheck(2);
-  Press(form2::kCommand4, {kPdfPrinter, 2, true});
-  const std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 2);
-  ASSERT_EQ(pdfs.size(), 2u);
-  EXPECT_EQ(pdfs[0].pages, 1);
-  EXPECT_EQ(pdfs[1].pages, 1);
-  EXPECT_EQ(WaitForPdfs(title, 3, std::chrono::seconds(5)).size(), 2u);  // not three: the printer prints one
-}
-
 // In the other-fonts mode the table on screen is the face of the file shown, a
 // temporary font the system knows only while it is shown.
 class ScreenTableOfAFileTest : public FolderTest {};
@@ -240,14 +228,6 @@ TEST_F(CharTablePrintTest, AnnulerBeforeTheScreensTablePrintsNothing) {
   Press(form2::kCommand2);
   KillTimer(nullptr, timer);
   g_dialog = nullptr;
-  ExpectTheWindowsGivenBack();
-  EXPECT_TRUE(NoPdfTitled(title));
-}
-
-TEST_F(CharTablePrintTest, ACancelledPrinterDialogPrintsNothingAndClosesTheDialog) {
-  Start();
-  OpenDialog();
-  Press(form2::kCommand1, {std::nullopt, std::nullopt, false});
   ExpectTheWindowsGivenBack();
   EXPECT_TRUE(NoPdfTitled(title));
 }

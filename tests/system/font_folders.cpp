@@ -134,6 +134,7 @@ void FolderPickerAnswer::Run(const std::string& selected, int button) {
   title = WindowText(picker);
   EnumChildWindows(picker, &JoinStaticTexts, reinterpret_cast<LPARAM>(&text));
   pressedAt = std::chrono::steady_clock::now();
+  pressed = true;
   PostMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
   WaitUntil([picker] { return !IsWindow(picker); }, 10s);
   done_ = true;

@@ -58,6 +58,7 @@ class FolderPickerAnswer {
   std::string text;          // the static texts, joined by newlines
   std::string selectedItem;  // the tree's selected folder when the button was pressed
   std::chrono::steady_clock::time_point pressedAt;
+  std::atomic<bool> pressed{false};  // set once pressedAt is
 
  private:
   void Run(const std::string& selected, int button);

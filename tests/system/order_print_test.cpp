@@ -46,13 +46,6 @@ std::vector<PrintedLine> Lines(const PrintedPdf& pdf) {
   return lines;
 }
 
-const PrintedLine* Find(const std::vector<PrintedLine>& lines, const std::string& start) {
-  for (const PrintedLine& line : lines) {
-    if (line.text.rfind(start, 0) == 0) return &line;
-  }
-  return nullptr;
-}
-
 std::string Today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -204,24 +197,6 @@ TEST_F(OrderPrintTest, PrintsTheOrderWordForWordOneJobPerCopyThenOkKeepsTheDetai
   for (const auto& d : details) EXPECT_TRUE(ReadCatalogueDetail(d.key)) << d.typed;
   PressCommander();
   for (const auto& d : details) EXPECT_EQ(WindowText(OrderItem(d.box)), d.typed);
-}
-
-TEST_F(OrderPrintTest, TheChequeCarriesEachOrdersOwnTotal) {
-  const struct {
-    std::vector<int> ticked;
-    const char* amounts;
-  } cases[] = {
-      {{21}, "65 FF ou de 9,91 €"},               // Glyvane - 50 FF°
-      {{21, 1, 3, 5, 7}, "30 FF ou de 4,57 €"},   // Glyvane unticked, four unpriced items ticked
-      {{1, 3, 5, 7}, "15 FF ou de 2,29 €"},       // nothing ticked any more
-  };
-  for (const auto& c : cases) {
-    for (int item : c.ticked) Tick(item);
-    const std::vector<PrintedLine> lines = PrintOnce();
-    const PrintedLine* cheque = Find(lines, "A envoyer");
-    ASSERT_TRUE(cheque) << c.amounts;
-    EXPECT_EQ(cheque->text, ChequeLine(c.amounts));
-  }
 }
 
 TEST_F(OrderPrintTest, AllTwentyThreeItemsFitOnTheOnePage) {

@@ -173,7 +173,8 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
   GetWindowThreadProcessId(window, &process);
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
-  if (process == search->processId && IsWindowVisible(window) && lstrcmpA(className, search->className) == 0) {
+  const bool kind = search->className ? lstrcmpA(className, search->className) == 0 : !GetWindow(window, GW_OWNER);
+  if (process == search->processId && IsWindowVisible(window) && kind) {
     search->found.push_back(window);
   }
   return TRUE;

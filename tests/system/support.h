@@ -37,7 +37,8 @@ std::vector<std::string> ListItems(HWND list);
 // caption, the pixels the caption needs and those the control gives it. Hidden labels
 // that only hold state, never shown, are passed over by their ids.
 std::vector<std::string> CutCaptions(HWND root, const std::vector<int>& neverShown = {});
-// The visible top-level windows of a process with the given class ("#32770").
+// The visible top-level windows of a process with the given class ("#32770"), or
+// without an owner when the class is null.
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className);
 
 // Answers the next dialog box (#32770) that a process shows: records its title and
