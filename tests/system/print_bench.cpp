@@ -263,14 +263,6 @@ std::vector<PdfWord> PrintedPdf::Words(int page) const {
   return words;
 }
 
-std::string PrintedPdf::Png(int page, int dpi) const {
-  const std::string number = std::to_string(page);
-  const std::string stem = path.substr(0, path.size() - 4) + "-page" + number;
-  RunUnix("pdftoppm -png -singlefile -r " + std::to_string(dpi) + " -f " + number + " -l " + number + " " +
-          Quoted(path) + " " + Quoted(stem));
-  return stem + ".png";
-}
-
 GreyImage PrintedPdf::Grey(int page, int dpi) const {
   const std::string number = std::to_string(page);
   const std::string pgm = RunUnix("pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " -f " + number +

@@ -86,8 +86,6 @@ struct PrintedPdf {
 
   std::string Text(int page) const;  // pdftotext -layout, code page 1252
   std::vector<PdfWord> Words(int page) const;
-  // Renders a page as a PNG file at the given resolution; returns its Unix path.
-  std::string Png(int page, int dpi) const;
   GreyImage Grey(int page, int dpi) const;
 };
 
