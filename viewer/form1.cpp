@@ -4,12 +4,14 @@
 #include "common/win/cursors.h"
 #include "common/win/dialogs.h"
 #include "common/win/locale.h"
+#include "common/win/proposbox.h"
 #include "common/win/single_instance.h"
 #include "common/win/sounds.h"
 #include "common/win/error_policies.h"
 #include "common/win/system_registry.h"
 #include "common/win/program_folder.h"
 #include "common/win/start_program.h"
+#include "printing/form2.h"
 #include "viewer/help_menu.h"
 #include "viewer/help_viewer.h"
 #include "viewer/size_setting.h"
@@ -135,6 +137,9 @@ Form1::Form1(RegistryStore& registry)
     : FormOf<Form1>(kDesign), registry_(registry), settings_(registry, UserDecimalSeparator()) {}
 
 Form1::~Form1() = default;
+
+Form2* Form1::PrintDialog() const { return form2_.get(); }
+Proposbox* Form1::AboutBox() const { return proposbox_.get(); }
 
 bool Form1::Start() {
   if (ActivatePreviousInstance(kProgramName, kClassName, kCaption, instanceToken_)) return false;

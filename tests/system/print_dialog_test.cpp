@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "common/win/proposbox.h"
 #include "main_window.h"
 #include "printing/form2.h"
 
