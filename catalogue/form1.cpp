@@ -74,17 +74,15 @@ const std::vector<ControlRow>& Controls() {
 }
 
 const FormDesign& Design() {
-  static const FormDesign design{kClassName,
-                                 kCaption,
-                                 9510,
-                                 6825,
-                                 Span<ControlRow>(Controls().data(), Controls().size()),
-                                 FontStyle{"MS Sans Serif", 8.25},
-                                 {},
-                                 {},
-                                 IDI_CATALOGUE,
-                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                 0};
+  static const FormDesign design{.className = kClassName,
+                                 .caption = kCaption,
+                                 .clientWidth = 9510,
+                                 .clientHeight = 6825,
+                                 .controls = Span<ControlRow>(Controls().data(), Controls().size()),
+                                 .font = {"MS Sans Serif", 8.25},
+                                 .iconId = IDI_CATALOGUE,
+                                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                 .exStyle = 0};
   return design;
 }
 
@@ -120,7 +118,7 @@ void OpenLink(HWND owner, const std::string& target) {
 
 }  // namespace
 
-const Routes<Form1> Form1::kRoutes{kCommands, kMouse, {}, {}, {}, {}};
+const Routes<Form1> Form1::kRoutes{.commands = kCommands, .mouse = kMouse};
 
 Form1::Form1(RegistryStore& registry) : FormOf<Form1>(Design()), registry_(registry) {}
 

@@ -64,12 +64,12 @@ struct TimerRoute {
 
 template <class F>
 struct Routes {
-  Span<CommandRoute<F>> commands;
-  Span<MouseRoute<F>> mouse;
-  Span<ArrayMouseRoute<F>> arrayMouse;
-  Span<ItemCheckRoute<F>> itemChecks;
-  Span<MenuOpenRoute<F>> menus;
-  Span<TimerRoute<F>> timers;
+  Span<CommandRoute<F>> commands = {};
+  Span<MouseRoute<F>> mouse = {};
+  Span<ArrayMouseRoute<F>> arrayMouse = {};
+  Span<ItemCheckRoute<F>> itemChecks = {};
+  Span<MenuOpenRoute<F>> menus = {};
+  Span<TimerRoute<F>> timers = {};
 };
 
 }  // namespace glyvane
