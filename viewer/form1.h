@@ -142,8 +142,8 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   HiddenLabel<std::string> Label4;         // path of the temporary font
   HiddenList<> List2;                        // screen fonts, in the collection's order
   FileList File1;
-  int List1Tag = -1;  // hover index of List1
-  int listings_ = 0;  // folder reads started; a read stops when a newer one starts
+  int list1Hover_ = -1;        // the List1 entry under the pointer, -1 for none
+  int latestFolderRead_ = 0;  // folder reads are numbered; a read stops once a newer one starts
   std::optional<TemporaryFont> temporaryFont_;  // the file Label4 names
   std::string lentFont_;  // the temporary font's file while a printout has it out of the table
   std::string lentFace_;  // and the face it brought
