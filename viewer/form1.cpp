@@ -4,7 +4,6 @@
 #include "common/win/cursors.h"
 #include "common/win/dialogs.h"
 #include "common/win/locale.h"
-#include "common/win/proposbox.h"
 #include "common/win/single_instance.h"
 #include "common/win/sounds.h"
 #include "common/win/error_policies.h"
@@ -14,6 +13,7 @@
 #include "printing/form2.h"
 #include "viewer/help_menu.h"
 #include "viewer/help_viewer.h"
+#include "viewer/proposbox.h"
 #include "viewer/size_setting.h"
 
 namespace glyvane {

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "common/twips.h"
-#include "common/win/proposbox.h"
 #include "common/win/sounds.h"
 #include "common/win/system_registry.h"
 #include "font_folders.h"
@@ -19,6 +18,7 @@
 #include "support.h"
 #include "viewer/form1.h"
 #include "viewer/grid_layout.h"
+#include "viewer/proposbox.h"
 
 namespace glyvane::test {
 namespace {

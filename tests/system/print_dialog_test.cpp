@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "common/win/proposbox.h"
 #include "main_window.h"
 #include "printing/form2.h"
+#include "viewer/proposbox.h"
 
 namespace glyvane::test {
 namespace {

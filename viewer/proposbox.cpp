@@ -1,4 +1,4 @@
-#include "common/win/proposbox.h"
+#include "viewer/proposbox.h"
 
 #include <vector>
 
