@@ -2,10 +2,10 @@
 // the registry it writes, the clipboard, and how it ends.
 #include <gtest/gtest.h>
 
-#include "common/win/proposbox_ids.h"
 #include "printing/form2_ids.h"
 #include "support.h"
 #include "viewer/form1_ids.h"
+#include "viewer/proposbox_ids.h"
 #include "viewer/settings.h"
 
 namespace glyvane::test {
