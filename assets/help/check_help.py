@@ -46,7 +46,7 @@ def menu_commands(root):
 
 def window_captions(root):
     captions = []
-    for header in ("viewer/form1_ids.h", "printing/form2_ids.h", "common/win/proposbox_ids.h"):
+    for header in ("viewer/form1_ids.h", "printing/form2_ids.h", "viewer/proposbox_ids.h"):
         with open(os.path.join(root, header), encoding="utf-8") as source:
             captions += re.findall(r'k\w*Caption = "([^"]*)"', source.read())
     return captions
