@@ -2,6 +2,7 @@
 // while it is shown (the temporary font), the face it brought is found, and the grid
 // shows it; an already installed face is shown as installed and the file leaves again.
 #include "common/win/dialogs.h"
+#include "common/win/font_trial.h"
 #include "common/win/screen_fonts.h"
 #include "viewer/font_face.h"
 #include "viewer/form1.h"
@@ -70,7 +71,7 @@ void Form1::File1_Click() {
   if (!DropTemporaryFont()) return;
   const std::string path = File1.FullPath(File1.Selected());
 
-  if (!IsDamagedTrueTypeFile(path)) {
+  if (IsFontFileSafeToAdd(path)) {
     temporaryFont_.emplace(path);
     if (!temporaryFont_->added()) temporaryFont_.emplace(path);  // a second try
   }
