@@ -84,11 +84,15 @@ void Form1::File1_Click() {
   FontsChanged();
   Label4.set(path);
 
-  // The face the file brought is the last screen font that the installed list lacks.
+  // The face the file brought is the last screen font that the installed list lacks;
+  // never a vertical "@" twin of it, which the system may list after it.
   List2.Assign(ScreenFontNames());
   const ListControl combo = Combo1();
   int k = List2.Count() - 1;
-  while (k >= 0 && combo.FindExact(List2.items()[static_cast<size_t>(k)]) != LB_ERR) --k;
+  while (k >= 0 && (IsVerticalFace(List2.items()[static_cast<size_t>(k)]) ||
+                    combo.FindExact(List2.items()[static_cast<size_t>(k)]) != LB_ERR)) {
+    --k;
+  }
 
   std::string face;
   if (combo.Count() == List2.Count() || k < 0) {
