@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "common/glyph_locations.h"
 #include "common/win/unique.h"
 
 namespace glyvane {
@@ -44,7 +45,7 @@ bool IsDamagedTrueTypeFile(const std::string& path) {
   uint8_t start[4] = {};
   DWORD got = 0;
   if (!ReadFile(file.get(), start, sizeof start, &got, nullptr)) return false;
-  return HasTrueTypeSignature(start, got) && !ReadFontNamesForSystem(path);
+  return HasTrueTypeSignature(start, got) && (!ReadFontNamesForSystem(path) || !FileGlyphLocationsFit(path));
 }
 
 }  // namespace glyvane
