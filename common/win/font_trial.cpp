@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <map>
 #include <optional>
 #include <string>
 
+#include "common/font_verdicts.h"
 #include "common/win/font_file_names.h"
 #include "common/win/program_folder.h"
 #include "common/win/unique.h"
@@ -20,17 +20,10 @@ constexpr const char* kTrialProgram = "FontTrial.exe";
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kFileTimeoutMs = 5000;
 
-// What a verdict stands for: the file as it was when tried.
-struct FileState {
-  uint64_t size = 0;
-  uint64_t written = 0;
-  bool operator==(const FileState& other) const { return size == other.size && written == other.written; }
-};
-
-std::optional<FileState> StateOf(const std::string& path) {
+std::optional<FileStamp> StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-  return FileState{(uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
+  return FileStamp{(uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
                    (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime};
 }
 
@@ -152,11 +145,6 @@ class TrialProcess {
   std::string received_;
 };
 
-struct Verdict {
-  FileState state;
-  bool survives;
-};
-
 // A fresh process for a file that ended the previous one: a fault that another file
 // set up and this one merely met must not refuse this one.
 bool TryInTrialProcess(TrialProcess& trial, const std::string& path) {
@@ -172,14 +160,13 @@ bool TryInTrialProcess(TrialProcess& trial, const std::string& path) {
 
 bool FontFileSurvivesTrial(const std::string& path) {
   static TrialProcess trial;
-  static std::map<std::string, Verdict> verdicts;
-  const std::optional<FileState> state = StateOf(path);
-  if (state) {
-    const auto known = verdicts.find(path);
-    if (known != verdicts.end() && known->second.state == *state) return known->second.survives;
+  static FontVerdicts verdicts;
+  const std::optional<FileStamp> stamp = StampOf(path);
+  if (stamp) {
+    if (const std::optional<bool> known = verdicts.Known(path, *stamp)) return *known;
   }
   const bool survives = TryInTrialProcess(trial, path);
-  if (state) verdicts[path] = Verdict{*state, survives};
+  if (stamp) verdicts.Remember(path, *stamp, survives);
   return survives;
 }
 
