@@ -6,12 +6,15 @@
 // Glyvane starts it with one pipe as its standard input and output. It answers
 // "ready" once set up, then reads one file path a line (ANSI code page) and answers
 // "ok" after it has added the file privately, made each face the file brings
-// (vertical "@" faces too), measured and drawn the characters 33 to 255 in each, and
-// taken the file out again. A file that kills or stalls this program gets no answer:
+// (vertical "@" faces too), measured and drawn the characters 33 to 255 in each, on
+// the screen and on the default printer (in a document it drops), and taken the file
+// out again. A file that kills or stalls this program gets no answer:
 // that silence is the verdict. It ends when the pipe closes.
 #include <windows.h>
+#include <winspool.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,9 +30,10 @@ using glyvane::UniqueFont;
 
 constexpr int kFirst = 33;
 constexpr int kLast = 255;
-// Pixel heights: a grid cell on the screen, and a character table's 17 points on a
-// 600 dpi printer.
-constexpr int kHeights[] = {15, 142};
+// Pixel heights on the screen: a grid cell, and the magnifier.
+constexpr int kScreenHeights[] = {15, 49};
+// A character table's characters, in points.
+constexpr int kTablePoints = 17;
 constexpr int kCanvas = 256;
 
 // No error box and no debugger: a fault ends this program at once, which Glyvane sees.
@@ -57,9 +61,9 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 }
 
 // Every use Glyvane makes of a face, at each height: its metrics, the widths and
-// outlines of the characters (as a printer driver reads them) and their drawing.
-void Exercise(HDC dc, const std::string& face) {
-  for (const int height : kHeights) {
+// outlines of the characters and their drawing.
+void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights) {
+  for (const int height : heights) {
     LOGFONTA wanted{};
     wanted.lfHeight = -height;
     wanted.lfCharSet = DEFAULT_CHARSET;
@@ -80,7 +84,7 @@ void Exercise(HDC dc, const std::string& face) {
       SIZE size{};
       GetTextExtentPoint32A(dc, &character, 1, &size);
       TextOutA(dc, 0, 0, &character, 1);
-      if (height == kHeights[1]) {
+      if (height == heights.back()) {
         GLYPHMETRICS glyph{};
         GetGlyphOutlineA(dc, static_cast<UINT>(code), GGO_NATIVE, &glyph, 0, nullptr, &identity);
       }
@@ -88,7 +92,37 @@ void Exercise(HDC dc, const std::string& face) {
   }
 }
 
-void Try(HDC dc, const std::string& path) {
+// The default printer's DC, nullptr without a printer: a table printed from Glyvane
+// draws the font through the printer's driver, which reads the font's outlines in
+// its own way (a PostScript driver sends them to the printer).
+UniqueDC DefaultPrinter() {
+  char name[MAX_PATH] = {};
+  DWORD size = sizeof name;
+  if (!GetDefaultPrinterA(name, &size)) return UniqueDC();
+  return UniqueDC(CreateDCA(nullptr, name, nullptr, nullptr));
+}
+
+// Draws the faces on the printer in a document written to a scratch file and
+// dropped: no printer queue sees it.
+void Print(HDC printer, const std::vector<std::string>& faces) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string scratch = std::string(folder) + "FontTrial-" + std::to_string(GetCurrentProcessId()) + ".prn";
+  DOCINFOA document{};
+  document.cbSize = sizeof document;
+  document.lpszDocName = "FontTrial";
+  document.lpszOutput = scratch.c_str();
+  if (StartDocA(printer, &document) > 0) {
+    if (StartPage(printer) > 0) {
+      const std::vector<int> heights = {MulDiv(kTablePoints, GetDeviceCaps(printer, LOGPIXELSY), 72)};
+      for (const std::string& face : faces) Exercise(printer, face, heights);
+    }
+    AbortDoc(printer);
+  }
+  DeleteFileA(scratch.c_str());
+}
+
+void Try(HDC dc, HDC printer, const std::string& path) {
   const std::vector<std::string> before = Families(dc);
   if (AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr) <= 0) return;
   const std::vector<std::string> after = Families(dc);
@@ -103,7 +137,9 @@ void Try(HDC dc, const std::string& path) {
     const std::string vertical = "@" + names->family;
     if (Contains(after, vertical) && !Contains(faces, vertical)) faces.push_back(vertical);
   }
-  for (const std::string& face : faces) Exercise(dc, face);
+  const std::vector<int> heights(std::begin(kScreenHeights), std::end(kScreenHeights));
+  for (const std::string& face : faces) Exercise(dc, face, heights);
+  if (printer) Print(printer, faces);
   RemoveFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
 }
 
@@ -144,10 +180,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const UniqueBitmap canvas(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   const SelectObjectGuard drawnOn(dc.get(), canvas.get());
   Families(dc.get());  // the system's font list, read once before Glyvane waits on a file
+  const UniqueDC printer = DefaultPrinter();
 
   if (!Say(out, "ready\n")) return 1;
   for (std::string path; ReadLine(in, path);) {
-    Try(dc.get(), path);
+    Try(dc.get(), printer.get(), path);
     if (!Say(out, "ok\n")) return 1;
   }
   return 0;
