@@ -19,6 +19,7 @@ constexpr const char* kTrialProgram = "FontTrial.exe";
 // list once; a file then takes tens of milliseconds, a large one well under a second.
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kFileTimeoutMs = 5000;
+constexpr int kStartAttempts = 3;
 
 std::optional<FileStamp> StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -145,15 +146,27 @@ class TrialProcess {
   std::string received_;
 };
 
+// Under Wine a new trial process now and then ends while it sets itself up, before
+// any file: it is started again a few times before the file goes untried.
+bool StartTrial(TrialProcess& trial) {
+  for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
+    if (trial.Start()) return true;
+  }
+  return false;
+}
+
+// The verdict on the file; nullopt when no trial process could be started to try it.
 // A fresh process for a file that ended the previous one: a fault that another file
 // set up and this one merely met must not refuse this one.
-bool TryInTrialProcess(TrialProcess& trial, const std::string& path) {
+std::optional<bool> TryInTrialProcess(TrialProcess& trial, const std::string& path) {
   const bool wasRunning = trial.running();
-  if (!wasRunning && !trial.Start()) return false;
+  if (!wasRunning && !StartTrial(trial)) return std::nullopt;
   const ULONGLONG started = GetTickCount64();
   if (trial.Try(path)) return true;
   const bool ended = GetTickCount64() - started < kFileTimeoutMs;
-  return wasRunning && ended && trial.Start() && trial.Try(path);
+  if (!wasRunning || !ended) return false;
+  if (!StartTrial(trial)) return std::nullopt;
+  return trial.Try(path);
 }
 
 }  // namespace
@@ -165,9 +178,11 @@ bool FontFileSurvivesTrial(const std::string& path) {
   if (stamp) {
     if (const std::optional<bool> known = verdicts.Known(path, *stamp)) return *known;
   }
-  const bool survives = TryInTrialProcess(trial, path);
-  if (stamp) verdicts.Remember(path, *stamp, survives);
-  return survives;
+  // A file that could not be tried is refused this time, not for the session.
+  const std::optional<bool> survives = TryInTrialProcess(trial, path);
+  if (!survives) return false;
+  if (stamp) verdicts.Remember(path, *stamp, *survives);
+  return *survives;
 }
 
 bool IsFontFileSafeToAdd(const std::string& path) { return !IsDamagedTrueTypeFile(path) && FontFileSurvivesTrial(path); }

@@ -12,7 +12,8 @@ namespace glyvane {
 // ones too), drew its characters and answered; false when the trial process ended or
 // did not answer within a few seconds (it is then stopped, and the next file gets a
 // new one), or when no trial process could be started. Verdicts are remembered for
-// the session by path, size and time of last change.
+// the session by path, size and time of last change (not when no trial process
+// could be started: the next pick tries again).
 bool FontFileSurvivesTrial(const std::string& path);
 
 // Whether this process may add the file to its font table: not a TrueType file with
