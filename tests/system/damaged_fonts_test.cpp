@@ -74,6 +74,7 @@ TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefu
     DialogAnswer answer(GetCurrentProcessId(), IDOK);
     SelectFile(name);
     if (answer.Pressed()) {
+      std::printf("refused %zu %s\n", i, answer.text.c_str());
       EXPECT_TRUE(answer.text == kNotAFont || answer.text.rfind(kCannotShow, 0) == 0) << answer.text;
       EXPECT_EQ(form->TemporaryFontPath(), "");
       ++refused;
