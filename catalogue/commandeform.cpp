@@ -1,11 +1,14 @@
 #include "catalogue/commandeform.h"
 
 #include "catalogue/order_items.h"
+#include "catalogue/order_job.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue/selection_string.h"
 #include "common/win/cursors.h"
 #include "common/win/locale.h"
 #include "common/win/sounds.h"
+#include "printing/gdi_printer_surface.h"
+#include "printing/select_printer.h"
 
 namespace glyvane::catalogue {
 
@@ -84,11 +87,24 @@ constexpr Detail kDetails[] = {
     {kText5, 5, "Code Postal"}, {kText4, 50, "Email"}, {kText7, 10, "Téléphone"}, {kText8, 80, "Connu"},
 };
 
+// Raised for the length of a scope.
+class Busy {
+ public:
+  explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Busy() { flag_ = false; }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+
+ private:
+  bool& flag_;
+};
+
 }  // namespace
 
 const Routes<commandeform> commandeform::kRoutes{kCommands, {}, {}, kItemChecks, {}, {}};
 
-commandeform::commandeform(RegistryStore& registry) : FormOf<commandeform>(kDesign), registry_(registry) {}
+commandeform::commandeform(RegistryStore& registry)
+    : FormOf<commandeform>(kDesign), registry_(registry), printer_(&ProgramPrinter()) {}
 
 void commandeform::Form_Load() {
   Label16.Attach(control(kLabel16).window());
@@ -134,15 +150,40 @@ void commandeform::Text5_Click() { PlayClickSoundBesideProgram(); }
 void commandeform::Text6_Click() { PlayClickSoundBesideProgram(); }
 void commandeform::Text7_Click() { PlayClickSoundBesideProgram(); }
 
+OrderSheet commandeform::Sheet() {
+  return {.items = SelectedItemTexts(),
+          .shippingRule = control(kLabel5).Caption(),
+          .priceNote = control(kLabel17).Caption(),
+          .postalCodeCaption = control(kLabel7).Caption(),
+          .name = text(kText1).Text(),
+          .firstName = text(kText2).Text(),
+          .address = text(kText3).Text(),
+          .postalCode = text(kText5).Text(),
+          .town = text(kText6).Text(),
+          .email = text(kText4).Text(),
+          .fax = text(kText7).Text(),
+          .knownBy = text(kText8).Text(),
+          .date = TodayDayMonthYear(),
+          .decimalSeparator = UserDecimalSeparator()};
+}
+
+// One job per copy, the form open all along. Nothing else of the program runs
+// meanwhile: a second click and closing the form are refused, the other windows are
+// disabled.
 void commandeform::Commandebox_Click() {
+  if (printing_) return;
   PlayClickSoundBesideProgram();
-  // The order is printed here: the printer and the number of copies chosen, one page
-  // printed per copy; a printout that was not cancelled ends with OrderPrinted().
+  const Busy busy(printing_);
+  const OtherWindowsDisabled others(hwnd());
+  const int copies = SelectPrinter(hwnd(), kPrintFlags, *printer_);
+  if (copies == 0) return;
+  if (PrintOrderJob(hwnd(), kCaption, *printer_, copies, OrderLines(Sheet())) > 0) OrderPrinted();
 }
 
 // "Annuler" discards what was typed; "OK", once the order is printed, keeps it for
 // the next order.
 void commandeform::Command1_Click() {
+  if (printing_) return;
   PlayClickSoundBesideProgram();
   if (control(kCommand1).Caption() == "OK") {
     for (const Detail& detail : kDetails) {

@@ -8,9 +8,11 @@
 
 #include "catalogue/commandeform_ids.h"
 #include "catalogue/order_pricing.h"
+#include "catalogue/order_printout.h"
 #include "common/registry_store.h"
 #include "common/win/form.h"
 #include "common/win/hidden_state.h"
+#include "printing/printer_surface.h"
 
 namespace glyvane::catalogue {
 
@@ -18,15 +20,18 @@ class commandeform : public FormOf<commandeform> {
  public:
   static const Routes<commandeform> kRoutes;
 
+  // The order prints on the program's current printer.
   explicit commandeform(RegistryStore& registry);
+  // Prints on another printer from now on (a test's).
+  void SetPrinter(PrinterSurface& printer) { printer_ = &printer; }
 
   // The selection string: ";" and, for each ticked item, its list index and ";".
   const std::string& Selection() const { return Label16.get(); }
   // The texts of the ordered items, in the order of the selection, and their price.
   std::vector<std::string> SelectedItemTexts() const;
   OrderTotal Total() const;
-  // After an order has been printed and not cancelled: "Annuler" becomes "OK" and
-  // takes Image1's picture, and closing with it stores the details.
+  // After a copy of the order went out: "Annuler" becomes "OK" and takes Image1's
+  // picture, and closing with it stores the details.
   void OrderPrinted();
 
   // Handlers, public so that a test can run one as the user would trigger it.
@@ -44,9 +49,15 @@ class commandeform : public FormOf<commandeform> {
 
  protected:
   void Form_Load() override;
+  // The form stays while its order prints.
+  bool Form_QueryUnload() override { return !printing_; }
 
  private:
+  OrderSheet Sheet();
+
   RegistryStore& registry_;
+  PrinterSurface* printer_;
+  bool printing_ = false;
   HiddenLabel<std::string> Label16;
 };
 

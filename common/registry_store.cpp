@@ -16,8 +16,9 @@ std::string UpToFirstNul(std::string data) {
 std::string ReadRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
                               const std::string& name, uint32_t /*type*/) {
   RegistryRead read = store.Read(root, path, name);
-  // A lone byte is the terminator of an empty string: the value counts as absent.
-  if (read.status != RegistryRead::Status::Found || read.data.size() < 2) return {};
+  // A one-character text stored without its NUL ("9") is one byte long too: only the
+  // NUL itself makes an empty value.
+  if (read.status != RegistryRead::Status::Found) return {};
   return UpToFirstNul(std::move(read.data));
 }
 

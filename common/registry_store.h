@@ -22,20 +22,21 @@ struct RegistryRead {
 class RegistryStore {
  public:
   virtual ~RegistryStore() = default;
-  // Opens the key, creating it when missing, and reads the value's data.
+  // Opens the key, without creating it, and reads the value's data.
   virtual RegistryRead Read(RegistryRoot root, const std::string& path,
                             const std::string& name) = 0;
-  // Opens or creates the key and stores data as given; false when that failed.
+  // Opens or creates the key and stores the text, a REG_SZ value with its
+  // terminating NUL (the length includes it); false when that failed.
   virtual bool Write(RegistryRoot root, const std::string& path, const std::string& name,
                      std::string_view data, uint32_t type) = 0;
 };
 
-// The value's text, or empty text when the key cannot be opened, the value is absent
-// or its data is shorter than 2 bytes; the text ends at its first NUL.
+// The value's text, or empty text when the key cannot be opened or the value is
+// absent; the text ends at its first NUL, or with the data when it holds none.
 std::string ReadRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
                               const std::string& name, uint32_t type = kRegSz);
 
-// Writes the text's characters without a terminating NUL; a failure goes unnoticed.
+// Writes the text (the store adds its terminating NUL); a failure goes unnoticed.
 void WriteRegistryValue(RegistryStore& store, RegistryRoot root, const std::string& path,
                         const std::string& name, std::string_view text, uint32_t type = kRegSz);
 

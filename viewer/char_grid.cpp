@@ -112,7 +112,8 @@ void RegisterCellClass() {
 }  // namespace
 
 CharGrid::~CharGrid() {
-  // The cells die with the frame; the tooltip window is the form's to destroy.
+  // The cells die with the frame, and the tooltip window, a popup owned by the form,
+  // with the form.
   // Only the fonts are ours, and the cells must stop using them first.
   for (CellWindow& cell : cells_) CellFonts().erase(cell.window);
 }

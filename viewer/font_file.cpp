@@ -50,19 +50,11 @@ void Form1::RemoveTemporaryFont() {
 }
 
 // The temporary font leaves the font table. When the system refuses, the file is
-// added and removed once more; if it still stays, the path is kept so that the next
-// file shown tries again.
+// added and removed once more; while any addition of it stays in the table, it is
+// kept, so that the next file shown and the window's end try again.
 bool Form1::DropTemporaryFont() {
   if (!temporaryFont_) return true;
-  if (!temporaryFont_->Remove()) {
-    temporaryFont_->AddAgain();
-    FontsChanged();
-    const bool removed = temporaryFont_->Remove();
-    FontsChanged();
-    if (!removed) return false;
-  } else {
-    FontsChanged();
-  }
+  if (!temporaryFont_->Leave([this] { FontsChanged(); })) return false;
   ForgetTemporaryFont();
   return true;
 }
@@ -108,6 +100,7 @@ void Form1::File1_Click() {
     ForgetTemporaryFont();
   } else {
     face = List2.items()[static_cast<size_t>(k)];
+    temporaryFont_->SetFace(face);
   }
   Text1().SetFontName(face);
 

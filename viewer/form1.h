@@ -55,7 +55,8 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   Form2* PrintDialog() const { return form2_.get(); }
   Proposbox* AboutBox() const { return proposbox_.get(); }
 
-  // Handlers, public so that a test can run one as the user would trigger it.
+  // Handlers, public because the window's route tables, outside the class, take
+  // their addresses.
   void Form_Activate() override;
   bool Form_QueryUnload() override;
   void Form_Unload() override;

@@ -83,13 +83,23 @@ void Form1::Command2_Click() {
   // The file shown, whatever File1 has selected since.
   const std::string source = temporaryFont_->path();
   const std::string fileName = FileNameOf(source);
-  const std::string face = CurrentFace();
+  // The face that file brought, whatever the grid shows since.
+  const std::string face = temporaryFont_->face();
   const auto fail = [this](const std::string& what) {
     ShowMessage(hwnd(), what + kNotInstalled, Caption(), MessageIcon::Critical);
   };
 
   const std::string fontsFolder = SpecialFolderPath(hwnd(), CSIDL_FONTS);
   if (fontsFolder.empty()) return fail("Le dossier Fonts de Windows est introuvable.");
+  const std::string systemRoot = ReadRegistryValue(registry_, RegistryRoot::LocalMachine, kWindowsNtKey, kSystemRootValue);
+  const char* fontsKey = FontsKeyFor(systemRoot);
+  const std::string valueName = FontValueName(face, fileName);
+  // Another file's registration is the system's record of another font: it stays.
+  const std::string registered = ReadRegistryValue(registry_, RegistryRoot::LocalMachine, fontsKey, valueName);
+  if (!registered.empty() && lstrcmpiA(registered.c_str(), fileName.c_str()) != 0) {
+    return fail("La police " + face + " est déjà inscrite dans le registre de Windows pour le fichier " + registered +
+                ", qui a été laissé tel quel.");
+  }
   const std::string destination = WithTrailingBackslash(fontsFolder) + fileName;
   InstallationSteps steps(destination);
   if (!SameFile(source, destination)) {
@@ -103,9 +113,7 @@ void Form1::Command2_Click() {
   if (!IsFontFileSafeToAdd(destination) || !steps.AddToFontTable()) {
     return fail("Windows refuse d'ajouter la police du fichier " + destination + ".");
   }
-  const std::string systemRoot = ReadRegistryValue(registry_, RegistryRoot::LocalMachine, kWindowsNtKey, kSystemRootValue);
-  const char* fontsKey = FontsKeyFor(systemRoot);
-  if (!registry_.Write(RegistryRoot::LocalMachine, fontsKey, FontValueName(face, fileName), fileName, kRegSz)) {
+  if (!registry_.Write(RegistryRoot::LocalMachine, fontsKey, valueName, fileName, kRegSz)) {
     return fail("Impossible d'inscrire la police dans le registre de Windows (HKEY_LOCAL_MACHINE\\" +
                 std::string(fontsKey) + ").");
   }

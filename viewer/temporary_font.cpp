@@ -6,23 +6,36 @@
 
 namespace glyvane {
 
-TemporaryFont::TemporaryFont(std::string path)
-    : path_(std::move(path)), held_(AddFontResourceA(path_.c_str()) > 0) {}
+namespace {
 
-TemporaryFont::TemporaryFont(std::string path, AlreadyAdded) : path_(std::move(path)), held_(true) {}
+class GdiFontTable : public FontTable {
+ public:
+  int Add(const std::string& path) override { return AddFontResourceA(path.c_str()); }
+  int Remove(const std::string& path) override { return RemoveFontResourceA(path.c_str()); }
+};
 
-TemporaryFont::~TemporaryFont() {
-  if (held_) RemoveFontResourceA(path_.c_str());
+}  // namespace
+
+FontTable& SystemFontTable() {
+  static GdiFontTable table;
+  return table;
 }
 
+TemporaryFont::TemporaryFont(std::string path, FontTable& table)
+    : table_(table), path_(std::move(path)), additions_(table_.Add(path_) > 0 ? 1 : 0) {}
+
+TemporaryFont::TemporaryFont(std::string path, AlreadyAdded, FontTable& table)
+    : table_(table), path_(std::move(path)), additions_(1) {}
+
+TemporaryFont::~TemporaryFont() { Remove(); }
+
 bool TemporaryFont::Remove() {
-  if (RemoveFontResourceA(path_.c_str()) == 0) return false;
-  held_ = false;
-  return true;
+  while (additions_ > 0 && table_.Remove(path_) > 0) --additions_;
+  return additions_ == 0;
 }
 
 void TemporaryFont::AddAgain() {
-  if (AddFontResourceA(path_.c_str()) > 0) held_ = true;
+  if (table_.Add(path_) > 0) ++additions_;
 }
 
 }  // namespace glyvane

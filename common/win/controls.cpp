@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "common/auto_size.h"
@@ -94,9 +95,39 @@ SIZE MeasureCaption(HFONT font, const std::string& text, bool noPrefix) {
   WindowDC screen(nullptr);
   SelectObjectGuard select(screen.get(), font);
   RECT area{0, 0, 0, 0};
+  const UINT prefix = noPrefix ? DT_NOPREFIX : 0u;
+  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area, DT_CALCRECT | DT_SINGLELINE | DT_LEFT | prefix);
+  return SIZE{DrawnWidth(font, text, prefix), area.bottom - area.top};
+}
+
+// The size a caption takes laid out in `width` pixels, as the control draws it:
+// broken at blanks into lines, or on one line when width is 0.
+SIZE LaidOutCaption(HWND control, const std::string& text, int width, UINT flags) {
+  WindowDC screen(nullptr);
+  SelectObjectGuard select(screen.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT area{0, 0, width, 0};
   DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area,
-            DT_CALCRECT | DT_SINGLELINE | DT_LEFT | (noPrefix ? DT_NOPREFIX : 0u));
-  return SIZE{area.right - area.left, area.bottom - area.top};
+            DT_CALCRECT | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  return SIZE{area.right, area.bottom};
+}
+
+// The pixels the control's own drawing keeps around its caption: a push button's
+// edge (one pixel more round the default button's), an option or check box's box
+// and the gap after it, a frame's corners.
+SIZE CaptionMargins(const ControlRow& row) {
+  switch (row.kind) {
+    case ControlKind::CommandButton: {
+      const int inset = (row.flags & kDefault) ? 3 : 2;
+      return SIZE{2 * inset, 2 * inset};
+    }
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+      return SIZE{13 + 3, 0};
+    case ControlKind::Frame:
+      return SIZE{2 * 8, 0};
+    default:
+      return SIZE{0, 0};
+  }
 }
 
 }  // namespace
@@ -145,7 +176,9 @@ void Control::SetPicture(HICON icon) const { set_->SetPicture(id_, icon); }
 // --- ControlSet -------------------------------------------------------------------
 
 ControlSet::~ControlSet() {
-  // The controls die with the form; only the tooltip window has no parent to take it.
+  // The controls are the form's children and die with it. The tooltip window is a
+  // popup the form owns: the system destroys it with the form, and it goes with this
+  // set when the set goes first.
   if (tooltips_ && IsWindow(tooltips_)) DestroyWindow(tooltips_);
 }
 
@@ -184,6 +217,7 @@ Control ControlSet::Add(const ControlRow& row) {
   } else {
     SetFont(row.id, style);
   }
+  FitCaption(entry);
   if (IsList(row.kind)) {
     // A list shows whole entries: its height is fitted to them when it is sized,
     // so it is sized again now that it has its font.
@@ -221,6 +255,7 @@ void ControlSet::SetCaption(int id, const std::string& text) {
   Entry& entry = At(id);
   Window(entry.window).SetText(text);
   if (entry.row.flags & kAutoSize) AutoSize(entry);
+  FitCaption(entry);
 }
 
 void ControlSet::SetVisible(int id, bool visible) { Window(At(id).window).Show(visible); }
@@ -236,6 +271,50 @@ void ControlSet::SetFont(int id, const FontStyle& style) {
   entry.font = std::move(font);
   entry.style = style;
   if (autoSize) AutoSize(entry);
+  FitCaption(entry);
+}
+
+// The design's sizes suit the design's font. The font a control really gets may be
+// wider (where the system lacks "MS Sans Serif" it gives a substitute) or taller
+// than the design allowed for (three lines on a button made for two): the control
+// then grows just enough to show its caption whole, keeping its place (a centred
+// label its centre). Where the caption fits, nothing moves.
+void ControlSet::FitCaption(const Entry& entry) const {
+  const ControlRow& row = entry.row;
+  const bool pictureButton = row.kind == ControlKind::CommandButton && (row.flags & kGraphical);
+  const bool captioned = row.kind == ControlKind::CommandButton || row.kind == ControlKind::OptionButton ||
+                         row.kind == ControlKind::CheckBox || row.kind == ControlKind::Frame ||
+                         (row.kind == ControlKind::Label && !(row.flags & kAutoSize));
+  if (!captioned || pictureButton) return;
+  const Window window(entry.window);
+  const std::string text = window.Text();
+  if (text.empty()) return;
+
+  RECT client{};
+  GetClientRect(entry.window, &client);
+  const SIZE margins = CaptionMargins(row);
+  const SIZE room{client.right - margins.cx, client.bottom - margins.cy};
+  const bool wraps = row.kind == ControlKind::CommandButton || row.kind == ControlKind::Label;
+  UINT flags = 0;
+  if (row.kind == ControlKind::Label) flags = DT_EXPANDTABS | ((row.flags & kNoPrefix) ? DT_NOPREFIX : 0u);
+  SIZE line = LaidOutCaption(entry.window, text, 0, flags);
+  line.cx = DrawnWidth(reinterpret_cast<HFONT>(SendMessageA(entry.window, WM_GETFONT, 0, 0)), text,
+                       flags & DT_NOPREFIX);
+  // A caption on one line (a label one line high, an option's or a frame's) must
+  // hold the width it is drawn at; a wrapped one, its lines.
+  const bool oneLine = !wraps || (row.kind == ControlKind::Label && room.cy < 2 * line.cy);
+  SIZE needs = oneLine ? line : LaidOutCaption(entry.window, text, std::max<LONG>(room.cx, 1), flags);
+  // A frame's caption sits in its top edge: only its width counts.
+  if (row.kind == ControlKind::Frame) needs.cy = 0;
+  if (needs.cx <= room.cx && needs.cy <= room.cy) return;
+
+  const SIZE grown{std::max(room.cx, needs.cx), std::max(room.cy, needs.cy)};
+  const RECT bounds = window.Bounds();
+  const int wider = grown.cx - room.cx;
+  const int taller = grown.cy - room.cy;
+  const int left = (row.flags & kCentred) ? bounds.left - wider / 2 : bounds.left;
+  SetWindowPos(entry.window, nullptr, left, bounds.top, bounds.right - bounds.left + wider,
+               bounds.bottom - bounds.top + taller, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ControlSet::SetColours(int id, COLORREF fore, COLORREF back) {

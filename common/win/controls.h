@@ -214,13 +214,14 @@ class ControlSet {
   Entry& At(int id);
   const Entry& At(int id) const;
   void AutoSize(Entry& entry);
+  void FitCaption(const Entry& entry) const;
   HWND Tooltips();
 
   HWND form_ = nullptr;
   double twipsPerPixel_ = 15.0;
   FontStyle windowFontStyle_;
   UniqueFont windowFont_;
-  HWND tooltips_ = nullptr;  // made with the first tooltip; a child of the form's
+  HWND tooltips_ = nullptr;  // made with the first tooltip; a popup the form owns, not a child
   std::map<int, Entry> entries_;
   std::map<HWND, int> ids_;
 };

@@ -1,6 +1,8 @@
 #include "common/win/fonts.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <tuple>
 
@@ -60,6 +62,53 @@ SIZE MeasureText(HDC dc, const std::string& text) {
     GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
   }
   return size;
+}
+
+// Wine draws some small TrueType faces wider than the widths it reports: Liberation
+// Sans at 8 pt, which stands in for a missing "MS Sans Serif", reports 92 pixels
+// for "http://www.orvex.fr" and covers 99. What must show whole is therefore
+// measured on a drawing of it.
+int DrawnWidth(HFONT font, const std::string& text, UINT format) {
+  WindowDC screen(nullptr);
+  RECT reported{0, 0, 0, 0};
+  {
+    SelectObjectGuard select(screen.get(), font);
+    DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &reported, DT_CALCRECT | DT_SINGLELINE | format);
+  }
+  if (text.empty() || reported.bottom <= 0) return reported.right;
+  const int width = 2 * reported.right + 32;  // room for ink past the reported width
+  const int height = reported.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const UniqueDC memory(CreateCompatibleDC(screen.get()));
+  const UniqueBitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!memory || !bitmap || !bits) return reported.right;
+  auto* pixels = static_cast<uint32_t*>(bits);
+  std::fill(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height), 0x00FFFFFFu);
+  SelectObjectGuard selectBitmap(memory.get(), bitmap.get());
+  SelectObjectGuard selectFont(memory.get(), font);
+  SetTextColor(memory.get(), RGB(0, 0, 0));
+  SetBkMode(memory.get(), TRANSPARENT);
+  RECT area{0, 0, width, height};
+  DrawTextA(memory.get(), text.c_str(), static_cast<int>(text.size()), &area, DT_SINGLELINE | DT_NOCLIP | format);
+  GdiFlush();
+  int inked = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = width - 1; x >= inked; --x) {
+      if ((pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] & 0x00FFFFFFu) !=
+          0x00FFFFFFu) {
+        inked = x + 1;
+        break;
+      }
+    }
+  }
+  return std::max<int>(reported.right, inked);
 }
 
 }  // namespace glyvane

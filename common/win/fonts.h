@@ -41,4 +41,9 @@ bool HasPostScriptOutlines(HDC dc);
 SIZE MeasureText(HFONT font, const std::string& text);
 SIZE MeasureText(HDC dc, const std::string& text);
 
+// The width, in pixels, that a text drawn on one line in the font really covers
+// (DrawTextA with the given format flags, e.g. DT_NOPREFIX): at least its reported
+// width, more where the glyphs are drawn wider than the widths the system reports.
+int DrawnWidth(HFONT font, const std::string& text, UINT format);
+
 }  // namespace glyvane

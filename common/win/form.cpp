@@ -1,5 +1,6 @@
 #include "common/win/form.h"
 
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -155,9 +156,11 @@ void Form::CentreOnScreen() const {
   GetWindowRect(hwnd_, &outer);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
-  const int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
-  const int left = GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2;
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Halves taken exactly, the place then rounded to the nearest pixel.
+  const double top = GetSystemMetrics(SM_CYSCREEN) / 2.0 - height / 2.0;
+  const double left = GetSystemMetrics(SM_CXSCREEN) / 2.0 - width / 2.0;
+  SetWindowPos(hwnd_, nullptr, static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetIcon(HICON icon) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 namespace glyvane {
 
 char UserDecimalSeparator() {
@@ -10,6 +12,16 @@ char UserDecimalSeparator() {
     return separator[0];
   }
   return '.';
+}
+
+std::string TodayDayMonthYear() {
+  char separator[8] = "/";
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator, sizeof separator) <= 0) separator[0] = '/';
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  char date[32];
+  snprintf(date, sizeof date, "%02u%s%02u%s%04u", now.wDay, separator, now.wMonth, separator, now.wYear);
+  return date;
 }
 
 }  // namespace glyvane

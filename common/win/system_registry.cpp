@@ -16,8 +16,9 @@ class Win32Registry : public RegistryStore {
  public:
   RegistryRead Read(RegistryRoot root, const std::string& path, const std::string& name) override {
     RegistryRead read;
+    // Reading leaves the registry as it was: a missing key is an absent value.
     HKEY opened = nullptr;
-    if (RegCreateKeyA(RootKey(root), path.c_str(), &opened) != ERROR_SUCCESS) return read;
+    if (RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return read;
     UniqueKey key(opened);
     DWORD size = 0;
     if (RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
@@ -43,8 +44,11 @@ class Win32Registry : public RegistryStore {
     HKEY opened = nullptr;
     if (RegCreateKeyA(RootKey(root), path.c_str(), &opened) != ERROR_SUCCESS) return false;
     UniqueKey key(opened);
-    return RegSetValueExA(key.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                          static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+    // A string's length counts its NUL, so that a reader that relies on it ends the
+    // text where it ends ("9" is 2 bytes, not 1).
+    const std::string text(data);
+    return RegSetValueExA(key.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
   }
 };
 

@@ -1,5 +1,7 @@
 #include "catalogue_window.h"
 
+#include <cmath>
+
 #include "common/win/sounds.h"
 #include "common/win/system_registry.h"
 #include "common/win/unique.h"
@@ -35,8 +37,9 @@ void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value) {
 bool IsCentred(HWND window) {
   RECT rect;
   GetWindowRect(window, &rect);
-  return rect.top == GetSystemMetrics(SM_CYSCREEN) / 2 - (rect.bottom - rect.top) / 2 &&
-         rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - (rect.right - rect.left) / 2;
+  const double top = GetSystemMetrics(SM_CYSCREEN) / 2.0 - (rect.bottom - rect.top) / 2.0;
+  const double left = GetSystemMetrics(SM_CXSCREEN) / 2.0 - (rect.right - rect.left) / 2.0;
+  return std::abs(rect.top - top) <= 0.5 && std::abs(rect.left - left) <= 0.5;
 }
 
 void ExpectWindow(HWND window, const std::string& caption, int clientWidth, int clientHeight) {

@@ -22,7 +22,8 @@ void ClearCatalogueSettings();
 std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name);
 void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value);
 
-// A centred window: Top = screen height / 2 - height / 2, Left likewise.
+// A centred window: Top = screen height / 2 - height / 2, Left likewise, in exact
+// arithmetic; the window lies within half a pixel of that place.
 bool IsCentred(HWND window);
 // A window's caption, client size (twips) and place, as its design gives them.
 void ExpectWindow(HWND window, const std::string& caption, int clientWidth, int clientHeight);

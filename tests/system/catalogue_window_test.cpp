@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 
+#include "catalogue/commandeform_ids.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue_window.h"
 #include "common/win/unique.h"
@@ -358,6 +359,27 @@ TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderFormOnce
   EXPECT_TRUE(IsWindowVisible(order));
   EXPECT_EQ(GetForegroundWindow(), order);
   EXPECT_EQ(GetWindow(order, GW_OWNER), nullptr);
+  // Reading the stored details leaves the store as it was: the form loaded and
+  // cancelled has created no key.
+  SendMessageA(FindControl(order, catalogue::commandeform_ids::kCommand1), BM_CLICK, 0, 0);
+  HKEY opened = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue", 0, KEY_READ, &opened),
+            ERROR_FILE_NOT_FOUND);
+  const UniqueKey key(opened);
+}
+
+// Hidden controls too, and the detail dialog filled by each entry.
+TEST_F(CatalogueWindowTest, EveryCaptionOfEveryWindowShowsWhole) {
+  using Cut = std::vector<std::string>;
+  Start();
+  EXPECT_EQ(CutCaptions(main), Cut{}) << "Form1";
+  for (const int entry : {kCommand3, kCommand4, kCommand5, kCommand6, kCommand7, kCommand8, kCommand9, kCommand10,
+                          kCommand11, kCommand12, kCommand13, kCommand14, kCommand15, kCommand16, kCommand17}) {
+    Click(entry);
+    EXPECT_EQ(CutCaptions(Dialog()), Cut{}) << "convertbox of " << WindowText(Control(entry));
+  }
+  PressCommander();
+  EXPECT_EQ(CutCaptions(OrderForm()), Cut{}) << "commandeform";
 }
 
 TEST_F(CatalogueWindowTest, ItsCloseBoxUnloadsItAloneLeavingTheOtherWindowsOpen) {

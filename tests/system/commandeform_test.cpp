@@ -139,21 +139,6 @@ TEST_F(CommandeformTest, ClicksInTheFirstSevenBoxesPlayTheClickSound) {
   EXPECT_EQ(g_sounds, std::vector<std::string>(7, click));
 }
 
-TEST_F(CommandeformTest, ImprimerPlaysTheClickAndLeavesTheFormAsItWas) {
-  Start();
-  ASSERT_TRUE(Open());
-  ClickEntry(5, 3);
-  Type(kText1, "Durand");
-  g_sounds.clear();
-  SendMessageA(OrderItem(kCommandebox), BM_CLICK, 0, 0);
-  PumpFor(20ms);
-  EXPECT_EQ(g_sounds, std::vector<std::string>{click});
-  EXPECT_TRUE(OrderForm());
-  EXPECT_EQ(WindowText(OrderItem(kCommand1)), "Annuler");
-  EXPECT_EQ(Order().Selection(), ";5;");
-  EXPECT_EQ(WindowText(OrderItem(kText1)), "Durand");
-}
-
 TEST_F(CommandeformTest, ASecondCommanderShowsTheSameFormUnchanged) {
   Start();
   const HWND order = Open();

@@ -41,14 +41,14 @@ TEST_F(FolderTest, EachFileIsListedByItsFaceAndEachEntryOpensItsOwnFile) {
   const std::string first = folder.Add("faces/nouvelle.ttf");
   const std::string twin = folder.Add("faces/nouvelle.ttf", "nouvelle-bis.ttf");
   folder.Add("faces/seconde.ttf", "SECONDE.TTF");
-  folder.Add("faces/sans-gras.ttf");
+  folder.Add("faces/copie-gras.ttf");
   folder.Add("faces/bitmap.fon", "BITMAP.Fon");
   folder.Add("faces/pas-une-police.ttf");
   folder.Add("faces/nouvelle.ttf", "ignoree.otf");
   StartInOtherFontsMode();
   Browse(folder.path());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"", "", "Glyvane Nouvelle", "Glyvane Nouvelle", "Glyvane Seconde",
-                                                 "Liberation Sans Bold"}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"", "", "Glyvane Copie Gras", "Glyvane Nouvelle", "Glyvane Nouvelle",
+                                                 "Glyvane Seconde"}));
   EXPECT_EQ(form->Files().Count(), 6) << form->Files().Path();
   // Each entry's item data is its file's index.
   for (const std::string& name : form->Files().Names()) EXPECT_GE(EntryOf(name), 0) << name;
@@ -83,14 +83,14 @@ TEST_F(FolderTest, TwoFoldersInARowListOnlyTheSecondAndAnotherFolderDisablesInst
   first.Add("faces/nouvelle.ttf");
   FontFolder second("second");
   const std::string seconde = second.Add("faces/seconde.ttf");
-  second.Add("faces/sans-gras.ttf");
+  second.Add("faces/copie-gras.ttf");
   StartInOtherFontsMode();
   Browse(first.path());
   ClickFile("nouvelle.ttf");
   ASSERT_TRUE(Command2Enabled());
   Browse(second.path());
   EXPECT_FALSE(Command2Enabled());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"Glyvane Seconde", "Liberation Sans Bold"}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"Glyvane Copie Gras", "Glyvane Seconde"}));
   ClickFile("seconde.ttf");
   EXPECT_EQ(form->TemporaryFontPath(), seconde);
 }

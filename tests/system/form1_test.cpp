@@ -11,6 +11,7 @@
 #include "common/twips.h"
 #include "common/win/sounds.h"
 #include "common/win/system_registry.h"
+#include "font_folders.h"
 #include "main_window.h"
 #include "support.h"
 #include "viewer/form1.h"
@@ -335,7 +336,16 @@ TEST_F(Form1Test, ClickingAFontRestylesGridTextAndMagnifierWithTheStoredSizes) {
 
 TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStart) {
   WriteMachineValue(kConfigurationKey, kTableValue, "12,5");
-  WriteMachineValue(kConfigurationKey, kCopyValue, "8");
+  // Written as the size commands write it: a string value whose length counts its NUL.
+  WriteRegistryValue(SystemRegistry(), RegistryRoot::LocalMachine, kConfigurationKey, kCopyValue, "8");
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kConfigurationKey, 0, KEY_READ, &opened), ERROR_SUCCESS);
+  const UniqueKey key(opened);
+  char data[4] = {'x', 'x', 'x', 'x'};
+  DWORD bytes = sizeof data;
+  EXPECT_EQ(RegQueryValueExA(key.get(), kCopyValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes),
+            ERROR_SUCCESS);
+  EXPECT_EQ(std::string(data, bytes), std::string("8\0", 2));
   WriteMachineValue(kConfigurationKey, kPreviewValue, "Non");
   Start();
   for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(form->Grid().FontOf(i).size, 12.5) << i;
@@ -375,7 +385,9 @@ class ViewedFontFile {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     path_ = std::string(folder) + "glyvane-viewed.ttf";
-    CopyFileA("Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSerif.ttf", path_.c_str(), FALSE);
+    // A face of its own: Wine would not load a copy of a face it holds, and the file
+    // would then leave the table whatever the window did.
+    CopyFileA(FixturePath("faces/nouvelle.ttf").c_str(), path_.c_str(), FALSE);
     added_ = AddFontResourceA(path_.c_str()) > 0;
   }
   ~ViewedFontFile() {
@@ -411,6 +423,21 @@ TEST_F(Form1Test, ClosingTheWindowRemovesAViewedFontFileFromTheFontTable) {
   SendMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(main));
   EXPECT_TRUE(viewed.Released());
+}
+
+// Hidden controls too: each shows as it is when its time comes.
+TEST_F(Form1Test, EveryCaptionOfEveryWindowShowsWhole) {
+  using Cut = std::vector<std::string>;
+  Start();
+  EXPECT_EQ(CutCaptions(main, {kLabel3, kLabel4}), Cut{}) << "Form1";
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
+  EXPECT_EQ(CutCaptions(form->AboutBox()->hwnd()), Cut{}) << "Proposbox";
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
+  Form2& dialog = *form->PrintDialog();
+  EXPECT_EQ(CutCaptions(dialog.hwnd()), Cut{}) << "Form2";
+  dialog.ShowProgressWindow();
+  EXPECT_EQ(CutCaptions(dialog.ProgressWindow()->hwnd()), Cut{}) << "Form3";
+  dialog.CloseProgressWindow();
 }
 
 TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {

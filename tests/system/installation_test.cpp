@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "font_folders.h"
@@ -171,15 +172,74 @@ TEST_F(InstallationTest, OnlyNamesEndingInTtfOrTTFAreTrueType) {
   }
 }
 
-// Choosing the same folder again resets File1's selection while the file stays
-// shown: the file installed is the one shown.
-TEST_F(InstallationTest, TheFileInstalledIsTheOneShown) {
-  FontFolder folder("montre");
+// What the window does between showing a file and installing it changes neither the
+// file installed nor the face it is recorded under: choosing the same folder again
+// resets File1's selection, the installed fonts put Arial into the grid.
+TEST_F(InstallationTest, TheFileAndFaceInstalledAreTheOnesShown) {
+  struct Case {
+    const char* name;
+    std::function<void(FontFolder&)> meanwhile;
+  };
+  const Case cases[] = {
+      {"the same folder again",
+       [this](FontFolder& folder) {
+         folder.Add("faces/seconde.ttf");
+         Browse(folder.path());
+       }},
+      {"the installed fonts and back",
+       [this](FontFolder&) {
+         Click(kOption1);
+         Click(kOption2);
+       }},
+      {"an installed font clicked",
+       [this](FontFolder&) {
+         Click(kOption1);
+         const HWND combo = Control(kCombo1);
+         SendMessageA(combo, LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("Liberation Serif")), 0);
+         SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+         Click(kOption2);
+       }},
+  };
+  const std::optional<std::string> arial = ReadMachineValue(kNtFontsKey, "Arial (TrueType)");
+  WriteMachineValue(kNtFontsKey, "Arial (TrueType)", "arial.ttf");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      FontFolder folder("montre");
+      StartInOtherFontsMode();
+      Show(folder, "faces/installable.ttf", "installable.ttf");
+      c.meanwhile(folder);
+      ASSERT_TRUE(Command2Enabled());
+      EXPECT_EQ(Install()->text, "La police Glyvane Installable a été ajoutée");
+      EXPECT_EQ(ReadMachineValue(kNtFontsKey, "Glyvane Installable (TrueType)"), "installable.ttf");
+      EXPECT_EQ(ReadMachineValue(kNtFontsKey, "Arial (TrueType)"), "arial.ttf");
+      form.reset();
+    }
+    Uninstall();
+  }
+  if (arial) {
+    WriteMachineValue(kNtFontsKey, "Arial (TrueType)", *arial);
+  } else {
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kNtFontsKey, "Arial (TrueType)");
+  }
+}
+
+// The registry's record of another file under the same face is the system's, not
+// this program's to replace; the same file recorded again is no conflict.
+TEST_F(InstallationTest, AFaceRecordedForAnotherFileIsRefusedAndTheRecordKept) {
+  WriteMachineValue(kNtFontsKey, "Glyvane Installable (TrueType)", "autre.ttf");
+  FontFolder folder("inscrite");
   StartInOtherFontsMode();
-  Show(folder, "faces/installable.ttf", "installable.ttf");
-  folder.Add("faces/seconde.ttf");
-  Browse(folder.path());
-  ASSERT_TRUE(Command2Enabled());
+  const std::string shown = Show(folder, "faces/installable.ttf", "installable.ttf");
+  const auto answer = Install();
+  EXPECT_EQ(answer->text, "La police Glyvane Installable est déjà inscrite dans le registre de Windows pour le "
+                          "fichier autre.ttf, qui a été laissé tel quel. La police n'a pas été installée.");
+  EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(ReadMachineValue(kNtFontsKey, "Glyvane Installable (TrueType)"), "autre.ttf");
+  EXPECT_EQ(GetFileAttributesA((FontsFolder() + "\\installable.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(form->TemporaryFontPath(), shown);
+
+  WriteMachineValue(kNtFontsKey, "Glyvane Installable (TrueType)", "INSTALLABLE.TTF");
   EXPECT_EQ(Install()->text, "La police Glyvane Installable a été ajoutée");
   EXPECT_EQ(ReadMachineValue(kNtFontsKey, "Glyvane Installable (TrueType)"), "installable.ttf");
 }

@@ -26,12 +26,12 @@ FORTY = "Glyvane Quarante Caracteres Pour Le Nom!"
 assert len(FORTY) == 40
 
 
-def named(source, path, family, full, language=0x0409, platform=3):
+def named(source, path, family, full, language=0x0409, platform=3, style="Regular"):
     encoding = 1 if platform == 3 else 0
     if platform == 1:
         language = 0
     fixtures.with_names(source, path, [
-        (platform, encoding, language, 1, family), (platform, encoding, language, 2, "Regular"),
+        (platform, encoding, language, 1, family), (platform, encoding, language, 2, style),
         (platform, encoding, language, 4, full), (platform, encoding, language, 6, family.replace(" ", ""))])
 
 
@@ -63,10 +63,15 @@ def faces(out):
           "Glyvane Installable")
     bitmap_font(at("bitmap.fon"), "Glyfon")
     small_font(at("petite.ttf"), "Glyvane Petite")
-    shutil.copy(LIBERATION + "LiberationSans-Regular.ttf", at("sans-copie.ttf"))
-    shutil.copy(LIBERATION + "LiberationSans-Bold.ttf", at("sans-gras.ttf"))
+    # A family of this project's own, which the tests install first (Wine loads no
+    # second copy of a face it holds, so a copy of a system font would never show
+    # whether the program took it out of the font table again), and other styles of it.
+    named(LIBERATION + "LiberationSans-Regular.ttf", at("copie.ttf"), "Glyvane Copie", "Glyvane Copie")
+    named(LIBERATION + "LiberationSans-Bold.ttf", at("copie-gras.ttf"), "Glyvane Copie", "Glyvane Copie Gras",
+          style="Bold")
     # An installed family whose full name no installed name begins.
-    named(LIBERATION + "LiberationSans-Regular.ttf", at("sans-nom.ttf"), "Liberation Sans", "Zzz Nom Inconnu")
+    named(LIBERATION + "LiberationSans-Italic.ttf", at("copie-sans-nom.ttf"), "Glyvane Copie", "Zzz Nom Inconnu",
+          style="Italic")
     open(at("pas-une-police.ttf"), "w").write("Ceci n'est pas une police.\n")
 
 
@@ -78,9 +83,18 @@ def odd(out, reader_fixtures):
                          ("name-count-ffff.ttf", "compte-ffff.ttf"),
                          ("string-past-table.ttf", "chaines-hors-table.ttf"),
                          ("table-past-end.ttf", "table-hors-fichier.ttf"),
-                         ("vgasys.fon", "bitmap.fon"), ("collection.ttc", "collection.ttf"),
                          ("cff.otf", "cff.ttf"), ("cff.otf", "cff.otf")):
         shutil.copy(os.path.join(reader_fixtures, source), at(name))
+    bitmap_font(at("bitmap.fon"), "Glyodd")
+    regular, bold = at("collection-1.ttf"), at("collection-2.ttf")
+    named(LIBERATION + "LiberationSans-Regular.ttf", regular, "Glyvane Collection", "Glyvane Collection")
+    named(LIBERATION + "LiberationSans-Bold.ttf", bold, "Glyvane Collection", "Glyvane Collection Gras",
+          style="Bold")
+    collection = fixtures.TTCollection()
+    collection.fonts = [fixtures.TTFont(regular), fixtures.TTFont(bold)]
+    collection.save(at("collection.ttf"))
+    os.remove(regular)
+    os.remove(bold)
     named(LIBERATION + "LiberationSans-Regular.ttf", at("francais.ttf"), "Glyvane Française",
           "Glyvane Française Normale", language=0x040C)
     named(LIBERATION + "LiberationMono-Regular.ttf", at("mac.ttf"), "Glyvane Mac", "Glyvane Mac Regular",

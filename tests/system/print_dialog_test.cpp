@@ -65,17 +65,18 @@ TEST_F(PrintDialogTest, OpensInCharacterTableModeWithEveryControlAtItsPlace) {
     int parent;
     int left, top, width, height;
     const char* caption;
+    bool fitted = false;  // three lines of caption: at least the design's height
   };
   const Expected expected[] = {
       {kPicture1, 0, 120, 120, 3855, 2175, ""},
       {kCommand5, kPicture1, 120, 240, 1695, 615, "Imprimer la liste des &polices"},
-      {kCommand6, kPicture1, 2040, 240, 1695, 615, "Imprimer la liste des polices avec exemple de &caractères"},
+      {kCommand6, kPicture1, 2040, 240, 1695, 615, "Imprimer la liste des polices avec exemple de &caractères", true},
       {kCommand7, kPicture1, 1080, 1200, 1695, 615, "&Annuler"},
       {kLabel4, kPicture1, 720, 1200, 975, 255, ""},
       {kPicture2, 0, 120, 120, 3975, 4095, ""},
       {kCommand2, kPicture2, 120, 240, 1695, 615, "Imprimer la table de caractères de l'&écran"},
       {kCommand1, kPicture2, 2040, 240, 1695, 615, "Imprimer &toutes les tables de caractères"},
-      {kCommand4, kPicture2, 120, 1080, 1695, 615, "Imprimer la table de caractères des polices &choisies"},
+      {kCommand4, kPicture2, 120, 1080, 1695, 615, "Imprimer la table de caractères des polices &choisies", true},
       {kCommand3, kPicture2, 2040, 1080, 1695, 615, "&Annuler"},
       {kLabel1, kPicture2, 240, 2040, 1215, 195, "&Polices choisies :"},
       {kList1, kPicture2, 240, 2280, 3375, 1635, ""},
@@ -92,7 +93,9 @@ TEST_F(PrintDialogTest, OpensInCharacterTableModeWithEveryControlAtItsPlace) {
     EXPECT_EQ(rect.left, e.left / 15) << e.id;
     EXPECT_EQ(rect.top, e.top / 15) << e.id;
     EXPECT_EQ(rect.right - rect.left, e.width / 15) << e.id;
-    if (e.id != kList1) {
+    if (e.fitted) {
+      EXPECT_GE(rect.bottom - rect.top, e.height / 15) << e.id;
+    } else if (e.id != kList1) {
       EXPECT_EQ(rect.bottom - rect.top, e.height / 15) << e.id;
     }
     EXPECT_EQ(WindowText(control), e.caption) << e.id;
@@ -223,7 +226,14 @@ TEST_F(PrintDialogTest, TheFontListButtonsPlayTheClickSound) {
                  reinterpret_cast<LPARAM>(Item(button)));
   }
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));
-  EXPECT_TRUE(form->PrintDialog());
+}
+
+// The windows of this thread told they are being destroyed (WM_DESTROY), in order.
+std::vector<HWND> g_destroyed;
+LRESULT CALLBACK NoteDestroyed(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_DESTROY) g_destroyed.push_back(call->hwnd);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST_F(PrintDialogTest, ClosingTheMainWindowClosesTheDialogsItOwnsFirst) {
@@ -232,10 +242,15 @@ TEST_F(PrintDialogTest, ClosingTheMainWindowClosesTheDialogsItOwnsFirst) {
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPropos, 0), 0);
   const HWND dialog = form->PrintDialog()->hwnd();
   const HWND about = form->AboutBox()->hwnd();
+  g_destroyed.clear();
+  const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &NoteDestroyed, nullptr, GetCurrentThreadId());
   SendMessageA(main, WM_CLOSE, 0, 0);
+  UnhookWindowsHookEx(hook);
   EXPECT_FALSE(IsWindow(main));
-  EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_FALSE(IsWindow(about));
+  const auto at = [](HWND window) { return std::find(g_destroyed.begin(), g_destroyed.end(), window); };
+  ASSERT_NE(at(main), g_destroyed.end());
+  EXPECT_LT(at(dialog), at(main));
+  EXPECT_LT(at(about), at(main));
 }
 
 }  // namespace

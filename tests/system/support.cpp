@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "common/win/control_classes.h"
 #include "common/win/dialogs.h"
 #include "common/win/program_folder.h"
 #include "common/win/unique.h"
@@ -246,6 +249,76 @@ std::vector<std::string> ListItems(HWND list) {
     items.emplace_back(text);
   }
   return items;
+}
+
+namespace {
+
+// The size a text takes in a control's font, laid out in `width` pixels (0: on one line).
+SIZE LaidOut(HWND control, const std::string& text, int width, UINT flags) {
+  WindowDC screen(nullptr);
+  SelectObjectGuard select(screen.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT area{0, 0, width, 0};
+  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area,
+            DT_CALCRECT | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  return SIZE{area.right, area.bottom};
+}
+
+struct CaptionSearch {
+  std::vector<int> neverShown;
+  std::vector<std::string> cut;
+};
+
+BOOL CALLBACK NoteCutCaption(HWND control, LPARAM data) {
+  auto* search = reinterpret_cast<CaptionSearch*>(data);
+  const int id = GetDlgCtrlID(control);
+  if (std::find(search->neverShown.begin(), search->neverShown.end(), id) != search->neverShown.end()) return TRUE;
+  const std::string text = WindowText(control);
+  char className[64] = {};
+  GetClassNameA(control, className, sizeof className);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
+  RECT client;
+  GetClientRect(control, &client);
+  // The room the control gives its caption, and the caption's size laid out there,
+  // as the control draws it (Wine's button and static drawing).
+  SIZE room{client.right, client.bottom};
+  SIZE needs{0, 0};
+  if (text.empty()) return TRUE;
+  if (lstrcmpiA(className, ControlClassName(ControlKind::Label)) == 0) {
+    needs = LaidOut(control, text, room.cx, ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0u) | DT_EXPANDTABS);
+  } else if (lstrcmpiA(className, ControlClassName(ControlKind::CommandButton)) == 0) {
+    const int inset = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 3 : 2;
+    room = SIZE{room.cx - 2 * inset, room.cy - 2 * inset};
+    if ((style & BS_TYPEMASK) == BS_OWNERDRAW) {  // a picture above one line
+      needs = LaidOut(control, text, 0, 0);
+      needs.cy = 0;
+    } else {
+      needs = LaidOut(control, text, room.cx, 0);
+    }
+  } else if (lstrcmpiA(className, ControlClassName(ControlKind::OptionButton)) == 0 ||
+             lstrcmpiA(className, ControlClassName(ControlKind::CheckBox)) == 0) {
+    room.cx -= 13 + 3;  // the box and the gap after it
+    needs = LaidOut(control, text, 0, 0);
+  } else if (lstrcmpiA(className, ControlClassName(ControlKind::Frame)) == 0) {
+    room.cx -= 2 * 8;  // the caption sits in the top line, inside its corners
+    needs = LaidOut(control, text, 0, 0);
+    needs.cy = 0;
+  } else {
+    return TRUE;  // text boxes and lists hold data, not a caption
+  }
+  if (needs.cx > room.cx || needs.cy > room.cy) {
+    search->cut.push_back(std::to_string(id) + " \"" + text + "\" needs " + std::to_string(needs.cx) +
+                   " x " + std::to_string(needs.cy) + " px, has " + std::to_string(room.cx) + " x " +
+                   std::to_string(room.cy));
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<std::string> CutCaptions(HWND root, const std::vector<int>& neverShown) {
+  CaptionSearch search{neverShown, {}};
+  EnumChildWindows(root, &NoteCutCaption, reinterpret_cast<LPARAM>(&search));
+  return search.cut;
 }
 
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {

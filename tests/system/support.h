@@ -32,6 +32,11 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 HWND FindControl(HWND root, int id);
 std::string WindowText(HWND window);
 std::vector<std::string> ListItems(HWND list);
+// The controls of a window, at any depth, whose caption does not show whole in them
+// as the control lays it out in its font: one line each, naming the control, its
+// caption, the pixels the caption needs and those the control gives it. Hidden labels
+// that only hold state, never shown, are passed over by their ids.
+std::vector<std::string> CutCaptions(HWND root, const std::vector<int>& neverShown = {});
 // The visible top-level windows of a process with the given class ("#32770").
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className);
 

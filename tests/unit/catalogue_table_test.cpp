@@ -46,13 +46,6 @@ void ExpectInListOrder(const std::vector<std::string>& texts) {
   }
 }
 
-TEST(ListOrderKey, IgnoresCaseAccentsAndHyphens) {
-  EXPECT_EQ(ListOrderKey("Awélé - FreeWare"), "AWELE  FREEWARE");
-  EXPECT_EQ(ListOrderKey("àÿÀÝœ"), "AYAYOE");
-  EXPECT_LT(ListOrderKey("Cavalier"), ListOrderKey("CD Orvex"));  // bytes say otherwise
-  EXPECT_LT(ListOrderKey("Glyvane - 50 FF°"), ListOrderKey("Glyvane - ShareWare"));
-}
-
 TEST(GridButtons, FollowTheButtonNamesRowByRow) {
   const std::vector<std::string> expected = {
       "Command12", "Command15", "Command3",  "Command7",  "Command16",

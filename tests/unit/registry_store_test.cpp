@@ -15,12 +15,11 @@ std::string Stored(FakeRegistry& registry, const std::string& bytes) {
   return ReadRegistryValue(registry, kMachine, kKey, "Table");
 }
 
-TEST(ReadRegistryValue, IsEmptyWhenTheKeyOrValueIsMissingOrTooShort) {
+TEST(ReadRegistryValue, IsEmptyWhenTheKeyOrValueIsMissingOrHoldsNoText) {
   FakeRegistry registry;
   EXPECT_EQ(ReadRegistryValue(registry, kMachine, kKey, "Table"), "");
   EXPECT_EQ(Stored(registry, ""), "");
   EXPECT_EQ(Stored(registry, std::string(1, '\0')), "");  // an empty string's terminator
-  EXPECT_EQ(Stored(registry, "7"), "");                   // one byte: shorter than 2
   registry.locked.insert(kKey);
   EXPECT_EQ(ReadRegistryValue(registry, kMachine, kKey, "Table"), "");
 }
@@ -28,17 +27,18 @@ TEST(ReadRegistryValue, IsEmptyWhenTheKeyOrValueIsMissingOrTooShort) {
 TEST(ReadRegistryValue, EndsTheTextAtItsFirstNul) {
   FakeRegistry registry;
   EXPECT_EQ(Stored(registry, "12"), "12");  // stored without a terminator
+  EXPECT_EQ(Stored(registry, "7"), "7");
+  EXPECT_EQ(Stored(registry, std::string("7\0", 2)), "7");
   EXPECT_EQ(Stored(registry, std::string("12\0", 3)), "12");
   EXPECT_EQ(Stored(registry, std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(Stored(registry, std::string("\0abc", 4)), "");
 }
 
-TEST(WriteRegistryValue, StoresTheCharactersWithoutATerminator) {
+TEST(WriteRegistryValue, StoresTheTextAsAStringAndFailsSilently) {
   FakeRegistry registry;
   WriteRegistryValue(registry, kMachine, kKey, "Aperçu", "Non");
   const FakeRegistry::Where where{kMachine, kKey, "Aperçu"};
   EXPECT_EQ(registry.values[where], "Non");
-  EXPECT_EQ(registry.values[where].size(), 3u);
   EXPECT_EQ(registry.types[where], kRegSz);
   registry.locked.insert(kKey);
   WriteRegistryValue(registry, kMachine, kKey, "Aperçu", "Oui");  // fails without a word

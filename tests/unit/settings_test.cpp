@@ -39,6 +39,14 @@ TEST_F(GlyvaneSettingsTest, SizesAreReadInTheUserLocale) {
   EXPECT_THROW(english.TableSize(), AppError);
 }
 
+// A stored size the commands would refuse gives the default, as an absent one does.
+TEST_F(GlyvaneSettingsTest, AStoredSizeOutsideWhatTheCommandsAcceptReadsAsEleven) {
+  for (const char* stored : {"0", "-5", "0,5", "16", "1e308", "1e-300"}) {
+    Store(kCopyValue, stored);
+    EXPECT_EQ(french.CopySize(), 11.0) << stored;
+  }
+}
+
 TEST_F(GlyvaneSettingsTest, AStoredSizeThatIsNoNumberIsATypeMismatch) {
   Store(kCopyValue, "abc");
   try {
@@ -68,12 +76,12 @@ TEST_F(GlyvaneSettingsTest, WritesWhatTheUserTypedAndThePreviewWords) {
   EXPECT_EQ((registry.values[{RegistryRoot::LocalMachine, kConfigurationKey, "Aperçu"}]), "Oui");
 }
 
-TEST(AcceptSizeAnswer, TakesNumbersAboveZeroAndBelowSixteen) {
+TEST(AcceptSizeAnswer, TakesNumbersFromOneToBelowSixteen) {
   EXPECT_EQ(AcceptSizeAnswer("15", ','), 15.0);
   EXPECT_EQ(AcceptSizeAnswer("15,99", ','), 15.99);
-  EXPECT_EQ(AcceptSizeAnswer("0,5", ','), 0.5);
+  EXPECT_EQ(AcceptSizeAnswer("1", ','), 1.0);
   EXPECT_EQ(AcceptSizeAnswer("12.5", '.'), 12.5);
-  for (const char* refused : {"16", "16,0", "100", "0", "-2", "", "abc", "12.5"}) {
+  for (const char* refused : {"16", "16,0", "100", "0", "0,5", "1e-300", "-2", "", "abc", "12.5"}) {
     EXPECT_FALSE(AcceptSizeAnswer(refused, ',')) << refused;
   }
   EXPECT_FALSE(AcceptSizeAnswer("12,5", '.'));
