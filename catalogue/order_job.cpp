@@ -29,14 +29,9 @@ class OrderJobWindows final : public JobWindows {
   void JobStarted() override { EnableWindow(form_, FALSE); }
   void JobEnded() override { EnableWindow(form_, TRUE); }
   void LetEventsRun() override { PumpPendingMessages(); }
-  void ShowProgressWindow() override {}
-  void ShowProgress(const std::string&, double, bool) override {}
-  void CloseProgressWindow() override {}
-  bool UserCancelled() const override { return false; }
   void ReportFailure(const std::string& message) override {
     ShowMessage(form_, message, caption_, MessageIcon::Critical);
   }
-  void CloseDialog() override {}
 
  private:
   HWND form_;

@@ -11,8 +11,8 @@ namespace glyvane {
 
 void Form2::PrintCharacterTables(const std::vector<std::string>& fonts, SetUpWhen setUp) {
   PrinterSurface& printer = ProgramPrinter();
-  const int copies = SelectPrinter(hwnd(), kPrintFlags, printer);
   PrintJob job(printer, *this);
+  const int copies = SelectPrinter(hwnd(), kPrintFlags, printer);
   if (setUp == SetUpWhen::Once) SetUpCharacterTable(printer);
   const int count = static_cast<int>(fonts.size());
   job.Run(copies, [&] {
@@ -43,15 +43,15 @@ void Form2::Command4_Click() {
 }
 
 // One page, the font on screen: the installed font selected in the main window, or
-// the face of the font file it shows. It never looks for a cancel.
+// the face of the font file it shows.
 void Form2::Command2_Click() {
   PlayClickSound();
   const std::string font = main_.OtherFontsMode() ? main_.CurrentFace() : main_.SelectedInstalledFont();
   PrinterSurface& printer = ProgramPrinter();
-  const int copies = SelectPrinter(hwnd(), kPrintFlags, printer);
   PrintJob job(printer, *this);
+  const int copies = SelectPrinter(hwnd(), kPrintFlags, printer);
   job.Run(copies, [&] {
-    job.Show(font, 1, true);
+    if (!job.Step(font, 0)) return false;
     DrawCharacterTable(printer, font, TableSetUp::OnThePage);
     return true;
   });

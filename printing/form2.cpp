@@ -105,10 +105,6 @@ void Form2::List1_ItemCheck(int item) {
   control(kCommand4).SetEnabled(List2.Count() > 0);
 }
 
-// The printouts of these buttons are not part of the program yet.
-void Form2::Command5_Click() { PlayClickSound(); }
-void Form2::Command6_Click() { PlayClickSound(); }
-
 void Form2::Command3_Click() {
   PlayClickSound();
   Unload();
@@ -126,12 +122,18 @@ void Form2::JobStarted() {
   main_.PrintJobStarted();
 }
 
+void Form2::JobEnded() {
+  Unload();
+  main_.PrintJobEnded();
+}
+
 void Form2::LetEventsRun() { PumpPendingMessages(); }
 
-void Form2::ShowProgressWindow() {
+JobProgress* Form2::ShowProgressWindow() {
   Form3& progress = form3_.Load(owner() ? *owner() : static_cast<const Form&>(*this), *this);
   progress.Show();
   UpdateWindow(progress.hwnd());
+  return this;
 }
 
 void Form2::ShowProgress(const std::string& name, double fraction, bool exact) {

@@ -9,13 +9,14 @@
 #include "common/win/form.h"
 #include "common/win/hidden_state.h"
 #include "printing/form2_ids.h"
+#include "printing/font_sheet.h"
 #include "printing/form3.h"
 #include "printing/main_window_state.h"
 #include "printing/print_job.h"
 
 namespace glyvane {
 
-class Form2 : public FormOf<Form2>, public JobWindows {
+class Form2 : public FormOf<Form2>, public JobWindows, public JobProgress {
  public:
   static const Routes<Form2> kRoutes;
 
@@ -49,14 +50,14 @@ class Form2 : public FormOf<Form2>, public JobWindows {
 
   // What a printout needs of the windows (JobWindows).
   void JobStarted() override;
-  void JobEnded() override { main_.PrintJobEnded(); }
+  void JobEnded() override;
   void LetEventsRun() override;
-  void ShowProgressWindow() override;
-  void ShowProgress(const std::string& name, double fraction, bool exact) override;
-  void CloseProgressWindow() override;
-  bool UserCancelled() const override { return CancelRequested(); }
   void ReportFailure(const std::string& message) override;
-  void CloseDialog() override { Unload(); }
+  JobProgress* ShowProgressWindow() override;
+  void CloseProgressWindow() override;
+  // The progress window's part (JobProgress).
+  void ShowProgress(const std::string& name, double fraction, bool exact) override;
+  bool UserCancelled() const override { return CancelRequested(); }
 
  protected:
   void Form_Load() override;
@@ -67,6 +68,10 @@ class Form2 : public FormOf<Form2>, public JobWindows {
   // for the whole job, or at the start of every copy.
   enum class SetUpWhen { Once, EachCopy };
   void PrintCharacterTables(const std::vector<std::string>& fonts, SetUpWhen setUp);
+  // The font list or sample sheet of the main window's source, on the printer the
+  // user picks in the system's dialog shown with these flags.
+  void PrintFontSheet(FontSheet sheet, unsigned long flags);
+  void PrintFolderFontSheet(PrintJob& job, FontSheet sheet, int copies);
 
   MainWindowState& main_;
   bool fontListLayout_ = false;  // the font-list command has shrunk the window

@@ -227,6 +227,12 @@ double GdiPrinterSurface::TextHeight(const std::string&) const {
   return metrics.tmHeight * 1440.0 / pixelsPerInchY_;
 }
 
+double GdiPrinterSurface::PrintableWidth() const {
+  const HDC dc = Dc();
+  if (!dc || pixelsPerInchX_ <= 0) return 0;
+  return GetDeviceCaps(dc, HORZRES) * 1440.0 / pixelsPerInchX_;
+}
+
 bool GdiPrinterSurface::StartDocument() {
   const HDC dc = Dc();
   if (!dc) return false;

@@ -34,6 +34,7 @@ class GdiPrinterSurface final : public PrinterSurfaceBase {
 
   double TextWidth(const std::string& text) const override;
   double TextHeight(const std::string& text) const override;
+  double PrintableWidth() const override;
 
   // The settings the next document is made with: the printer's own, the surface's
   // merged in. Empty when the printer cannot be opened.

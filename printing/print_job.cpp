@@ -11,13 +11,13 @@ PrintJob::PrintJob(PrinterSurface& printer, JobWindows& windows) : printer_(prin
 }
 
 PrintJob::~PrintJob() {
-  windows_.CloseDialog();
   windows_.JobEnded();
+  if (!message_.empty()) windows_.ReportFailure(message_);
 }
 
 bool PrintJob::Run(int copies, const std::function<bool()>& body) {
   for (int copy = 1; copy <= copies; ++copy) {
-    windows_.ShowProgressWindow();
+    progress_ = windows_.ShowProgressWindow();
     bool finished = false;
     try {
       finished = body();
@@ -31,7 +31,7 @@ bool PrintJob::Run(int copies, const std::function<bool()>& body) {
     if (!printer_.EndDocument()) {
       failed_ = true;
       windows_.CloseProgressWindow();
-      windows_.ReportFailure(kPrinterRefusedMessage);
+      message_ = kPrinterRefusedMessage;
       return false;
     }
     if (!finished) {
@@ -39,10 +39,10 @@ bool PrintJob::Run(int copies, const std::function<bool()>& body) {
       return false;
     }
     windows_.LetEventsRun();
-    windows_.ShowProgress("", 1, true);
+    if (progress_) progress_->ShowProgress("", 1, true);
     windows_.CloseProgressWindow();
     // A cancel handled at the pump above stops the copies still to come.
-    if (windows_.UserCancelled()) {
+    if (UserCancelled()) {
       cancelled_ = true;
       return false;
     }
@@ -52,12 +52,19 @@ bool PrintJob::Run(int copies, const std::function<bool()>& body) {
 
 bool PrintJob::Step(const std::string& name, double fraction) {
   windows_.LetEventsRun();
-  windows_.ShowProgress(name, fraction, false);
-  if (windows_.UserCancelled()) cancelled_ = true;
+  if (progress_) progress_->ShowProgress(name, fraction, false);
+  return GoesOn();
+}
+
+bool PrintJob::Pump() {
+  windows_.LetEventsRun();
+  return GoesOn();
+}
+
+bool PrintJob::GoesOn() {
+  if (UserCancelled()) cancelled_ = true;
   if (printer_.DocumentFailed()) failed_ = true;
   return !cancelled_ && !failed_;
 }
-
-void PrintJob::Show(const std::string& name, double fraction, bool exact) { windows_.ShowProgress(name, fraction, exact); }
 
 }  // namespace glyvane

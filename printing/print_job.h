@@ -6,36 +6,44 @@
 // must not run under a job disabled for its length and given back after it.
 //
 // A printout writes only its own part: what it sets up and how it draws its items,
-// calling Step before each item, inside the body it gives Run.
+// calling Step before each item, inside the body it gives Run. The job is made
+// before the printer is chosen, so that nothing runs under the system's print
+// dialog either.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "printing/printer_surface.h"
 
 namespace glyvane {
 
+// A job's progress as a window shows it: the item under way with the part done, and
+// whether the user has asked the job to stop (its "Annuler" or close box). Once the
+// user has closed the window, what is written to it goes nowhere.
+class JobProgress {
+ public:
+  virtual ~JobProgress() = default;
+  virtual void ShowProgress(const std::string& name, double fraction, bool exact) = 0;
+  virtual bool UserCancelled() const = 0;
+};
+
 // What a job needs of the windows around it. The print dialog answers for Glyvane's
-// printouts (with the progress window); a printout without a progress window answers
-// the progress calls with nothing.
+// printouts, with the progress window; the order form shows no progress.
 class JobWindows {
  public:
   virtual ~JobWindows() = default;
   // The windows that must not run under the job (the main window, the print
-  // commands) are disabled, and enabled again at its end.
+  // commands) are disabled; at its end, whatever way it ends, the print dialog goes
+  // and they are enabled again.
   virtual void JobStarted() = 0;
   virtual void JobEnded() = 0;
   // Lets pending window events run: where the user's cancel can come in.
   virtual void LetEventsRun() = 0;
-  // The progress window, one for each copy. Once the user has closed it, what is
-  // written to it goes nowhere.
-  virtual void ShowProgressWindow() = 0;
-  virtual void ShowProgress(const std::string& name, double fraction, bool exact) = 0;
-  virtual void CloseProgressWindow() = 0;
-  // The user has asked the job to stop (the progress window's "Annuler" or close box).
-  virtual bool UserCancelled() const = 0;
   virtual void ReportFailure(const std::string& message) = 0;
-  // The print dialog goes at the end of every job, whatever way it ends.
-  virtual void CloseDialog() = 0;
+  // The progress of one copy, shown from its start to its end; none when the job
+  // shows none (and then nothing cancels it).
+  virtual JobProgress* ShowProgressWindow() { return nullptr; }
+  virtual void CloseProgressWindow() {}
 };
 
 // The message when the printer does not take a document.
@@ -57,12 +65,21 @@ class PrintJob {
   // says whether the job goes on (false: the user cancelled, or the printer has
   // refused the document).
   bool Step(const std::string& name, double fraction);
-  // Shows an item without asking (a one-page printout that does not cancel).
-  void Show(const std::string& name, double fraction, bool exact);
+  // Between items that show nothing (a file left out): lets events run and says
+  // whether the job goes on.
+  bool Pump();
+  // Ends the job from its body, which then returns false: the pages drawn are
+  // printed, the windows closed and given back, and then the user is told why.
+  void Stop(std::string message) { message_ = std::move(message); }
 
  private:
+  bool GoesOn();
+  bool UserCancelled() const { return progress_ && progress_->UserCancelled(); }
+
   PrinterSurface& printer_;
   JobWindows& windows_;
+  JobProgress* progress_ = nullptr;  // of the copy under way, or the last one
+  std::string message_;  // why the job stopped, for the user
   bool cancelled_ = false;
   bool failed_ = false;
 };

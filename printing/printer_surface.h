@@ -7,7 +7,6 @@
 // until EndDocument, after which the page number is 1 again. Ending a document in
 // which nothing was drawn sends nothing.
 #include <cstdint>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -87,6 +86,8 @@ class PrinterSurface {
   // it holds; the empty text is one line high.
   virtual double TextWidth(const std::string& text) const = 0;
   virtual double TextHeight(const std::string& text) const = 0;
+  // The width of the printable area of the next page, in twips.
+  virtual double PrintableWidth() const = 0;
 
   // Output. Each returns false when the printer refused it; the job may go on.
   // Print draws the bytes of text as the font's glyphs (codes 0, 9, 10 and 13
@@ -105,36 +106,6 @@ class PrinterSurface {
   virtual bool DocumentFailed() const = 0;
   // Abandons the document: nothing of it is printed.
   virtual void AbortDocument() = 0;
-};
-
-// Ends the printer's document when the guard goes out of scope, and abandons it
-// instead when the scope is left by an exception: a printout cannot leave a
-// half-made document open, whatever way it ends. End() ends it earlier (a cancel
-// sends the pages already drawn).
-class DocumentGuard {
- public:
-  explicit DocumentGuard(PrinterSurface& printer)
-      : printer_(printer), exceptions_(std::uncaught_exceptions()) {}
-  ~DocumentGuard() {
-    if (done_) return;
-    if (std::uncaught_exceptions() > exceptions_) {
-      printer_.AbortDocument();
-    } else {
-      printer_.EndDocument();
-    }
-  }
-  DocumentGuard(const DocumentGuard&) = delete;
-  DocumentGuard& operator=(const DocumentGuard&) = delete;
-
-  bool End() {
-    done_ = true;
-    return printer_.EndDocument();
-  }
-
- private:
-  PrinterSurface& printer_;
-  int exceptions_;
-  bool done_ = false;
 };
 
 }  // namespace glyvane

@@ -56,6 +56,9 @@ class PrinterSurfaceBase : public PrinterSurface {
   void SetCurrentX(double x) override;
   void SetCurrentY(double y) override;
 
+  // Unless the printer says otherwise: an A4 sheet less margins of about 6 mm.
+  double PrintableWidth() const override { return Orientation() == kLandscape ? 16000 : 11000; }
+
   bool Print(const std::string& text) override;
   bool Line(double x1, double y1, double x2, double y2, Colour colour) override;
   bool NewPage() override;

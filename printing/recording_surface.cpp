@@ -14,10 +14,15 @@ void RecordingSurface::MakeCurrent(const PrinterInfo& printer) {
 }
 
 double RecordingSurface::TextWidth(const std::string& text) const {
-  return static_cast<double>(text.size()) * Font().size * 10;
+  return static_cast<double>(text.size()) * Font().size * 10 * Scale();
 }
 
-double RecordingSurface::TextHeight(const std::string&) const { return Font().size * 24; }
+double RecordingSurface::TextHeight(const std::string&) const { return Font().size * 24 * Scale(); }
+
+double RecordingSurface::Scale() const {
+  const auto scale = scales_.find(Font().name);
+  return scale == scales_.end() ? 1 : scale->second;
+}
 
 int RecordingSurface::PrinterDefault(PrinterSetting setting) const {
   switch (setting) {

@@ -7,7 +7,10 @@
 //
 // Text metrics follow a fixed model so that layouts that measure can be checked by
 // hand: every byte is half an em wide (size in points x 10 twips) and a line is
-// 1.2 em high (size x 24 twips), whatever the font's name or style.
+// 1.2 em high (size x 24 twips), whatever the font's style; a font can be made
+// larger than that by a factor (a tall font). The printable width is 11,000 twips in
+// portrait, 16,000 in landscape.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,7 @@ class RecordingSurface final : public PrinterSurfaceBase {
 
   double TextWidth(const std::string& text) const override;
   double TextHeight(const std::string& text) const override;
+  void SetFontScale(const std::string& font, double scale) { scales_[font] = scale; }
 
  protected:
   void Notice(const std::string& call) override { calls_.push_back(call); }
@@ -48,7 +52,10 @@ class RecordingSurface final : public PrinterSurfaceBase {
   void AbandonDocument() override { ++abandoned_; }
 
  private:
+  double Scale() const;
+
   std::vector<PrinterInfo> printers_;
+  std::map<std::string, double> scales_;
   PrinterInfo current_;
   std::vector<std::string> calls_;
   std::vector<int> sent_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -111,6 +112,14 @@ std::string WindowCaption(HWND window) {
 
 }  // namespace
 
+std::string PrintDialogFailedMessage(unsigned long error) {
+  char code[16];
+  std::snprintf(code, sizeof code, "%lX", error);
+  return std::string("La fenêtre d'impression du système n'a pas pu s'ouvrir (erreur ") + code +
+         ") : rien n'a été imprimé. Vérifiez l'imprimante choisie dans le Panneau de configuration, puis "
+         "recommencez.";
+}
+
 int SelectPrinter(HWND owner, DWORD flags, PrinterSurface& printer) {
   const std::vector<PrinterInfo> installed = printer.InstalledPrinters();
   if (installed.empty()) {
@@ -130,7 +139,13 @@ int SelectPrinter(HWND owner, DWORD flags, PrinterSurface& printer) {
   dialog.Flags = flags;
   const BOOL chosen = PrintDlgA(&dialog);
   blocks.TakeBack(dialog.hDevMode, dialog.hDevNames);
-  if (!chosen) return 0;
+  if (!chosen) {
+    // A dialog that could not run is no choice of the user's: they are told.
+    if (const DWORD error = CommDlgExtendedError()) {
+      ShowMessage(owner, PrintDialogFailedMessage(error), WindowCaption(owner), MessageIcon::Critical);
+    }
+    return 0;
+  }
 
   DEVMODEA mode{};
   CopyFromGlobal(dialog.hDevMode, &mode, kDevModeSize);
@@ -141,13 +156,17 @@ int SelectPrinter(HWND owner, DWORD flags, PrinterSurface& printer) {
   }
   const std::string wanted = Upper(device);
   if (current.device != wanted) {
-    const auto match = std::find_if(installed.begin(), installed.end(),
+    // The printers as they are now: one may have been added while the dialog was open.
+    const std::vector<PrinterInfo> now = printer.InstalledPrinters();
+    const auto match = std::find_if(now.begin(), now.end(),
                                     [&](const PrinterInfo& p) { return Upper(p.device) == wanted; });
-    if (match != installed.end()) printer.MakeCurrent(*match);
+    if (match != now.end()) printer.MakeCurrent(*match);
   }
 
   const PrinterInfo made = printer.Current();
-  WriteIniValue("windows", "device", made.device + "," + made.driver + "," + made.port, "win.ini");
+  if (!made.device.empty()) {
+    WriteIniValue("windows", "device", made.device + "," + made.driver + "," + made.port, "win.ini");
+  }
 
   printer.SetCopies(1);
   if (mode.dmFields & DM_DUPLEX) printer.SetDuplex(mode.dmDuplex);

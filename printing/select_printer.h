@@ -22,9 +22,12 @@ constexpr DWORD kPrintFlagsDevModeCopies =
 // printer, and its duplex, print quality and paper source are carried over (not
 // its orientation nor its paper size: each printout sets its own). Returns the
 // number of copies (at least 1), or 0 when the user cancels, the dialog fails or no
-// printer is installed (the user is told so). The printer itself prints one copy:
+// printer is installed (the user is told of the last two). The printer itself prints one copy:
 // the caller prints its whole job once per copy.
 int SelectPrinter(HWND owner, DWORD flags, PrinterSurface& printer);
+
+// What the user reads when the system's print dialog fails with this error.
+std::string PrintDialogFailedMessage(unsigned long error);
 
 // Writes one key of one section of an initialisation file; "win.ini" is the
 // system's own, wherever the system keeps it.

@@ -1,11 +1,12 @@
 // Viewing a font file of the chosen folder: the file joins the system's font table
 // while it is shown (the temporary font), the face it brought is found, and the grid
 // shows it; an already installed face is shown as installed and the file leaves again.
+#include <utility>
+
 #include "common/win/dialogs.h"
 #include "common/win/font_trial.h"
-#include "common/win/screen_fonts.h"
-#include "viewer/font_face.h"
 #include "viewer/form1.h"
+#include "viewer/font_file_face.h"
 
 namespace glyvane {
 
@@ -59,49 +60,50 @@ bool Form1::DropTemporaryFont() {
   return true;
 }
 
+// A folder printout adds and removes font files itself: the file shown leaves the
+// table for its length and comes back after it, the grid showing it again.
+void Form1::GiveUpTemporaryFont() {
+  if (!temporaryFont_) return;
+  lentFont_ = temporaryFont_->path();
+  lentFace_ = temporaryFont_->face();
+  RemoveTemporaryFont();
+}
+
+void Form1::TakeBackTemporaryFont() {
+  if (lentFont_.empty()) return;
+  const std::string path = std::exchange(lentFont_, {});
+  temporaryFont_.emplace(path);
+  if (!temporaryFont_->added()) {
+    ForgetTemporaryFont();
+    Command2().SetEnabled(false);
+    return;
+  }
+  temporaryFont_->SetFace(std::exchange(lentFace_, {}));
+  FontsChanged();
+  Label4.set(path);
+  Text.PaintAll();
+}
+
 void Form1::File1_Click() {
   if (!DropTemporaryFont()) return;
   const std::string path = File1.FullPath(File1.Selected());
 
-  if (IsFontFileSafeToAdd(path)) {
-    temporaryFont_.emplace(path);
-    if (!temporaryFont_->added()) temporaryFont_.emplace(path);  // a second try
-  }
-  if (!temporaryFont_ || !temporaryFont_->added()) {
-    ForgetTemporaryFont();
+  // Tried apart first: a file that would end this process is no font here.
+  FontFileFace font = IsFontFileSafeToAdd(path) ? MakeFontFilePrintable(path, FacesOf(Combo1())) : FontFileFace{};
+  if (font.outcome != FontFileFace::Outcome::Usable) {
     Command2().SetEnabled(false);
-    ShowMessage(hwnd(), kNotAFont, Caption(), MessageIcon::Critical);
+    ShowMessage(hwnd(), font.outcome == FontFileFace::Outcome::NotAFont ? kNotAFont : kCannotShow, Caption(),
+                MessageIcon::Critical);
     return;
   }
   FontsChanged();
-  Label4.set(path);
-
-  // The face the file brought is the last screen font that the installed list lacks;
-  // never a vertical "@" twin of it, which the system may list after it.
-  List2.Assign(ScreenFontNames());
-  const ListControl combo = Combo1();
-  int k = List2.Count() - 1;
-  while (k >= 0 && (IsVerticalFace(List2.items()[static_cast<size_t>(k)]) ||
-                    combo.FindExact(List2.items()[static_cast<size_t>(k)]) != LB_ERR)) {
-    --k;
+  // A face already installed is shown as installed: the file has left the table.
+  if (font.font) {
+    font.font->SetFace(font.face);
+    temporaryFont_.emplace(std::move(*font.font));
+    Label4.set(path);
   }
-
-  std::string face;
-  if (combo.Count() == List2.Count() || k < 0) {
-    // No new face (or none to be found): the file holds an installed font.
-    face = FontFaceFromFile(path, FacesOf(combo));
-    if (face.empty()) {
-      ShowMessage(hwnd(), kCannotShow, Caption(), MessageIcon::Critical);
-      if (DropTemporaryFont()) Command2().SetEnabled(false);
-      return;
-    }
-    temporaryFont_->Remove();
-    FontsChanged();
-    ForgetTemporaryFont();
-  } else {
-    face = List2.items()[static_cast<size_t>(k)];
-    temporaryFont_->SetFace(face);
-  }
+  const std::string& face = font.face;
   Text1().SetFontName(face);
 
   Frame1().SetCaption("Caractères de " + face + " : ");

@@ -314,6 +314,14 @@ void Form1::auteur_Click() {
 
 bool Form1::OtherFontsMode() const { return Button(controls_.Handle(kOption2)).IsChecked(); }
 
+std::vector<std::string> Form1::InstalledFonts() const {
+  const ListBox combo(controls_.Handle(kCombo1));
+  std::vector<std::string> names;
+  names.reserve(static_cast<size_t>(combo.Count()));
+  for (int i = 0; i < combo.Count(); ++i) names.push_back(combo.Item(i));
+  return names;
+}
+
 std::string Form1::SelectedInstalledFont() const {
   const ListBox combo(controls_.Handle(kCombo1));
   const int selected = combo.Selected();

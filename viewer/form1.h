@@ -8,6 +8,7 @@
 // into those controls.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/registry_store.h"
 #include "common/win/form.h"
@@ -48,6 +49,11 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   std::string CurrentFace() const override { return controls_.FontOf(form1::kText1).face; }
   const CharGrid& Grid() const { return Text; }
   std::string SelectedInstalledFont() const override;
+  std::vector<std::string> InstalledFonts() const override;
+  std::string FolderPath() const override { return File1.Path(); }
+  std::vector<std::string> FolderFiles() const override { return File1.Names(); }
+  void GiveUpTemporaryFont() override;
+  void TakeBackTemporaryFont() override;
   void PrintJobStarted() override;
   void PrintJobEnded() override;
   bool PrintJobRunning() const { return printJobRunning_; }
@@ -138,6 +144,8 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   int List1Tag = -1;  // hover index of List1
   int listings_ = 0;  // folder reads started; a read stops when a newer one starts
   std::optional<TemporaryFont> temporaryFont_;  // the file Label4 names
+  std::string lentFont_;  // the temporary font's file while a printout has it out of the table
+  std::string lentFace_;  // and the face it brought
   // The windows this one owns; declared last, so that they go first.
   FormSlot<Form2> form2_;
   FormSlot<Proposbox> proposbox_;

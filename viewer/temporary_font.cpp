@@ -27,6 +27,12 @@ TemporaryFont::TemporaryFont(std::string path, FontTable& table)
 TemporaryFont::TemporaryFont(std::string path, AlreadyAdded, FontTable& table)
     : table_(table), path_(std::move(path)), additions_(1) {}
 
+TemporaryFont::TemporaryFont(TemporaryFont&& other) noexcept
+    : table_(other.table_),
+      path_(std::move(other.path_)),
+      face_(std::move(other.face_)),
+      additions_(std::exchange(other.additions_, 0)) {}
+
 TemporaryFont::~TemporaryFont() { Remove(); }
 
 bool TemporaryFont::Remove() {

@@ -25,6 +25,9 @@ class TemporaryFont {
   struct AlreadyAdded {};
   TemporaryFont(std::string path, AlreadyAdded, FontTable& table = SystemFontTable());
   ~TemporaryFont();
+  // A font made by one routine is held by another: the additions go with it.
+  TemporaryFont(TemporaryFont&& other) noexcept;
+  TemporaryFont& operator=(TemporaryFont&&) = delete;
   TemporaryFont(const TemporaryFont&) = delete;
   TemporaryFont& operator=(const TemporaryFont&) = delete;
 

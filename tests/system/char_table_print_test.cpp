@@ -225,6 +225,25 @@ TEST_F(CharTablePrintTest, AnnulerDuringTheFifthPagePrintsFivePagesAndNoFurtherC
   EXPECT_EQ(pdfs[0].pages, 5);
 }
 
+// The screen's table lets events in before its page: "Annuler", pressed as soon as
+// the progress window shows, prints nothing.
+void CALLBACK CancelAtOnce(HWND, UINT, UINT_PTR, DWORD) {
+  if (Form3* progress = g_dialog ? g_dialog->ProgressWindow() : nullptr) {
+    SendMessageA(FindControl(progress->hwnd(), form3::kCommand1), BM_CLICK, 0, 0);
+  }
+}
+
+TEST_F(CharTablePrintTest, AnnulerBeforeTheScreensTablePrintsNothing) {
+  Start();
+  g_dialog = &OpenDialog();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 1, &CancelAtOnce);
+  Press(form2::kCommand2);
+  KillTimer(nullptr, timer);
+  g_dialog = nullptr;
+  ExpectTheWindowsGivenBack();
+  EXPECT_TRUE(NoPdfTitled(title));
+}
+
 TEST_F(CharTablePrintTest, ACancelledPrinterDialogPrintsNothingAndClosesTheDialog) {
   Start();
   OpenDialog();

@@ -57,6 +57,20 @@ TEST_F(FontFileTest, AnotherStyleOfAnInstalledFontShowsTheInstalledFaceAndLeaves
   EXPECT_TRUE(LeftTheFontTable(bold));
 }
 
+// The installed-font list was read at start-up: a face that another program added
+// since is no face of the file's.
+TEST_F(FontFileTest, AFontAddedByAnotherProgramIsNotTakenForTheFilesFace) {
+  FontFolder folder("autre");
+  folder.Add("faces/sans-copie.ttf");
+  const std::string others = folder.Add("faces/seconde.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ASSERT_GT(AddFontResourceA(others.c_str()), 0);
+  ClickFile("sans-copie.ttf");
+  EXPECT_EQ(form->CurrentFace(), "Liberation Sans");
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+}
+
 TEST_F(FontFileTest, AFileThatIsNoFontIsReportedAndTheNextFileShowsNormally) {
   FontFolder folder("pas-une-police");
   folder.Add("faces/pas-une-police.ttf");

@@ -217,15 +217,18 @@ TEST_F(PrintDialogTest, TheScreenTableNeedsAnInstalledFontSelectedWhenTheDialogL
 }
 
 // (The character tables' buttons are tried with their printouts.)
-TEST_F(PrintDialogTest, TheFontListButtonsPlayTheClickSound) {
+TEST_F(PrintDialogTest, TheFontListButtonsPlayTheClickSoundAndAskForThePrinter) {
   Start();
-  ASSERT_TRUE(Open(form1::kMenuPrintpolice));
-  g_sounds.clear();
   for (int button : {kCommand5, kCommand6}) {
+    ASSERT_TRUE(Open(form1::kMenuPrintpolice));
+    g_sounds.clear();
+    DialogAnswer printers(GetCurrentProcessId(), IDCANCEL);
     SendMessageA(form->PrintDialog()->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Item(button)));
+    EXPECT_TRUE(printers.Wait());
+    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+    EXPECT_FALSE(form->PrintDialog());  // closed after the printout, printed or not
   }
-  EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));
 }
 
 // The windows of this thread told they are being destroyed (WM_DESTROY), in order.

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <memory>
-#include <stdexcept>
 
 #include "print_bench.h"
 #include "printing/gdi_printer_surface.h"
@@ -214,15 +213,26 @@ TEST_F(PrintingTest, NoPrinterInstalledIsToldAndCountsAsACancel) {
   EXPECT_TRUE(none.Calls().empty());
 }
 
+// A dialog that cannot open (here: a template asked for that does not exist) is no
+// cancel by the user: it is told, and the default-printer entry stays as it was.
+TEST_F(PrintingTest, APrintDialogThatFailsIsToldAndWritesNoDefaultPrinter) {
+  WriteProfileStringA("windows", "device", "Avant,winspool,CUPS:Avant");
+  DialogAnswer message(GetCurrentProcessId(), IDOK);
+  EXPECT_EQ(SelectPrinter(owner_, kPrintFlags | PD_ENABLEPRINTTEMPLATE, *printer_), 0);
+  ASSERT_TRUE(message.Wait());
+  EXPECT_EQ(message.title, "Glyvane");
+  EXPECT_EQ(message.text.rfind("La fenêtre d'impression du système n'a pas pu s'ouvrir (erreur ", 0), 0u) << message.text;
+  EXPECT_EQ(message.icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(DefaultPrinterEntry(), "Avant,winspool,CUPS:Avant");
+}
+
 TEST_F(PrintingTest, SamplePagesComeBackWithTheirTextsWhereTheyWereDrawn) {
   using P = SamplePlaces;
   printer_->MakeCurrent(Installed(kPdfPrinter));
   printer_->SetOrientation(kPortrait);
   printer_->SetPaperSize(kPaperA4);
-  {
-    DocumentGuard document(*printer_);
-    DrawSamplePages(*printer_);
-  }
+  DrawSamplePages(*printer_);
+  ASSERT_TRUE(printer_->EndDocument());
   const std::optional<PrintedPdf> pdf = WaitForPdf(title_);
   ASSERT_TRUE(pdf) << "no PDF titled " << title_ << " in " << PdfFolder();
   EXPECT_EQ(pdf->pages, 2);
@@ -282,12 +292,8 @@ TEST_F(PrintingTest, SamplePagesComeBackWithTheirTextsWhereTheyWereDrawn) {
 TEST_F(PrintingTest, AbandonedAndEmptyDocumentsSendNothing) {
   const std::string abandoned = UniqueJobTitle("Abandoned");
   printer_->SetDocumentName(abandoned);
-  try {
-    DocumentGuard document(*printer_);
-    printer_->Print("Jamais imprimé");
-    throw std::runtime_error("the page failed");
-  } catch (const std::runtime_error&) {
-  }
+  printer_->Print("Jamais imprimé");
+  printer_->AbortDocument();
   EXPECT_EQ(printer_->Page(), 1);
   const std::string empty = UniqueJobTitle("Empty");
   printer_->SetDocumentName(empty);

@@ -113,12 +113,7 @@ class QuietWindows : public JobWindows {
   void LetEventsRun() override {
     if (offLineAfterACopy) offLineAfterACopy->RefuseToStart(true);
   }
-  void ShowProgressWindow() override {}
-  void ShowProgress(const std::string&, double, bool) override {}
-  void CloseProgressWindow() override {}
-  bool UserCancelled() const override { return false; }
   void ReportFailure(const std::string& message) override { failures.push_back(message); }
-  void CloseDialog() override {}
   std::vector<std::string> failures;
   RecordingSurface* offLineAfterACopy = nullptr;
 };

@@ -12,21 +12,26 @@ namespace glyvane {
 namespace {
 
 // The windows around a job, as a log; the user cancels at a chosen pump.
-class FakeWindows : public JobWindows {
+class FakeWindows : public JobWindows, public JobProgress {
  public:
   void JobStarted() override { log.push_back("started"); }
   void JobEnded() override { log.push_back("ended"); }
   void LetEventsRun() override {
     if (++pumps == cancelAtPump) cancelled = true;
   }
-  void ShowProgressWindow() override { log.push_back("window"); }
+  JobProgress* ShowProgressWindow() override {
+    log.push_back("window");
+    return this;
+  }
   void ShowProgress(const std::string& name, double fraction, bool exact) override {
     log.push_back(name + " " + std::to_string(static_cast<int>(fraction * 100)) + (exact ? " exact" : ""));
   }
   void CloseProgressWindow() override { log.push_back("close"); }
   bool UserCancelled() const override { return cancelled; }
-  void ReportFailure(const std::string& message) override { failures.push_back(message); }
-  void CloseDialog() override { log.push_back("dialog closed"); }
+  void ReportFailure(const std::string& message) override {
+    failures.push_back(message);
+    log.push_back("told");
+  }
 
   std::vector<std::string> log;
   std::vector<std::string> failures;
@@ -58,7 +63,7 @@ TEST_F(PrintJobTest, EachCopyIsADocumentOfItsOwnInItsOwnProgressWindow) {
   EXPECT_EQ(printer.DocumentsSent(), (std::vector<int>{3, 3}));
   EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "f0 0", "f1 33", "f2 66", " 100 exact", "close",
                                                    "window", "f0 0", "f1 33", "f2 66", " 100 exact", "close",
-                                                   "dialog closed", "ended"}));
+                                                   "ended"}));
 }
 
 TEST_F(PrintJobTest, ACancelPrintsThePagesDoneAndNoFurtherCopy) {
@@ -84,7 +89,7 @@ TEST_F(PrintJobTest, APrinterThatRefusesTheDocumentStopsTheJobAndSaysSo) {
   EXPECT_EQ(windows.failures, std::vector<std::string>{kPrinterRefusedMessage});
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), " 100 exact"), 0);
   EXPECT_EQ(windows.pumps, 2);  // stopped at the item after the refusal
-  EXPECT_EQ(windows.log.back(), "ended");
+  EXPECT_EQ(windows.log.back(), "told");
 }
 
 TEST_F(PrintJobTest, APrinterThatRefusesToFinishIsNoSuccess) {
@@ -93,6 +98,24 @@ TEST_F(PrintJobTest, APrinterThatRefusesToFinishIsNoSuccess) {
   EXPECT_EQ(windows.failures.size(), 1u);
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), " 100 exact"), 0);
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "window"), 1);
+}
+
+// The user reads why only once the windows are back and the pages drawn are printed.
+TEST_F(PrintJobTest, ABodyThatStopsTheJobPrintsItsPagesAndTellsTheUserLast) {
+  PrintJob* running = nullptr;
+  {
+    PrintJob job(printer, windows);
+    running = &job;
+    EXPECT_FALSE(job.Run(2, [&] {
+      printer.Print("page 1");
+      printer.NewPage();
+      running->Stop("Arrêt");
+      return false;
+    }));
+  }
+  EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{2});
+  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "close", "ended", "told"}));
+  EXPECT_EQ(windows.failures, std::vector<std::string>{"Arrêt"});
 }
 
 TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
@@ -107,13 +130,13 @@ TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
       std::runtime_error);
   EXPECT_EQ(printer.DocumentsAbandoned(), 1);
   EXPECT_TRUE(printer.DocumentsSent().empty());
-  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "close", "dialog closed", "ended"}));
+  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "close", "ended"}));
 }
 
 TEST_F(PrintJobTest, NoCopyPrintsNothingAndStillClosesTheDialog) {
   EXPECT_TRUE(Print(0, 3));
   EXPECT_TRUE(printer.Calls().empty());
-  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "dialog closed", "ended"}));
+  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "ended"}));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // recording surface that layout tests read.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -139,40 +138,6 @@ TEST(PrinterSurface, ADocumentThatCannotStartFailsEveryOutputAndIsAbandoned) {
   EXPECT_FALSE(printer.EndDocument());
   EXPECT_EQ(printer.abandoned, 1);
   EXPECT_EQ(printer.finished, 0);
-}
-
-TEST(DocumentGuard, EndsTheDocumentWhenItsScopeEnds) {
-  RecordingSurface printer;
-  {
-    DocumentGuard document(printer);
-    printer.Print("a");
-  }
-  EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{1});
-}
-
-TEST(DocumentGuard, AbandonsTheDocumentWhenAnExceptionLeavesItsScope) {
-  RecordingSurface printer;
-  try {
-    DocumentGuard document(printer);
-    printer.Print("a");
-    throw std::runtime_error("page failed");
-  } catch (const std::runtime_error&) {
-  }
-  EXPECT_TRUE(printer.DocumentsSent().empty());
-  EXPECT_EQ(printer.DocumentsAbandoned(), 1);
-  EXPECT_EQ(printer.Page(), 1);
-}
-
-TEST(DocumentGuard, EndedEarlyItEndsTheDocumentOnce) {
-  RecordingSurface printer;
-  {
-    DocumentGuard document(printer);
-    printer.Print("a");
-    EXPECT_TRUE(document.End());
-    printer.ClearCalls();
-  }
-  EXPECT_TRUE(printer.Calls().empty());
-  EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{1});
 }
 
 }  // namespace
