@@ -72,6 +72,9 @@ def faces(out):
     # An installed family whose full name no installed name begins.
     named(LIBERATION + "LiberationSans-Italic.ttf", at("copie-sans-nom.ttf"), "Glyvane Copie", "Zzz Nom Inconnu",
           style="Italic")
+    # A file whose face is an installed font's: the program must not mistake another
+    # face for it, and prints it under the installed name.
+    shutil.copy(LIBERATION + "LiberationSans-Regular.ttf", at("sans-copie.ttf"))
     open(at("pas-une-police.ttf"), "w").write("Ceci n'est pas une police.\n")
 
 
