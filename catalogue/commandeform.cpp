@@ -55,7 +55,12 @@ const ControlRow kControls[] = {
     {kLabel16, "Label16", ControlKind::Label, 0, {3120, 5790, 1215, 195}, "", kHidden | kNoPrefix, {}},
 };
 
-const FormDesign kDesign{kClassName, kCaption, 9510, 6825, kControls, FontStyle{"MS Sans Serif", 8.25}};
+const FormDesign kDesign{.className = kClassName,
+                         .caption = kCaption,
+                         .clientWidth = 9510,
+                         .clientHeight = 6825,
+                         .controls = kControls,
+                         .font = {"MS Sans Serif", 8.25}};
 
 const CommandRoute<commandeform> kCommands[] = {
     {kList1, LBN_SELCHANGE, &commandeform::List1_Click},
@@ -101,7 +106,7 @@ class Busy {
 
 }  // namespace
 
-const Routes<commandeform> commandeform::kRoutes{kCommands, {}, {}, kItemChecks, {}, {}};
+const Routes<commandeform> commandeform::kRoutes{.commands = kCommands, .itemChecks = kItemChecks};
 
 commandeform::commandeform(RegistryStore& registry)
     : FormOf<commandeform>(kDesign), registry_(registry), printer_(&ProgramPrinter()) {}

@@ -31,7 +31,12 @@ const ControlRow kControls[] = {
     {kLine1, "Line1", ControlKind::Line, 0, {120, 3780, 4215, 15}, "", 0, {}, RGB(128, 128, 128)},
 };
 
-const FormDesign kDesign{kClassName, "", 4425, 4275, kControls, FontStyle{"Times New Roman", 9.75}};
+const FormDesign kDesign{.className = kClassName,
+                         .caption = "",
+                         .clientWidth = 4425,
+                         .clientHeight = 4275,
+                         .controls = kControls,
+                         .font = {"Times New Roman", 9.75}};
 
 const CommandRoute<convertbox> kCommands[] = {
     {kCommand1, BN_CLICKED, &convertbox::Command1_Click},
@@ -41,7 +46,7 @@ const CommandRoute<convertbox> kCommands[] = {
 
 }  // namespace
 
-const Routes<convertbox> convertbox::kRoutes{kCommands, {}, {}, {}, {}, {}};
+const Routes<convertbox> convertbox::kRoutes{.commands = kCommands};
 
 convertbox::convertbox() : FormOf<convertbox>(kDesign) {}
 

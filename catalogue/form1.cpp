@@ -74,32 +74,27 @@ const std::vector<ControlRow>& Controls() {
 }
 
 const FormDesign& Design() {
-  static const FormDesign design{kClassName,
-                                 kCaption,
-                                 9510,
-                                 6825,
-                                 Span<ControlRow>(Controls().data(), Controls().size()),
-                                 FontStyle{"MS Sans Serif", 8.25},
-                                 {},
-                                 {},
-                                 IDI_CATALOGUE,
-                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                 0};
+  static const FormDesign design{.className = kClassName,
+                                 .caption = kCaption,
+                                 .clientWidth = 9510,
+                                 .clientHeight = 6825,
+                                 .controls = Span<ControlRow>(Controls().data(), Controls().size()),
+                                 .font = {"MS Sans Serif", 8.25},
+                                 .iconId = IDI_CATALOGUE,
+                                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                 .exStyle = 0};
   return design;
 }
 
-// Command8, "CD Orvex", has no handler: it shows no entry.
 const CommandRoute<Form1> kCommands[] = {
-    {kCommand1, BN_CLICKED, &Form1::Command1_Click},   {kCommand2, BN_CLICKED, &Form1::Command2_Click},
-    {kCommand3, BN_CLICKED, &Form1::Command3_Click},   {kCommand4, BN_CLICKED, &Form1::Command4_Click},
-    {kCommand5, BN_CLICKED, &Form1::Command5_Click},   {kCommand6, BN_CLICKED, &Form1::Command6_Click},
-    {kCommand7, BN_CLICKED, &Form1::Command7_Click},   {kCommand9, BN_CLICKED, &Form1::Command9_Click},
-    {kCommand10, BN_CLICKED, &Form1::Command10_Click}, {kCommand11, BN_CLICKED, &Form1::Command11_Click},
-    {kCommand12, BN_CLICKED, &Form1::Command12_Click}, {kCommand13, BN_CLICKED, &Form1::Command13_Click},
-    {kCommand14, BN_CLICKED, &Form1::Command14_Click}, {kCommand15, BN_CLICKED, &Form1::Command15_Click},
-    {kCommand16, BN_CLICKED, &Form1::Command16_Click}, {kCommand17, BN_CLICKED, &Form1::Command17_Click},
-    {kImage1, kClicked, &Form1::Image1_Click},         {kLabel5, kClicked, &Form1::Label5_Click},
+    {kCommand1, BN_CLICKED, &Form1::Command1_Click}, {kCommand2, BN_CLICKED, &Form1::Command2_Click},
+    {kImage1, kClicked, &Form1::Image1_Click},       {kLabel5, kClicked, &Form1::Label5_Click},
     {kLabel8, kClicked, &Form1::Label8_Click},
+};
+
+// The grid's picture buttons but the last, Command8 ("CD Orvex"), which shows no entry.
+const CommandRangeRoute<Form1> kEntryButtons[] = {
+    {kGridFirst, kCommand8 - kGridFirst, BN_CLICKED, &Form1::EntryButton_Click},
 };
 
 const MouseRoute<Form1> kMouse[] = {
@@ -120,7 +115,7 @@ void OpenLink(HWND owner, const std::string& target) {
 
 }  // namespace
 
-const Routes<Form1> Form1::kRoutes{kCommands, kMouse, {}, {}, {}, {}};
+const Routes<Form1> Form1::kRoutes{.commands = kCommands, .commandRanges = kEntryButtons, .mouse = kMouse};
 
 Form1::Form1(RegistryStore& registry) : FormOf<Form1>(Design()), registry_(registry) {}
 
@@ -153,20 +148,6 @@ void Form1::EntryButton_Click(int button) {
   });
 }
 
-void Form1::Command3_Click() { EntryButton_Click(kCommand3); }
-void Form1::Command4_Click() { EntryButton_Click(kCommand4); }
-void Form1::Command5_Click() { EntryButton_Click(kCommand5); }
-void Form1::Command6_Click() { EntryButton_Click(kCommand6); }
-void Form1::Command7_Click() { EntryButton_Click(kCommand7); }
-void Form1::Command9_Click() { EntryButton_Click(kCommand9); }
-void Form1::Command10_Click() { EntryButton_Click(kCommand10); }
-void Form1::Command11_Click() { EntryButton_Click(kCommand11); }
-void Form1::Command12_Click() { EntryButton_Click(kCommand12); }
-void Form1::Command13_Click() { EntryButton_Click(kCommand13); }
-void Form1::Command14_Click() { EntryButton_Click(kCommand14); }
-void Form1::Command15_Click() { EntryButton_Click(kCommand15); }
-void Form1::Command16_Click() { EntryButton_Click(kCommand16); }
-void Form1::Command17_Click() { EntryButton_Click(kCommand17); }
 
 void Form1::Command2_Click() {
   PlayClickSoundBesideProgram();

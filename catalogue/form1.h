@@ -33,20 +33,8 @@ class Form1 : public FormOf<Form1> {
   // Handlers, public so that a test can run one as the user would trigger it.
   void Command1_Click();
   void Command2_Click();
-  void Command3_Click();
-  void Command4_Click();
-  void Command5_Click();
-  void Command6_Click();
-  void Command7_Click();
-  void Command9_Click();
-  void Command10_Click();
-  void Command11_Click();
-  void Command12_Click();
-  void Command13_Click();
-  void Command14_Click();
-  void Command15_Click();
-  void Command16_Click();
-  void Command17_Click();
+  // Every picture button of the grid that shows an entry: the entry of `button`.
+  void EntryButton_Click(int button);
   void Image1_Click();
   void Label5_Click();
   void Label8_Click();
@@ -59,9 +47,6 @@ class Form1 : public FormOf<Form1> {
   void Form_Load() override;
 
  private:
-  // What every entry button does, with the entry of `button`.
-  void EntryButton_Click(int button);
-
   Control Label5() { return control(form1_ids::kLabel5); }
   Control Label8() { return control(form1_ids::kLabel8); }
 

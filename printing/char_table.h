@@ -29,9 +29,4 @@ std::string CharacterTableTitle(const std::string& font);
 // keyboard types (33 to 126, and 128, the euro sign): "0065 : A", "0128 : €", "0032".
 std::string CodeLabel(int code);
 
-// Where a code's cell lies: row = code % 16, column = code / 16 (the first column
-// reads 0 to 15 downwards).
-inline int CodeRow(int code) { return code % 16; }
-inline int CodeColumn(int code) { return code / 16; }
-
 }  // namespace glyvane

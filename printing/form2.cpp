@@ -35,7 +35,12 @@ const ControlRow kControls[] = {
     {kLabel2, "Label2", ControlKind::Label, 0, {960, 4320, 1215, 495}, "OK", kHidden | kNoPrefix, {}},
 };
 
-const FormDesign kDesign{kClassName, kCaption, 4215, 4335, kControls, FontStyle{"MS Sans Serif", 8.25}};
+const FormDesign kDesign{.className = kClassName,
+                         .caption = kCaption,
+                         .clientWidth = 4215,
+                         .clientHeight = 4335,
+                         .controls = kControls,
+                         .font = {"MS Sans Serif", 8.25}};
 
 const CommandRoute<Form2> kCommands[] = {
     {kCommand1, BN_CLICKED, &Form2::Command1_Click}, {kCommand2, BN_CLICKED, &Form2::Command2_Click},
@@ -51,7 +56,7 @@ constexpr int kFontListHeight = 2625;
 
 }  // namespace
 
-const Routes<Form2> Form2::kRoutes{kCommands, {}, {}, kItemChecks, {}, {}};
+const Routes<Form2> Form2::kRoutes{.commands = kCommands, .itemChecks = kItemChecks};
 
 Form2::Form2(const Form& owner, MainWindowState& main) : FormOf<Form2>(kDesign, &owner), main_(main) {}
 

@@ -20,7 +20,12 @@ const ControlRow kControls[] = {
     {kCommand1, "Command1", ControlKind::CommandButton, 0, {1440, 1200, 1335, 375}, "Annuler", kDefault, {}},
 };
 
-const FormDesign kDesign{kClassName, kCaption, 4230, 1740, kControls, FontStyle{"MS Sans Serif", 8.25}};
+const FormDesign kDesign{.className = kClassName,
+                         .caption = kCaption,
+                         .clientWidth = 4230,
+                         .clientHeight = 1740,
+                         .controls = kControls,
+                         .font = {"MS Sans Serif", 8.25}};
 
 const CommandRoute<Form3> kCommands[] = {
     {kCommand1, BN_CLICKED, &Form3::Command1_Click},
@@ -60,7 +65,7 @@ void DrawProgress(PictureCanvas& box, double fraction, bool exact) {
   box.Refresh();
 }
 
-const Routes<Form3> Form3::kRoutes{kCommands, {}, {}, {}, {}, {}};
+const Routes<Form3> Form3::kRoutes{.commands = kCommands};
 
 Form3::Form3(const Form& owner, Form2& dialog) : FormOf<Form3>(kDesign, &owner), dialog_(dialog) {}
 

@@ -12,8 +12,7 @@ namespace glyvane {
 
 namespace {
 
-void ClosePrinterHandle(HANDLE printer) { ClosePrinter(printer); }
-using UniquePrinter = Unique<HandleTraits<HANDLE, ClosePrinterHandle>>;
+using UniquePrinter = Unique<HANDLE, ClosePrinter>;
 
 UniquePrinter OpenPrinterNamed(const std::string& device) {
   HANDLE printer = nullptr;

@@ -24,8 +24,6 @@ class GdiPrinterSurface final : public PrinterSurfaceBase {
 
   void SetDocumentName(std::string name) { documentName_ = std::move(name); }
   const std::string& DocumentName() const { return documentName_; }
-  // The spooler's number of the open document (0 when none is open).
-  int JobId() const { return jobId_; }
 
   PrinterInfo Current() const override { return current_; }
   std::vector<PrinterInfo> InstalledPrinters() const override;

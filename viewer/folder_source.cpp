@@ -78,14 +78,14 @@ void Form1::Command1_Click() {
   File1.SetPath(folder);
   const ListControl list = List1();
   list.Clear();
-  List1Tag = -1;  // no entry is under the pointer any more
+  list1Hover_ = -1;  // no entry is under the pointer any more
   list.SetTooltip("");
 
   // The window answers while the files are read, and what the user does meanwhile
   // may end this read: a newer folder replaces it, closing the window or "Quitter"
   // ends it. It stops at once then, before touching any control again. The list
   // shows its new entries at the pumps only.
-  const int read = ++listings_;
+  const int read = ++latestFolderRead_;
   auto painted = std::chrono::steady_clock::now();
   list.SetRedraw(false);
   for (int i = 0; i < File1.Count(); ++i) {
@@ -98,7 +98,7 @@ void Form1::Command1_Click() {
       painted = now;
       list.SetRedraw(true);
     }
-    if (!PumpPendingMessages() || !IsLoaded() || read != listings_) return;
+    if (!PumpPendingMessages() || !IsLoaded() || read != latestFolderRead_) return;
     list.SetRedraw(false);
   }
   list.SetRedraw(true);
@@ -115,8 +115,8 @@ void Form1::List1_Click() {
 void Form1::List1_MouseMove(const MouseArgs& args) {
   const ListControl list = List1();
   const int index = ListHoverIndex(list, args.y);
-  if (index == List1Tag) return;
-  List1Tag = index;
+  if (index == list1Hover_) return;
+  list1Hover_ = index;
   // Below the last entry no file is pointed at.
   const int file = index < 0 ? -1 : static_cast<int>(list.ItemData(index));
   list.SetTooltip(file >= 0 && file < File1.Count() ? File1.Name(file) : std::string());

@@ -10,8 +10,10 @@
 #include "common/win/system_registry.h"
 #include "common/win/program_folder.h"
 #include "common/win/start_program.h"
+#include "printing/form2.h"
 #include "viewer/help_menu.h"
 #include "viewer/help_viewer.h"
+#include "viewer/proposbox.h"
 #include "viewer/size_setting.h"
 
 namespace glyvane {
@@ -77,17 +79,17 @@ const ACCEL kShortcuts[] = {
     {FVIRTKEY, VK_F1, static_cast<WORD>(kMenuHelp)},
 };
 
-const FormDesign kDesign{kClassName,
-                         kCaption,
-                         9510,
-                         6540,
-                         kControls,
-                         FontStyle{"MS Sans Serif", 8.25},
-                         kMenuBar,
-                         kShortcuts,
-                         1,
-                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                         0};
+const FormDesign kDesign{.className = kClassName,
+                         .caption = kCaption,
+                         .clientWidth = 9510,
+                         .clientHeight = 6540,
+                         .controls = kControls,
+                         .font = {"MS Sans Serif", 8.25},
+                         .menu = kMenuBar,
+                         .accelerators = kShortcuts,
+                         .iconId = 1,
+                         .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                         .exStyle = 0};
 
 const CommandRoute<Form1> kCommands[] = {
     {kCombo1, LBN_SELCHANGE, &Form1::Combo1_Click},
@@ -129,12 +131,15 @@ const MenuOpenRoute<Form1> kMenus[] = {
 
 }  // namespace
 
-const Routes<Form1> Form1::kRoutes{kCommands, kMouse, kArrayMouse, {}, kMenus, {}};
+const Routes<Form1> Form1::kRoutes{.commands = kCommands, .mouse = kMouse, .arrayMouse = kArrayMouse, .menus = kMenus};
 
 Form1::Form1(RegistryStore& registry)
     : FormOf<Form1>(kDesign), registry_(registry), settings_(registry, UserDecimalSeparator()) {}
 
 Form1::~Form1() = default;
+
+Form2* Form1::PrintDialog() const { return form2_.get(); }
+Proposbox* Form1::AboutBox() const { return proposbox_.get(); }
 
 bool Form1::Start() {
   if (ActivatePreviousInstance(kProgramName, kClassName, kCaption, instanceToken_)) return false;

@@ -13,9 +13,7 @@
 #include "common/registry_store.h"
 #include "common/win/form.h"
 #include "common/win/hidden_state.h"
-#include "common/win/proposbox.h"
 #include "common/win/unique.h"
-#include "printing/form2.h"
 #include "printing/main_window_state.h"
 #include "viewer/char_grid.h"
 #include "viewer/file_list.h"
@@ -24,6 +22,9 @@
 #include "viewer/temporary_font.h"
 
 namespace glyvane {
+
+class Form2;
+class Proposbox;
 
 class Form1 : public FormOf<Form1>, public MainWindowState {
  public:
@@ -58,8 +59,8 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   void PrintJobEnded() override;
   bool PrintJobRunning() const { return printJobRunning_; }
   // The windows this one owns, when they are loaded (nullptr otherwise).
-  Form2* PrintDialog() const { return form2_.get(); }
-  Proposbox* AboutBox() const { return proposbox_.get(); }
+  Form2* PrintDialog() const;
+  Proposbox* AboutBox() const;
 
   // Handlers, public because the window's route tables, outside the class, take
   // their addresses.
@@ -141,8 +142,8 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   HiddenLabel<std::string> Label4;         // path of the temporary font
   HiddenList<> List2;                        // screen fonts, in the collection's order
   FileList File1;
-  int List1Tag = -1;  // hover index of List1
-  int listings_ = 0;  // folder reads started; a read stops when a newer one starts
+  int list1Hover_ = -1;        // the List1 entry under the pointer, -1 for none
+  int latestFolderRead_ = 0;  // folder reads are numbered; a read stops once a newer one starts
   std::optional<TemporaryFont> temporaryFont_;  // the file Label4 names
   std::string lentFont_;  // the temporary font's file while a printout has it out of the table
   std::string lentFace_;  // and the face it brought

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
 
 #include "common/win/control_behaviours.h"
 #include "common/win/messages.h"
@@ -57,7 +56,17 @@ void SetSlot(HWND window, int slot, LONG_PTR value) {
   SetWindowLongPtrA(window, slot * static_cast<int>(sizeof(LONG_PTR)), value);
 }
 
+// Per class, as registered: its atom, by which the one procedure below knows a
+// window's class, and the procedure of the system class it extends.
+std::array<ATOM, kClasses.size()> g_atoms{};
 std::array<WNDPROC, kClasses.size()> g_baseProcs{};
+
+size_t ClassOf(HWND window) {
+  const ATOM atom = GetClassWord(window, GCW_ATOM);
+  size_t k = 0;
+  while (k < kClasses.size() && g_atoms[k] != atom) ++k;
+  return k;
+}
 
 bool IsForwardedToParent(UINT message) {
   switch (message) {
@@ -137,9 +146,11 @@ void TrackClick(HWND window, UINT message, LPARAM lParam) {
   }
 }
 
-template <size_t K>
-LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  constexpr ClassInfo info = kClasses[K];
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const size_t k = ClassOf(window);
+  if (k == kClasses.size()) return DefWindowProcA(window, message, wParam, lParam);
+  const ClassInfo& info = kClasses[k];
+  const WNDPROC base = g_baseProcs[k];
   ReportMouseEvent(window, message, wParam, lParam);
   if (info.container && IsForwardedToParent(message)) return SendMessageA(GetParent(window), message, wParam, lParam);
   if (info.container && info.baseClass && message == WM_ERASEBKGND) {
@@ -150,28 +161,28 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     FillRect(dc, &area, BackgroundBrush(window, dc));
     return 1;
   }
-  if constexpr (info.ownKind == ControlKind::ListBox) {
+  if (info.ownKind == ControlKind::ListBox) {
     LRESULT result = 0;
     if ((GetWindowLongPtrA(window, GWL_STYLE) & LBS_OWNERDRAWFIXED) &&
-        HandleCheckListInput(window, g_baseProcs[K], message, wParam, lParam, result)) {
+        HandleCheckListInput(window, base, message, wParam, lParam, result)) {
       return result;
     }
   }
-  if constexpr (info.ownKind == ControlKind::CommandButton) {
+  if (info.ownKind == ControlKind::CommandButton) {
     LRESULT result = 0;
-    if (IsPictureButton(window) && HandlePictureButton(window, g_baseProcs[K], message, wParam, lParam, result)) {
+    if (IsPictureButton(window) && HandlePictureButton(window, base, message, wParam, lParam, result)) {
       return result;
     }
   }
-  if constexpr (info.ownKind == ControlKind::Label) {
+  if (info.ownKind == ControlKind::Label) {
     LRESULT result = 0;
-    if (IsTransparentLabel(window) && HandleTransparentLabel(window, g_baseProcs[K], message, wParam, lParam, result)) {
+    if (IsTransparentLabel(window) && HandleTransparentLabel(window, base, message, wParam, lParam, result)) {
       return result;
     }
   }
-  if constexpr (info.ownKind == ControlKind::TextBox) {
+  if (info.ownKind == ControlKind::TextBox) {
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_NCDESTROY) {
-      const LRESULT result = CallWindowProcA(g_baseProcs[K], window, message, wParam, lParam);
+      const LRESULT result = CallWindowProcA(base, window, message, wParam, lParam);
       TrackClick(window, message, lParam);  // after the box has placed its caret
       return result;
     }
@@ -205,15 +216,8 @@ LRESULT CALLBACK KindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     return DefWindowProcA(window, message, wParam, lParam);
   }
-  return CallWindowProcA(g_baseProcs[K], window, message, wParam, lParam);
+  return CallWindowProcA(base, window, message, wParam, lParam);
 }
-
-template <size_t... K>
-constexpr std::array<WNDPROC, sizeof...(K)> MakeProcs(std::index_sequence<K...>) {
-  return {{&KindProc<K>...}};
-}
-
-const std::array<WNDPROC, kClasses.size()> kProcs = MakeProcs(std::make_index_sequence<kClasses.size()>());
 
 }  // namespace
 
@@ -259,12 +263,12 @@ void RegisterControlClasses() {
       wc.cbWndExtra = kOwnSlots * static_cast<int>(sizeof(LONG_PTR));
     }
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = kProcs[k];
+    wc.lpfnWndProc = ControlProc;
     wc.hInstance = instance;
     wc.lpszClassName = kClasses[k].name;
     wc.hbrBackground = nullptr;
     wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
-    RegisterClassExA(&wc);
+    g_atoms[k] = RegisterClassExA(&wc);
   }
   registered = true;
 }

@@ -77,9 +77,7 @@ class Control {
   // The caption of a label, button or frame; the text of a text box.
   std::string Caption() const { return window().Text(); }
   void SetCaption(const std::string& text) const;
-  bool Visible() const { return IsWindowVisible(handle()) != FALSE; }
   void SetVisible(bool visible) const;
-  bool Enabled() const { return IsWindowEnabled(handle()) != FALSE; }
   void SetEnabled(bool enabled) const { EnableWindow(handle(), enabled ? TRUE : FALSE); }
   void Focus() const { SetFocus(handle()); }
   void Refresh() const { RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
@@ -145,7 +143,6 @@ class ButtonControl : public Control {
  public:
   using Control::Control;
   bool Value() const { return Button(handle()).IsChecked(); }
-  void SetValue(bool checked) const { Button(handle()).SetChecked(checked); }
 };
 
 class TextControl : public Control {
@@ -193,7 +190,6 @@ class ControlSet {
   HBRUSH ColoursFor(HWND control, HDC dc) const;
 
   HFONT WindowFont() const { return windowFont_.get(); }
-  const FontStyle& WindowFontStyle() const { return windowFontStyle_; }
   double twipsPerPixel() const { return twipsPerPixel_; }
   int ToPixels(double twips) const { return TwipsToPixels(twips, twipsPerPixel_); }
 

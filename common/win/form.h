@@ -147,6 +147,12 @@ class FormOf : public Form {
         return true;
       }
     }
+    for (const CommandRangeRoute<F>& route : F::kRoutes.commandRanges) {
+      if (id >= route.firstId && id < route.firstId + route.count && route.notification == notification) {
+        (self().*route.handler)(id);
+        return true;
+      }
+    }
     return false;
   }
   bool OnMouse(int id, MouseEvent event, const MouseArgs& args) override {

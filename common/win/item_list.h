@@ -9,11 +9,7 @@
 
 namespace glyvane {
 
-namespace detail {
-inline void FreeItemList(LPITEMIDLIST items) { CoTaskMemFree(items); }
-}  // namespace detail
-
-using UniqueItemList = Unique<HandleTraits<LPITEMIDLIST, detail::FreeItemList>>;
+using UniqueItemList = Unique<LPITEMIDLIST, CoTaskMemFree>;
 
 // The item's path (SHGetPathFromIDListA), or empty text when it has none.
 std::string PathOfItemList(LPCITEMIDLIST items);

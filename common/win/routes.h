@@ -26,6 +26,15 @@ struct CommandRoute {
   void (F::*handler)();
 };
 
+// Buttons firstId .. firstId + count - 1 that one handler answers; it gets the id.
+template <class F>
+struct CommandRangeRoute {
+  int firstId;
+  int count;
+  int notification;
+  void (F::*handler)(int id);
+};
+
 template <class F>
 struct MouseRoute {
   int id;  // kFormItself for the form
@@ -64,12 +73,13 @@ struct TimerRoute {
 
 template <class F>
 struct Routes {
-  Span<CommandRoute<F>> commands;
-  Span<MouseRoute<F>> mouse;
-  Span<ArrayMouseRoute<F>> arrayMouse;
-  Span<ItemCheckRoute<F>> itemChecks;
-  Span<MenuOpenRoute<F>> menus;
-  Span<TimerRoute<F>> timers;
+  Span<CommandRoute<F>> commands = {};
+  Span<CommandRangeRoute<F>> commandRanges = {};
+  Span<MouseRoute<F>> mouse = {};
+  Span<ArrayMouseRoute<F>> arrayMouse = {};
+  Span<ItemCheckRoute<F>> itemChecks = {};
+  Span<MenuOpenRoute<F>> menus = {};
+  Span<TimerRoute<F>> timers = {};
 };
 
 }  // namespace glyvane

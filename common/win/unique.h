@@ -7,21 +7,14 @@
 
 namespace glyvane {
 
-// Traits: the handle type, its "no handle" value and how to close it.
-template <typename H, void (*CloseFn)(H), H Invalid = nullptr>
-struct HandleTraits {
-  using Type = H;
-  static H InvalidValue() { return Invalid; }
-  static void Close(H handle) { CloseFn(handle); }
-};
-
-template <typename Traits>
+// An owned handle of type H, closed by Close (the Win32 function itself, as WIL's
+// unique_any takes it); Invalid is its "no handle" value as a number, since
+// INVALID_HANDLE_VALUE (-1) cannot be a pointer template argument.
+template <typename H, auto Close, INT_PTR Invalid = 0>
 class Unique {
  public:
-  using Handle = typename Traits::Type;
-
   Unique() = default;
-  explicit Unique(Handle handle) : handle_(handle) {}
+  explicit Unique(H handle) : handle_(handle) {}
   ~Unique() { reset(); }
   Unique(const Unique&) = delete;
   Unique& operator=(const Unique&) = delete;
@@ -31,58 +24,34 @@ class Unique {
     return *this;
   }
 
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Traits::InvalidValue(); }
-  Handle release() { return std::exchange(handle_, Traits::InvalidValue()); }
-  void reset(Handle handle = Traits::InvalidValue()) {
-    const Handle old = std::exchange(handle_, handle);
-    if (old != Traits::InvalidValue()) Traits::Close(old);
+  H get() const { return handle_; }
+  explicit operator bool() const { return handle_ != None(); }
+  H release() { return std::exchange(handle_, None()); }
+  void reset(H handle = None()) {
+    const H old = std::exchange(handle_, handle);
+    if (old != None()) Close(old);
   }
 
  private:
-  Handle handle_ = Traits::InvalidValue();
+  static H None() { return reinterpret_cast<H>(Invalid); }
+
+  H handle_ = None();
 };
 
-namespace detail {
-inline void DeleteFont(HFONT h) { DeleteObject(h); }
-inline void DeleteBrush(HBRUSH h) { DeleteObject(h); }
-inline void DeleteBitmap(HBITMAP h) { DeleteObject(h); }
-inline void DeletePen(HPEN h) { DeleteObject(h); }
-inline void CloseRegistryKey(HKEY h) { RegCloseKey(h); }
-inline void CloseKernelHandle(HANDLE h) { CloseHandle(h); }
-inline void FreeGlobal(HGLOBAL h) { GlobalFree(h); }
-inline void DestroyMenuHandle(HMENU h) { DestroyMenu(h); }
-inline void DestroyAccelerators(HACCEL h) { DestroyAcceleratorTable(h); }
-inline void DeleteDeviceContext(HDC h) { DeleteDC(h); }
-inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
-}  // namespace detail
-
-using UniqueFont = Unique<HandleTraits<HFONT, detail::DeleteFont>>;
-using UniqueBrush = Unique<HandleTraits<HBRUSH, detail::DeleteBrush>>;
-using UniqueBitmap = Unique<HandleTraits<HBITMAP, detail::DeleteBitmap>>;
-using UniquePen = Unique<HandleTraits<HPEN, detail::DeletePen>>;
-using UniqueKey = Unique<HandleTraits<HKEY, detail::CloseRegistryKey>>;
-using UniqueHandle = Unique<HandleTraits<HANDLE, detail::CloseKernelHandle>>;
-using UniqueGlobal = Unique<HandleTraits<HGLOBAL, detail::FreeGlobal>>;
-using UniqueMenu = Unique<HandleTraits<HMENU, detail::DestroyMenuHandle>>;
-using UniqueAccelerators = Unique<HandleTraits<HACCEL, detail::DestroyAccelerators>>;
-using UniqueDC = Unique<HandleTraits<HDC, detail::DeleteDeviceContext>>;
-using UniqueIcon = Unique<HandleTraits<HICON, detail::DestroyIconHandle>>;
-
-struct FindHandleTraits {
-  using Type = HANDLE;
-  static HANDLE InvalidValue() { return INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) { FindClose(h); }
-};
-using UniqueFind = Unique<FindHandleTraits>;
-
+using UniqueFont = Unique<HFONT, DeleteObject>;
+using UniqueBrush = Unique<HBRUSH, DeleteObject>;
+using UniqueBitmap = Unique<HBITMAP, DeleteObject>;
+using UniquePen = Unique<HPEN, DeleteObject>;
+using UniqueKey = Unique<HKEY, RegCloseKey>;
+using UniqueHandle = Unique<HANDLE, CloseHandle>;
+using UniqueGlobal = Unique<HGLOBAL, GlobalFree>;
+using UniqueMenu = Unique<HMENU, DestroyMenu>;
+using UniqueAccelerators = Unique<HACCEL, DestroyAcceleratorTable>;
+using UniqueDC = Unique<HDC, DeleteDC>;
+using UniqueIcon = Unique<HICON, DestroyIcon>;
+using UniqueFind = Unique<HANDLE, FindClose, -1>;
 // A file opened with CreateFile, whose "no handle" is INVALID_HANDLE_VALUE.
-struct FileHandleTraits {
-  using Type = HANDLE;
-  static HANDLE InvalidValue() { return INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) { CloseHandle(h); }
-};
-using UniqueFile = Unique<FileHandleTraits>;
+using UniqueFile = Unique<HANDLE, CloseHandle, -1>;
 
 // A window's DC from GetDC, released to the same window.
 class WindowDC {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <set>
 
-#include "common/win/proposbox.h"
 #include "main_window.h"
+#include "viewer/proposbox.h"
 
 namespace glyvane::test {
 namespace {

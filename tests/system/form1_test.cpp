@@ -13,9 +13,12 @@
 #include "common/win/system_registry.h"
 #include "font_folders.h"
 #include "main_window.h"
+#include "printing/form2.h"
+#include "printing/form3.h"
 #include "support.h"
 #include "viewer/form1.h"
 #include "viewer/grid_layout.h"
+#include "viewer/proposbox.h"
 
 namespace glyvane::test {
 namespace {

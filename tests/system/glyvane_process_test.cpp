@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/form1_ids.h"
-#include "common/win/proposbox_ids.h"
 #include "printing/form2_ids.h"
 #include "support.h"
 #include "viewer/form1_ids.h"
+#include "viewer/proposbox_ids.h"
 #include "viewer/settings.h"
 
 namespace glyvane::test {

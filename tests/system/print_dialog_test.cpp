@@ -8,6 +8,7 @@
 
 #include "main_window.h"
 #include "printing/form2.h"
+#include "viewer/proposbox.h"
 
 namespace glyvane::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/win/form.h"
-#include "common/win/proposbox_ids.h"
+#include "viewer/proposbox_ids.h"
 #include "common/win/unique.h"
 
 namespace glyvane {

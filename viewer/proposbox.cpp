@@ -1,4 +1,4 @@
-#include "common/win/proposbox.h"
+#include "viewer/proposbox.h"
 
 #include <vector>
 
@@ -34,8 +34,13 @@ const ControlRow kControls[] = {
     {kBouton, "bouton", ControlKind::CommandButton, kFrame2, {4200, 1680, 1095, 480}, "OK", kDefault, {}},
 };
 
-const FormDesign kDesign{kClassName, kCaption, 6495, 2535, kControls, FontStyle{"MS Sans Serif", 8.25}, {}, {},
-                         kIconResource};
+const FormDesign kDesign{.className = kClassName,
+                         .caption = kCaption,
+                         .clientWidth = 6495,
+                         .clientHeight = 2535,
+                         .controls = kControls,
+                         .font = {"MS Sans Serif", 8.25},
+                         .iconId = kIconResource};
 
 const CommandRoute<Proposbox> kCommands[] = {
     {kBouton, BN_CLICKED, &Proposbox::bouton_Click},
@@ -50,7 +55,7 @@ void PlayGreeting() { PlaySoundFile(ProgramFolder() + "\\data1.dll"); }
 
 }  // namespace
 
-const Routes<Proposbox> Proposbox::kRoutes{kCommands, {}, {}, {}, {}, kTimers};
+const Routes<Proposbox> Proposbox::kRoutes{.commands = kCommands, .timers = kTimers};
 
 Proposbox::Proposbox(const Form& owner) : FormOf<Proposbox>(kDesign, &owner) {}
 
