@@ -103,9 +103,7 @@ UniqueDC DefaultPrinter() {
 }
 
 // Draws the faces on the printer in a document written to a scratch file and
-// dropped: no printer queue sees it. The document is ended, not aborted: Wine's
-// spooler numbers jobs per process, and an aborted one kept its spool file open and
-// unshared, so that Glyvane's own first job, of the same number, was refused.
+// dropped: no printer queue sees it.
 void Print(HDC printer, const std::vector<std::string>& faces) {
   char folder[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, folder);
@@ -118,9 +116,8 @@ void Print(HDC printer, const std::vector<std::string>& faces) {
     if (StartPage(printer) > 0) {
       const std::vector<int> heights = {MulDiv(kTablePoints, GetDeviceCaps(printer, LOGPIXELSY), 72)};
       for (const std::string& face : faces) Exercise(printer, face, heights);
-      EndPage(printer);
     }
-    EndDoc(printer);
+    AbortDoc(printer);
   }
   DeleteFileA(scratch.c_str());
 }

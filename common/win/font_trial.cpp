@@ -169,10 +169,15 @@ std::optional<bool> TryInTrialProcess(TrialProcess& trial, const std::string& pa
   return trial.Try(path);
 }
 
+TrialProcess& WarmTrial() {
+  static TrialProcess trial;
+  return trial;
+}
+
 }  // namespace
 
 bool FontFileSurvivesTrial(const std::string& path) {
-  static TrialProcess trial;
+  TrialProcess& trial = WarmTrial();
   static FontVerdicts verdicts;
   const std::optional<FileStamp> stamp = StampOf(path);
   if (stamp) {
@@ -184,6 +189,8 @@ bool FontFileSurvivesTrial(const std::string& path) {
   if (stamp) verdicts.Remember(path, *stamp, *survives);
   return *survives;
 }
+
+void EndFontTrials() { WarmTrial().Stop(); }
 
 bool IsFontFileSafeToAdd(const std::string& path) { return !IsDamagedTrueTypeFile(path) && FontFileSurvivesTrial(path); }
 

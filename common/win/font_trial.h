@@ -21,4 +21,9 @@ bool FontFileSurvivesTrial(const std::string& path);
 // user brought asks this first; a file it refuses is treated as no font.
 bool IsFontFileSafeToAdd(const std::string& path);
 
+// Ends the warm trial process, if any; the next file starts a new one. A printer
+// document asks this first: under Wine the trial's dropped printer documents keep spool files
+// that the program's own jobs, numbered alike, would need.
+void EndFontTrials();
+
 }  // namespace glyvane
