@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "common/win/dialogs.h"
-#include "common/win/font_trial.h"
 #include "viewer/form1.h"
 #include "viewer/font_file_face.h"
 
@@ -88,8 +87,7 @@ void Form1::File1_Click() {
   if (!DropTemporaryFont()) return;
   const std::string path = File1.FullPath(File1.Selected());
 
-  // Tried apart first: a file that would end this process is no font here.
-  FontFileFace font = IsFontFileSafeToAdd(path) ? MakeFontFilePrintable(path, FacesOf(Combo1())) : FontFileFace{};
+  FontFileFace font = MakeFontFilePrintable(path, FacesOf(Combo1()));
   if (font.outcome != FontFileFace::Outcome::Usable) {
     Command2().SetEnabled(false);
     ShowMessage(hwnd(), font.outcome == FontFileFace::Outcome::NotAFont ? kNotAFont : kCannotShow, Caption(),
