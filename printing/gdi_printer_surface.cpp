@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "common/win/font_trial.h"
 #include "common/win/fonts.h"
 
 namespace glyvane {
@@ -235,6 +236,7 @@ double GdiPrinterSurface::PrintableWidth() const {
 bool GdiPrinterSurface::StartDocument() {
   const HDC dc = Dc();
   if (!dc) return false;
+  EndFontTrials();
   DOCINFOA info{};
   info.cbSize = sizeof info;
   info.lpszDocName = documentName_.c_str();

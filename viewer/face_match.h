@@ -31,6 +31,10 @@ class InstalledFaces {
 // font's name, as the file's text has it; empty text when none is.
 std::string LongestInstalledBeginning(const std::string& name, const InstalledFaces& installed);
 
+// A face the system makes for vertical writing ("@" + family) beside a font that
+// claims a Chinese, Japanese or Korean code page.
+inline bool IsVerticalFace(std::string_view face) { return !face.empty() && face.front() == '@'; }
+
 // The face a font file's names give: its full name, or its family name when it has
 // none; empty text when the file's names could not be read.
 std::string FaceOfNames(const std::optional<FontNames>& names);

@@ -16,11 +16,4 @@ std::string FontFaceFromFile(const std::string& path);
 // name; empty text when none is.
 std::string FontFaceFromFile(const std::string& path, const InstalledFaces& installed);
 
-// A file that starts as a TrueType or OpenType font does but that the reader refuses:
-// its tables are damaged. Wine's AddFontResourceA can stall on such a file (a name
-// table of 65,535 records held a test for minutes), so the program refuses it as the
-// system refuses a file that is no font, before the system sees it. Other files
-// (a bitmap .fon, text, noise) go to the system, which answers for them.
-bool IsDamagedTrueTypeFile(const std::string& path);
-
 }  // namespace glyvane

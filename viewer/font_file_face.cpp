@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/win/font_file_names.h"
+#include "common/win/font_trial.h"
 #include "common/win/screen_fonts.h"
 #include "viewer/font_face.h"
 
@@ -11,11 +12,13 @@ namespace glyvane {
 
 namespace {
 
-// The last face of `after` that `before` lacks: what the file brought.
+// The last face of `after` that `before` lacks: what the file brought; never a
+// vertical "@" twin of it, which the system may list after it.
 std::string FaceAdded(const std::vector<std::string>& before, const std::vector<std::string>& after) {
   const InstalledFaces known(before);
-  const auto added =
-      std::find_if(after.rbegin(), after.rend(), [&](const std::string& name) { return !known.Contains(name); });
+  const auto added = std::find_if(after.rbegin(), after.rend(), [&](const std::string& name) {
+    return !IsVerticalFace(name) && !known.Contains(name);
+  });
   return added == after.rend() ? std::string() : *added;
 }
 
@@ -26,7 +29,8 @@ std::string FaceAdded(const std::vector<std::string>& before, const std::vector<
 // for the file's; and reading the file costs the same however many fonts there are.
 FontFileFace MakeFontFilePrintable(const std::string& path, const InstalledFaces& installed) {
   FontFileFace result;
-  if (IsDamagedTrueTypeFile(path)) return result;
+  // Tried apart first: a file that would end this process is no font here.
+  if (!IsFontFileSafeToAdd(path)) return result;
   const std::optional<FontNames> names = ReadFontNamesForSystem(path);
   // Only a file the reader cannot name is found by what it adds.
   const std::vector<std::string> before = names ? std::vector<std::string>() : ScreenFontNames();

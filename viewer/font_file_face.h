@@ -19,8 +19,8 @@ struct FontFileFace {
 };
 
 // Makes the font of the file at path usable by its face name. A damaged file is
-// refused before the system sees it, and so is a file the system does not take in
-// two tries (NotAFont). The face comes from the file's own names: a family the
+// refused before the system sees it, and so is a file that ends or stalls the trial
+// process, or that the system does not take in two tries (NotAFont). The face comes from the file's own names: a family the
 // installed fonts lack is the file's new face, held in the font table; for an
 // installed family the file leaves the table again and the face is the longest
 // beginning of the file's name that an installed font bears (NoFace when none

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "common/win/dialogs.h"
+#include "common/win/font_trial.h"
 #include "common/win/item_list.h"
 #include "common/win/program_folder.h"
 #include "common/win/sounds.h"
@@ -108,7 +109,10 @@ void Form1::Command2_Click() {
     }
     if (!steps.Copy(source)) return fail("Impossible de copier le fichier " + fileName + " dans le dossier " + fontsFolder + ".");
   }
-  if (!steps.AddToFontTable()) return fail("Windows refuse d'ajouter la police du fichier " + destination + ".");
+  // The copy is what the system keeps in its table from now on: it is tried as well.
+  if (!IsFontFileSafeToAdd(destination) || !steps.AddToFontTable()) {
+    return fail("Windows refuse d'ajouter la police du fichier " + destination + ".");
+  }
   if (!registry_.Write(RegistryRoot::LocalMachine, fontsKey, valueName, fileName, kRegSz)) {
     return fail("Impossible d'inscrire la police dans le registre de Windows (HKEY_LOCAL_MACHINE\\" +
                 std::string(fontsKey) + ").");

@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
+#include "common/glyph_locations.h"
+#include "common/win/unique.h"
+
 namespace glyvane {
 
 std::string ToAnsiCodePage(const std::u16string& text, size_t maxBytes) {
@@ -31,6 +36,16 @@ std::optional<FontNames> ReadFontNamesForSystem(const std::string& path) {
   return FontNames{ToAnsiCodePage(names->family, kFaceNameLength),
                    ToAnsiCodePage(names->fullName, kFullNameLength),
                    ToAnsiCodePage(names->style, kFaceNameLength)};
+}
+
+bool IsDamagedTrueTypeFile(const std::string& path) {
+  const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  uint8_t start[4] = {};
+  DWORD got = 0;
+  if (!ReadFile(file.get(), start, sizeof start, &got, nullptr)) return false;
+  return HasTrueTypeSignature(start, got) && (!ReadFontNamesForSystem(path) || !FileGlyphLocationsFit(path));
 }
 
 }  // namespace glyvane

@@ -20,4 +20,12 @@ std::optional<FontNames> ReadFontNamesForSystem(const std::string& path);
 // page 1252), at most maxBytes long without splitting a double-byte character.
 std::string ToAnsiCodePage(const std::u16string& text, size_t maxBytes);
 
+// A file that starts as a TrueType or OpenType font does but that the reader refuses,
+// or whose glyph locations do not fit its glyph data (common/glyph_locations.h): its
+// tables are damaged. Wine's AddFontResourceA can stall on such a file (a name
+// table of 65,535 records held a test for minutes), so the program refuses it as the
+// system refuses a file that is no font, before the system sees it. Other files
+// (a bitmap .fon, text, noise) go to the system, which answers for them.
+bool IsDamagedTrueTypeFile(const std::string& path);
+
 }  // namespace glyvane

@@ -1,0 +1,119 @@
+// Damaged font files, as a folder downloaded from anywhere holds them: listed,
+// picked one after another and the face shown printed; none ends or stalls the
+// program. The same test runs on a folder of many such files (scripts/damaged-fonts),
+// which names the folder in GLYVANE_DAMAGED_FONTS and reads the lines it prints.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "font_folders.h"
+#include "printing/char_table.h"
+#include "printing/gdi_printer_surface.h"
+
+namespace glyvane::test {
+namespace {
+
+using namespace form1;
+
+constexpr const char* kNotAFont = "Ce fichier n'est pas une police d'imrpimante.";
+constexpr const char* kCannotShow = "Impossible d'afficher cette police.";
+
+std::string DamagedFixture(const std::string& relative) {
+  std::string path = std::string("Z:") + GLYVANE_DAMAGED_FIXTURES + "/" + relative;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+std::vector<std::string> FontFilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  UniqueFind find(FindFirstFileA((folder + "\\*.ttf").c_str(), &found));
+  if (find) {
+    do {
+      names.push_back(found.cFileName);
+    } while (FindNextFileA(find.get(), &found));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+using DamagedFontsTest = FolderTest;
+
+TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefused) {
+  const char* given = std::getenv("GLYVANE_DAMAGED_FONTS");
+  const std::string source = given ? given : DamagedFixture("abimees");
+  const std::vector<std::string> damaged = FontFilesIn(source);
+  ASSERT_FALSE(damaged.empty()) << source;
+  // A run that ended on a file goes on after it.
+  const char* from = std::getenv("GLYVANE_DAMAGED_FROM");
+  const size_t first = from ? std::strtoul(from, nullptr, 10) : 0;
+
+  FontFolder folder("abimees");
+  for (const std::string& name : damaged) {
+    ASSERT_TRUE(CopyFileA((source + "\\" + name).c_str(), folder.PathOf(name).c_str(), FALSE)) << name;
+  }
+  // Ends the trial process when drawn; then a sound file, shown as usual.
+  CopyFileA(DamagedFixture("tueuse.ttf").c_str(), folder.PathOf("tueuse.ttf").c_str(), FALSE);
+  folder.Add("faces/nouvelle.ttf", "vivante.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ASSERT_EQ(form->Files().Count(), static_cast<int>(damaged.size()) + 2);
+
+  // The tables go to the printer in one document that is dropped at the end: the
+  // faces are drawn on the printer's DC page by page, and no queue fills up.
+  GdiPrinterSurface printer("Glyvane abimees");
+  int shown = 0;
+  int refused = 0;
+  for (size_t i = first; i < damaged.size(); ++i) {
+    const std::string& name = damaged[i];
+    SCOPED_TRACE(name);
+    std::printf("pick %zu %s\n", i, name.c_str());
+    std::fflush(stdout);
+    DialogAnswer answer(GetCurrentProcessId(), IDOK);
+    SelectFile(name);
+    if (answer.Pressed()) {
+      std::printf("refused %zu %s\n", i, answer.text.c_str());
+      EXPECT_TRUE(answer.text == kNotAFont || answer.text.rfind(kCannotShow, 0) == 0) << answer.text;
+      EXPECT_EQ(form->TemporaryFontPath(), "");
+      ++refused;
+      continue;
+    }
+    const std::string face = form->CurrentFace();
+    EXPECT_FALSE(face.empty());
+    EXPECT_NE(face.front(), '@');
+    if (shown > 0) printer.NewPage();
+    DrawCharacterTable(printer, face, TableSetUp::OnThePage);
+    ++shown;
+  }
+  printer.AbortDocument();
+  std::printf("shown %d refused %d\n", shown, refused);
+
+  {
+    DialogAnswer answer(GetCurrentProcessId(), IDOK);
+    SelectFile("tueuse.ttf");
+    EXPECT_TRUE(answer.Wait());
+    EXPECT_EQ(answer.text, kNotAFont);
+    EXPECT_EQ(form->TemporaryFontPath(), "");
+    EXPECT_FALSE(Command2Enabled());
+  }
+  ClickFile("vivante.ttf");
+  EXPECT_EQ(form->TemporaryFontPath(), folder.PathOf("vivante.ttf"));
+  EXPECT_EQ(form->CurrentFace(), "Glyvane Nouvelle");
+  EXPECT_TRUE(IsWindow(main));
+}
+
+TEST_F(DamagedFontsTest, AFileClaimingAJapaneseCodePageShowsItsOwnFaceNotItsVerticalTwin) {
+  FontFolder folder("verticale");
+  CopyFileA(DamagedFixture("verticale.ttf").c_str(), folder.PathOf("verticale.ttf").c_str(), FALSE);
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("verticale.ttf");
+  ASSERT_TRUE(IsScreenFont("@Glyvane Verticale"));  // else this test sees nothing
+  EXPECT_EQ(form->CurrentFace(), "Glyvane Verticale");
+  EXPECT_EQ(form->TemporaryFontPath(), folder.PathOf("verticale.ttf"));
+}
+
+}  // namespace
+}  // namespace glyvane::test
