@@ -18,41 +18,16 @@
 #include "common/win/screen_fonts.h"
 #include "printing/char_table.h"
 #include "printing/gdi_printer_surface.h"
+#include "tools/print_bench.h"
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER counter;
-  LARGE_INTEGER frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Fonts with PostScript outlines are left out: the minimal program would crash Wine's
-// printer driver with them (the program draws their outlines instead).
-bool HasCffOutlines(const std::string& face) {
-  const glyvane::UniqueFont font = glyvane::CreateScreenFont(glyvane::FontStyle{face, 15});
-  glyvane::WindowDC screen(nullptr);
-  glyvane::SelectObjectGuard select(screen.get(), font.get());
-  return glyvane::HasPostScriptOutlines(screen.get());
-}
-
-std::vector<std::string> Fonts(int count) {
-  std::vector<std::string> screen;
-  for (const std::string& face : glyvane::ScreenFontNames()) {
-    if (!HasCffOutlines(face)) screen.push_back(face);
-  }
-  std::vector<std::string> fonts;
-  for (int i = 0; i < count && !screen.empty(); ++i) fonts.push_back(screen[static_cast<size_t>(i) % screen.size()]);
-  return fonts;
-}
+using print_bench::MakeFont;
+using print_bench::Now;
 
 double PrintWithTheProgram(const std::vector<std::string>& fonts, const std::string& printer) {
   glyvane::GdiPrinterSurface surface("bench_glyvane");
-  for (const glyvane::PrinterInfo& info : surface.InstalledPrinters()) {
-    if (info.device == printer) surface.MakeCurrent(info);
-  }
+  print_bench::UsePrinter(surface, printer);
   glyvane::SetUpCharacterTable(surface);
   const double start = Now();
   for (size_t i = 0; i < fonts.size(); ++i) {
@@ -63,14 +38,6 @@ double PrintWithTheProgram(const std::vector<std::string>& fonts, const std::str
   if (!surface.EndDocument()) std::fprintf(stderr, "the printer refused the document\n");
   std::fprintf(stderr, "glyvane: drawing %.3f s, ending the document %.3f s\n", drawn - start, Now() - drawn);
   return Now() - start;
-}
-
-HFONT MakeFont(HDC dc, const char* face, double points) {
-  LOGFONTA font{};
-  font.lfHeight = -static_cast<LONG>(points * GetDeviceCaps(dc, LOGPIXELSY) / 72.0 + 0.5);
-  font.lfCharSet = DEFAULT_CHARSET;
-  std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-  return CreateFontIndirectA(&font);
 }
 
 // The same page, written the shortest way: three fonts per page, one pen.
@@ -150,7 +117,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string mode = argv[1];
-  const std::vector<std::string> fonts = Fonts(std::atoi(argv[2]));
+  const std::vector<std::string> fonts = print_bench::PrintableFonts(std::atoi(argv[2]));
   const double seconds = mode == "minimal" ? PrintMinimally(fonts, argv[3]) : PrintWithTheProgram(fonts, argv[3]);
   std::printf("%s pages=%zu seconds=%.3f per_page_ms=%.2f\n", mode.c_str(), fonts.size(), seconds,
               1000 * seconds / static_cast<double>(fonts.size()));

@@ -21,40 +21,15 @@
 #include "common/win/screen_fonts.h"
 #include "printing/font_sheet.h"
 #include "printing/gdi_printer_surface.h"
+#include "tools/print_bench.h"
 #include "viewer/font_file_face.h"
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER counter;
-  LARGE_INTEGER frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using print_bench::Now;
+using print_bench::UsePrinter;
 
 std::string Today() { return "07/12/2026"; }
-
-// Fonts with PostScript outlines are left out: the minimal program would crash Wine's
-// printer driver with them.
-std::vector<std::string> Names(int count) {
-  std::vector<std::string> usable;
-  for (const std::string& face : glyvane::ScreenFontNames()) {
-    const glyvane::UniqueFont font = glyvane::CreateScreenFont(glyvane::FontStyle{face, 15});
-    glyvane::WindowDC screen(nullptr);
-    glyvane::SelectObjectGuard select(screen.get(), font.get());
-    if (!glyvane::HasPostScriptOutlines(screen.get())) usable.push_back(face);
-  }
-  std::vector<std::string> names;
-  for (int i = 0; i < count && !usable.empty(); ++i) names.push_back(usable[static_cast<size_t>(i) % usable.size()]);
-  return names;
-}
-
-void UsePrinter(glyvane::GdiPrinterSurface& surface, const std::string& printer) {
-  for (const glyvane::PrinterInfo& info : surface.InstalledPrinters()) {
-    if (info.device == printer) surface.MakeCurrent(info);
-  }
-}
 
 double ProgramPage(const std::vector<std::string>& names, const std::string& printer) {
   glyvane::GdiPrinterSurface surface("bench_sheet_glyvane");
@@ -67,14 +42,6 @@ double ProgramPage(const std::vector<std::string>& names, const std::string& pri
   return Now() - start;
 }
 
-HFONT MakeFont(HDC dc, const char* face) {
-  LOGFONTA font{};
-  font.lfHeight = -MulDiv(15, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  font.lfCharSet = DEFAULT_CHARSET;
-  std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-  return CreateFontIndirectA(&font);
-}
-
 // The same page the shortest way: each name in its font at its place, no cut.
 double MinimalPage(const std::vector<std::string>& names, const std::string& printer) {
   const HDC dc = CreateDCA("winspool", printer.c_str(), nullptr, nullptr);
@@ -85,14 +52,14 @@ double MinimalPage(const std::vector<std::string>& names, const std::string& pri
   DOCINFOA info{sizeof info, "bench_sheet_minimal", nullptr, nullptr, 0};
   StartDocA(dc, &info);
   StartPage(dc);
-  const HFONT heading = MakeFont(dc, "Times New Roman");
+  const HFONT heading = print_bench::MakeFont(dc, "Times New Roman", 15);
   SelectObject(dc, heading);
   const std::string title = "Liste des polices le " + Today() + " page 1";
   TextOutA(dc, static_cast<int>(3300 * px), static_cast<int>(600 * py), title.c_str(), static_cast<int>(title.size()));
   double x = 500;
   double y = 1500;
   for (const std::string& name : names) {
-    const HFONT font = MakeFont(dc, name.c_str());
+    const HFONT font = print_bench::MakeFont(dc, name.c_str(), 15);
     SelectObject(dc, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
@@ -151,7 +118,7 @@ double FolderPerFile(const std::vector<std::string>& files, const std::string& p
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "page" && argc == 4) {
-    const std::vector<std::string> names = Names(std::atoi(argv[3]));
+    const std::vector<std::string> names = print_bench::PrintableFonts(std::atoi(argv[3]));
     const double program = ProgramPage(names, argv[2]);
     const double minimal = MinimalPage(names, argv[2]);
     std::printf("page names=%zu program_ms=%.1f minimal_ms=%.1f\n", names.size(), 1000 * program, 1000 * minimal);
