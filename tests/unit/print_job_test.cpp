@@ -77,6 +77,7 @@ TEST_F(PrintJobTest, ACancelPrintsThePagesDoneAndNoFurtherCopy) {
     windows.cancelAtPump = c.cancelAtPump;
     EXPECT_FALSE(Print(c.copies, c.pages));
     EXPECT_EQ(printer.DocumentsSent(), c.sent);
+    EXPECT_EQ(windows.Count("window"), 1) << "no further copy starts";
     EXPECT_EQ(windows.log.back(), "ended") << "nothing told";
     EXPECT_EQ(windows.Count(" 100 exact"), c.completed);
   }

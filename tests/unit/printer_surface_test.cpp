@@ -18,6 +18,8 @@ TEST(PrinterSurface, PrintMovesToTheNextLineAndLineToItsEnd) {
   EXPECT_TRUE(printer.Print("abc"));
   EXPECT_EQ(printer.CurrentX(), 0);
   EXPECT_EQ(printer.CurrentY(), 100 + 240);
+  printer.SetFontBold(true);
+  EXPECT_EQ(printer.TextWidth("abc"), 3 * 10 * 10) << "half an em a byte, bold or not";
   // Control codes are glyphs like any other byte, and the empty text is a line too.
   printer.Print(std::string("A\tB\r\nC\0D", 8));
   EXPECT_EQ(printer.Calls().back(), std::string("Print(A\tB\r\nC\0D)", 15));
