@@ -99,14 +99,11 @@ class PrintoutTest : public FolderTest {
     EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"}) << "the button's click";
     ExpectTheWindowsBack();
   }
-  static void ExpectPortraitA4(const PrintedPdf& pdf) {
+  // A4 as cups-pdf writes it: a landscape page is the upright sheet turned by 90°.
+  static void ExpectA4(const PrintedPdf& pdf, int rotation) {
     EXPECT_EQ(std::lround(pdf.width), 595);
     EXPECT_EQ(std::lround(pdf.height), 842);
-    EXPECT_EQ(pdf.rotation, 0);
-  }
-  static void ExpectLandscapeA4(const PrintedPdf& pdf) {  // the sheet as the printer writes it, turned
-    EXPECT_EQ(std::lround(std::min(pdf.width, pdf.height)), 595);
-    EXPECT_EQ(std::lround(std::max(pdf.width, pdf.height)), 842);
+    EXPECT_EQ(pdf.rotation, rotation);
   }
 
   std::string title;
@@ -127,7 +124,7 @@ TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChose
   std::optional<PrintedPdf> pdf = WaitForPdf(title, std::chrono::seconds(120));
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, static_cast<int>(fonts.size()));
-  ExpectLandscapeA4(*pdf);
+  ExpectA4(*pdf, 90);
   EXPECT_EQ(TableTitle(*pdf, 1), TitleFor(fonts.front()));
   EXPECT_EQ(TableTitle(*pdf, pdf->pages), TitleFor(fonts.back()));
 
@@ -153,7 +150,7 @@ TEST_F(PrintoutTest, TheScreenTableIsTheListsSelectionWithItsGlyphsDrawn) {
   const std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, 1);
-  ExpectLandscapeA4(*pdf);
+  ExpectA4(*pdf, 90);
   EXPECT_EQ(TableTitle(*pdf, 1), TitleFor("C059"));
   // The "A" of code 65 lies 20 points above its label "0065 : A" and 5.5 points to
   // the right of the label's start; the grid's lines are clear of the place looked at.
@@ -231,7 +228,7 @@ TEST_F(PrintoutTest, TheInstalledFontsSheetsArePortraitInTheListsOrderOncePerCop
   Print(form1::kMenuPrintpolice, form2::kCommand6);
   const std::optional<PrintedPdf> samples = WaitForPdf(title, std::chrono::seconds(120));
   ASSERT_TRUE(samples);
-  ExpectPortraitA4(*samples);
+  ExpectA4(*samples, 0);
   EXPECT_TRUE(Has(samples->Text(1), ComboEntry(0)));
   // The first fonts of the list may lack Latin letters; the rest have them.
   std::string text;
@@ -244,7 +241,7 @@ TEST_F(PrintoutTest, TheInstalledFontsSheetsArePortraitInTheListsOrderOncePerCop
   const std::vector<PrintedPdf> copies = WaitForPdfs(title, 2, std::chrono::seconds(120));
   ASSERT_EQ(copies.size(), 2u);
   for (const PrintedPdf& pdf : copies) {
-    ExpectPortraitA4(pdf);
+    ExpectA4(pdf, 0);
     for (int page = 1; page <= pdf.pages; ++page) {
       EXPECT_TRUE(Has(pdf.Text(page), "Liste des polices le " + Today() + " page " + std::to_string(page))) << page;
     }
