@@ -232,7 +232,8 @@ void PrintDialogAnswer::Run(PrintDialogChoice choice) {
   }
   if (choice.copies) SetDlgItemInt(dialog, kCopiesEditId, static_cast<UINT>(*choice.copies), FALSE);
   const int button = offered && choice.ok ? IDOK : IDCANCEL;
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
   answered_ = offered;
   done_ = true;
 }

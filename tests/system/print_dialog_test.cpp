@@ -65,9 +65,10 @@ TEST_F(PrintDialogTest, OneDialogServesBothModesCentredWithEachModesPanel) {
     return lstrcmpiA(a.c_str(), b.c_str()) < 0;
   }));
   ClickEntry(1, 3);
-  for (const auto& [command, caption, table] : {std::tuple{form1::kMenuPrintto, "Imprimer la table de caractères...", true},
+  const char* const tableCaption = "Imprimer la table de caractères...";
+  for (const auto& [command, caption, table] : {std::tuple{form1::kMenuPrintto, tableCaption, true},
                                                {form1::kMenuPrintpolice, "Imprimer la liste de polices...", false},
-                                               {form1::kMenuPrintto, "Imprimer la table de caractères...", true}}) {
+                                               {form1::kMenuPrintto, tableCaption, true}}) {
     SCOPED_TRACE(caption);
     EXPECT_EQ(Open(command), dialog) << "not loaded anew";
     EXPECT_EQ(WindowText(dialog), caption);

@@ -62,9 +62,8 @@ TEST(CharacterTable, EachTextIsPrintedWhereItsCellSaysInItsFont) {
     const std::size_t print = At(calls, "Print(" + c.text + ")");
     ASSERT_LT(print, calls.size()) << c.text;
     ASSERT_GE(print, c.before.size());
-    EXPECT_EQ(Calls(calls.begin() + static_cast<long>(print - c.before.size()), calls.begin() + static_cast<long>(print)),
-              c.before)
-        << c.text;
+    const auto end = calls.begin() + static_cast<long>(print);
+    EXPECT_EQ(Calls(end - static_cast<long>(c.before.size()), end), c.before) << c.text;
   }
 }
 
