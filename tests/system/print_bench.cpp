@@ -227,8 +227,10 @@ void PrintDialogAnswer::Run(PrintDialogChoice choice) {
     const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(choice.printer->c_str()));
     offered = index != CB_ERR;
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPrinterComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    if (offered) {
+      SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPrinterComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    }
   }
   if (choice.copies) SetDlgItemInt(dialog, kCopiesEditId, static_cast<UINT>(*choice.copies), FALSE);
   const int button = offered && choice.ok ? IDOK : IDCANCEL;

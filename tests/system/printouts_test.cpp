@@ -27,14 +27,15 @@ std::string Today() {
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// The character table's title on a page, up to the end of its line.
-std::string TableTitle(const PrintedPdf& pdf, int page) {
+// The font a character table's page names in its title.
+std::string TableFont(const PrintedPdf& pdf, int page) {
   const std::string text = pdf.Text(page);
-  const std::size_t start = text.find("Table de caractères de \"");
-  return start == std::string::npos ? "" : text.substr(start, text.find('\n', start) - start);
+  const std::string title = "Table de caractères de \"";
+  const std::size_t start = text.find(title);
+  if (start == std::string::npos) return "";
+  const std::size_t from = start + title.size();
+  return text.substr(from, text.find("\"\n", from) - from);
 }
-
-std::string TitleFor(const std::string& font) { return "Table de caractères de \"" + font + "\""; }
 
 // What a user (or the system) does while a printout runs, from a timer that fires at
 // the printout's pumps: g_then runs once, at the first pump where g_when holds.
@@ -125,8 +126,8 @@ TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChose
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, static_cast<int>(fonts.size()));
   ExpectA4(*pdf, 90);
-  EXPECT_EQ(TableTitle(*pdf, 1), TitleFor(fonts.front()));
-  EXPECT_EQ(TableTitle(*pdf, pdf->pages), TitleFor(fonts.back()));
+  EXPECT_EQ(TableFont(*pdf, 1), fonts.front());
+  EXPECT_EQ(TableFont(*pdf, pdf->pages), fonts.back());
 
   NewJob("chosen");
   for (int item : {7, 3}) Open(form1::kMenuPrintto).List1_ItemCheck(item);
@@ -134,8 +135,8 @@ TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChose
   pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   ASSERT_EQ(pdf->pages, 2);
-  EXPECT_EQ(TableTitle(*pdf, 1), TitleFor(fonts[7]));
-  EXPECT_EQ(TableTitle(*pdf, 2), TitleFor(fonts[3]));
+  EXPECT_EQ(TableFont(*pdf, 1), fonts[7]);
+  EXPECT_EQ(TableFont(*pdf, 2), fonts[3]);
 }
 
 // The screen's table of the installed fonts is the list's selection, not the font
@@ -150,7 +151,7 @@ TEST_F(PrintoutTest, TheScreenTableIsTheListsSelectionWithItsGlyphsDrawn) {
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, 1);
   ExpectA4(*pdf, 90);
-  EXPECT_EQ(TableTitle(*pdf, 1), TitleFor("C059"));
+  EXPECT_EQ(TableFont(*pdf, 1), "C059");
   // The "A" of code 65 lies 20 points above its label "0065 : A" and 5.5 points to
   // the right of the label's start; the grid's lines are clear of the place looked at.
   const std::vector<PdfWord> words = pdf->Words(1);
@@ -178,7 +179,7 @@ TEST_F(PrintoutTest, TheScreenTableOfAFileIsItsFace) {
   const std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, 1);
-  EXPECT_EQ(TableTitle(*pdf, 1), TitleFor("Glyvane Nouvelle"));
+  EXPECT_EQ(TableFont(*pdf, 1), "Glyvane Nouvelle");
 }
 
 // "Annuler" while the fifth font's page is drawn is taken at the next font: five
