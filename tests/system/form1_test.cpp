@@ -199,30 +199,8 @@ TEST_F(Form1Test, ThePreviewPaintsEachNameWholeWithNothingOfThePreviousOneLeft) 
   }
 }
 
-TEST_F(Form1Test, ClickingAFontRestylesGridTextAndMagnifierWithTheStoredSizes) {
-  Start();
-  const int arial = ComboIndexOf("Arial");
-  EXPECT_EQ(form->HoverIndex(), arial);
-  WriteMachineValue(kConfigurationKey, kTableValue, "14");
-  WriteMachineValue(kConfigurationKey, kCopyValue, "9,5");
-
-  // A visible entry: with many fonts the list starts scrolled down to Arial.
-  const int top = static_cast<int>(SendMessageA(Control(kCombo1), LB_GETTOPINDEX, 0, 0));
-  const int other = arial == top ? top + 1 : top;
-  PointAtEntry(WM_LBUTTONDOWN, other);  // the press stores the hover index, draws nothing
-  EXPECT_EQ(form->HoverIndex(), other);
-  EXPECT_EQ(WindowText(Control(kLabel2)), "");
-  PointAtEntry(WM_LBUTTONUP, other);
-  PumpFor(20ms);
-  const std::string face = ComboEntry(other);
-  EXPECT_EQ(WindowText(Control(kFrame1)), "Caractères de " + face + " : ");
-  for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(form->Grid().FontOf(i), (FontStyle{face, 14})) << i;
-  EXPECT_EQ(form->Controls().FontOf(kText1), (FontStyle{face, 9.5}));
-  EXPECT_EQ(form->Controls().FontOf(kText2), (FontStyle{face, 24}));
-  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
-}
-
-TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStart) {
+// The sizes stored apply at start, and again, as they are then, to the font clicked.
+TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStartAndToTheGridTextAndMagnifierOfAClickedFont) {
   WriteMachineValue(kConfigurationKey, kTableValue, "12,5");
   // Written as the size commands write it: a string value whose length counts its NUL.
   WriteRegistryValue(SystemRegistry(), RegistryRoot::LocalMachine, kConfigurationKey, kCopyValue, "8");
@@ -238,6 +216,26 @@ TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStart) {
   for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(form->Grid().FontOf(i).size, 12.5) << i;
   EXPECT_EQ(form->Controls().FontOf(kText1).size, 8);
   EXPECT_FALSE(form->MainMenu().IsChecked(kMenuApercu));
+
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuApercu, 0), 0);
+  const int arial = ComboIndexOf("Arial");
+  EXPECT_EQ(form->HoverIndex(), arial);
+  WriteMachineValue(kConfigurationKey, kTableValue, "14");
+  WriteMachineValue(kConfigurationKey, kCopyValue, "9,5");
+  // A visible entry: with many fonts the list starts scrolled down to Arial.
+  const int top = static_cast<int>(SendMessageA(Control(kCombo1), LB_GETTOPINDEX, 0, 0));
+  const int other = arial == top ? top + 1 : top;
+  PointAtEntry(WM_LBUTTONDOWN, other);  // the press stores the hover index, draws nothing
+  EXPECT_EQ(form->HoverIndex(), other);
+  EXPECT_EQ(WindowText(Control(kLabel2)), "");
+  PointAtEntry(WM_LBUTTONUP, other);
+  PumpFor(20ms);
+  const std::string face = ComboEntry(other);
+  EXPECT_EQ(WindowText(Control(kFrame1)), "Caractères de " + face + " : ");
+  for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(form->Grid().FontOf(i), (FontStyle{face, 14})) << i;
+  EXPECT_EQ(form->Controls().FontOf(kText1), (FontStyle{face, 9.5}));
+  EXPECT_EQ(form->Controls().FontOf(kText2), (FontStyle{face, 24}));
+  EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));  // the menu, then the click
 }
 
 TEST_F(Form1Test, MenusAndCommandsPlayTheClickSound) {

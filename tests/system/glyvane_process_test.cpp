@@ -45,7 +45,7 @@ class GlyvaneProgram : public ::testing::Test {
 };
 
 // The program ends with both windows it owns open: they must not keep it running.
-TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndQuitsWithItsDialogsOpen) {
+TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndClosesWithItsDialogsOpen) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(WindowText(main), "Glyvane de Talvenne");
   const HWND combo = FindControl(main, kCombo1);
@@ -86,10 +86,10 @@ TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndQuitsWithI
   ASSERT_TRUE(about && glyvane->WaitForWindow(form2::kClassName));
   // The version is the program's own, from its version resource.
   EXPECT_EQ(WindowText(FindControl(about, proposbox::kLabel4)), "Version 3.20");
-  EndWith(WM_COMMAND, MAKEWPARAM(kMenuQuitter, 0));
+  EndWith(WM_CLOSE, 0);
 }
 
-TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndClosingEndsIt) {
+TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndQuitterEndsIt) {
   WithoutArial noArial;
   ASSERT_TRUE(Start());
   const HWND combo = FindControl(main, kCombo1);
@@ -113,7 +113,7 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndClos
   SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 100));
   EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
   EXPECT_EQ(WindowText(FindControl(main, kLabel2)), "");
-  EndWith(WM_CLOSE, 0);
+  EndWith(WM_COMMAND, MAKEWPARAM(kMenuQuitter, 0));
 }
 
 TEST_F(GlyvaneProgram, ATableSizeThatIsNoNumberEndsTheStartWithAnErrorMessage) {
