@@ -39,6 +39,13 @@ TEST_F(Form1Test, OpensCentredWithItsMenusAndSwitchesSources) {
   Start();
   EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(GetFocus(), Control(kCombo1));
+  RECT client;
+  GetClientRect(main, &client);
+  for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT rect = PixelBounds(child);
+    EXPECT_TRUE(!IsWindowVisible(child) || (rect.right <= client.right && rect.bottom <= client.bottom))
+        << "cut by the window's edge: " << GetDlgCtrlID(child);
+  }
   const HMENU bar = GetMenu(main);
   // The first letter opens a menu (Alt+E) and picks an item in it; two items begin
   // with T: the letter moves between them rather than choosing one.

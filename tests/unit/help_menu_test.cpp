@@ -61,5 +61,10 @@ TEST(HelpCommand, NoViewerMessageWordForWordWithItsLineBreaksLfThenCr) {
             "    - Soit t\xE9l\xE9" "charger sur mon site \"http://www.orvex.fr\" le programme \"Aide HTML\".");
 }
 
+// Quoted as a whole: Wine quotes an unquoted path itself, so only this test sees it.
+TEST(AuthorLink, TheCatalogueBesideTheProgramQuotedAsAWhole) {
+  EXPECT_EQ(CatalogueCommandLine("C:\\Program Files\\Glyvane"), "\"C:\\Program Files\\Glyvane\\catalogue.EXE\"");
+}
+
 }  // namespace
 }  // namespace glyvane
