@@ -180,8 +180,10 @@ TEST_F(Form1Test, ThePreviewPaintsEachNameWholeWithNothingOfThePreviousOneLeft) 
   MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   int designCentre = -1;
+  int names = 0;
   for (const char* name : {"DejaVu Sans", "DejaVu Sans Condensed", "C059", "DejaVu Serif Condensed", "Arial"}) {
     if (ComboIndexOf(name) < 0) continue;
+    ++names;
     PointAtEntry(WM_MOUSEMOVE, ComboIndexOf(name));
     UpdateWindow(main);
     PumpFor(100ms);
@@ -204,6 +206,7 @@ TEST_F(Form1Test, ThePreviewPaintsEachNameWholeWithNothingOfThePreviousOneLeft) 
     for (size_t i = 0; i < painted.size(); ++i) differing += painted[i] != expected[i];
     EXPECT_EQ(differing, 0u) << name << ": of " << painted.size() << " pixels";
   }
+  EXPECT_GE(names, 3);
 }
 
 // The sizes stored apply at start, and again, as they are then, to the font clicked.
