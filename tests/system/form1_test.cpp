@@ -42,7 +42,7 @@ TEST_F(Form1Test, OpensCentredWithItsMenusAndSwitchesSources) {
   RECT client;
   GetClientRect(main, &client);
   for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const RECT rect = PixelBounds(child);
+    const RECT rect = BoundsInParent(child);
     EXPECT_TRUE(!IsWindowVisible(child) || (rect.right <= client.right && rect.bottom <= client.bottom))
         << "cut by the window's edge: " << GetDlgCtrlID(child);
   }
@@ -83,8 +83,8 @@ TEST_F(Form1Test, CellsShowTheirCodesAndTheMagnifierShowsOneWhileAButtonIsHeld) 
   for (int i = 0; i < kCellCount; ++i) {
     EXPECT_EQ(GetParent(Cell(i)), Control(kFrame1)) << i;
     EXPECT_EQ(WindowText(Cell(i)), std::string(1, static_cast<char>(33 + i))) << i;
-    EXPECT_EQ(PixelBounds(Cell(i)).left, TwipsToPixels(CellRect(i).left, 15)) << i;
-    EXPECT_EQ(PixelBounds(Cell(i)).top, TwipsToPixels(CellRect(i).top, 15)) << i;
+    EXPECT_EQ(BoundsInParent(Cell(i)).left, TwipsToPixels(CellRect(i).left, 15)) << i;
+    EXPECT_EQ(BoundsInParent(Cell(i)).top, TwipsToPixels(CellRect(i).top, 15)) << i;
   }
   EXPECT_FALSE(Cell(kCellCount));
   // The tooltip control itself holds the text once the pointer has moved over a cell.

@@ -78,7 +78,8 @@ TEST_F(ProgressWindowTest, ShowsCentredInPlaceOfThePrintDialogAndPaintsThePercen
     progress.ShowProgress(c.fraction, c.exact);
     SIZE size{};
     const std::vector<uint32_t> shown = BarPixels(&size);
-    const std::vector<uint32_t> expected = ExpectedBar(size, c.text, static_cast<int>(std::lround(size.cx * c.fraction)));
+    const int done = static_cast<int>(std::lround(size.cx * c.fraction));
+    const std::vector<uint32_t> expected = ExpectedBar(size, c.text, done);
     size_t differing = 0;
     for (size_t i = 0; i < shown.size(); ++i) differing += shown[i] != expected[i];
     EXPECT_EQ(differing, 0u) << c.text << " at " << c.fraction << ", of " << size.cx << "x" << size.cy;
