@@ -8,7 +8,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "catalogue/form1.h"
 #include "support.h"
@@ -38,14 +37,13 @@ class CatalogueTest : public ::testing::Test {
   void Start();
   HWND Control(int id) const { return FindControl(main, id); }
   void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
-  // The detail dialog and the order form, when they are loaded.
+  // The detail dialog and the order form, when loaded.
   HWND Dialog() const { return form->DetailDialog() ? form->DetailDialog()->hwnd() : nullptr; }
   HWND DialogItem(int id) const { return FindControl(Dialog(), id); }
   HWND OrderForm() const { return form->OrderForm() ? form->OrderForm()->hwnd() : nullptr; }
   HWND OrderItem(int id) const { return FindControl(OrderForm(), id); }
   catalogue::commandeform& Order() const { return *form->OrderForm(); }
-  // Presses "&Commander" and closes its message box with OK; returns what the box
-  // showed.
+  // Presses "&Commander" and closes its message box with OK, which it returns.
   std::unique_ptr<DialogAnswer> PressCommander();
   // A click on the tick box of the order form's item `index`.
   void Tick(int index);

@@ -128,6 +128,25 @@ TEST_F(CatalogueWindowTest, PictureButtonsAnswerTheMouseAndKeyboardAsAnyButton) 
   EXPECT_EQ(quit.wParam, 0u);
 }
 
+// Closing the window leaves the detail dialog and the order form open, and the
+// program running until the last of them goes.
+TEST_F(CatalogueWindowTest, TheProgramEndsWithItsLastWindowWhicheverItIs) {
+  Start();
+  Click(kCommand12);
+  PressCommander();
+  const HWND dialog = Dialog();
+  ASSERT_TRUE(dialog && OrderForm());
+  SendMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(main));
+  SendMessageA(OrderForm(), WM_CLOSE, 0, 0);
+  MSG quit;
+  EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  SendMessageA(DialogItem(catalogue::convertbox_ids::kCommand1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
+}
+
 // The red title is drawn whole, one pixel left of and below the blue one, which lies
 // over it: wherever the red shows, the blue shows one pixel up and right.
 TEST_F(CatalogueWindowTest, TheTitleIsBlueOverARedShadowBelowLeft) {

@@ -22,9 +22,10 @@ class CommandeformTest : public CatalogueTest {
   }
 };
 
-// The sorted list holds the items in the order of the table, whose indices are
-// those of the selection; a second "&Commander" brings the same form back unchanged.
-TEST_F(CommandeformTest, ListsTheItemsInTheSelectionsOrderAndShowsTheSameFormAgain) {
+// The sorted list holds the items in the order of the table, whose indices are those
+// of the selection. The selection and the price follow the clicks on the tick boxes,
+// in the order of ticking; a second "&Commander" brings the same form back unchanged.
+TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTickingAndPriceIt) {
   Start();
   const HWND order = Open();
   ASSERT_TRUE(order);
@@ -35,22 +36,6 @@ TEST_F(CommandeformTest, ListsTheItemsInTheSelectionsOrderAndShowsTheSameFormAga
   EXPECT_EQ(TooltipText(OrderItem(kLabel5)), "Tous les programmes sélectionnés seront sur disquette(s)");
   EXPECT_EQ(SendMessageA(OrderItem(kText5), EM_GETLIMITTEXT, 0, 0), 5);
 
-  Tick(7);
-  Type(kText3, "3 place du Marché");
-  SetForegroundWindow(main);
-  PressCommander();
-  EXPECT_EQ(OrderForm(), order);
-  EXPECT_EQ(GetForegroundWindow(), order);
-  EXPECT_EQ(Order().Selection(), ";7;");
-  EXPECT_TRUE(SendMessageA(OrderItem(kList1), LB_GETITEMDATA, 7, 0) & 1);
-  EXPECT_EQ(WindowText(OrderItem(kText3)), "3 place du Marché");
-}
-
-// The selection and the price follow the clicks on the tick boxes, in the order of
-// ticking; clicks on the list and on the first seven boxes play the click sound.
-TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTickingAndPriceIt) {
-  Start();
-  ASSERT_TRUE(Open());
   EXPECT_EQ(Order().Total().euros, "2,29");
   for (int item : {3, 12, 0}) Tick(item);
   EXPECT_EQ(Order().Selection(), ";3;12;0;");
@@ -64,16 +49,23 @@ TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTickingAndPriceIt) {
             (std::vector<std::string>{OrderItems()[3], OrderItems()[0], OrderItems()[12]}));
   EXPECT_EQ(Order().Total().francs, 90 + 15);  // Agenda 2000 - 90 FF° and two ShareWare items
   EXPECT_EQ(Order().Total().euros, "16,01");
-  EXPECT_EQ(g_sounds, std::vector<std::string>(5, click));
-
-  // The space bar ticks too, without a sound.
-  g_sounds.clear();
+  // Clicks on the list and on the first seven boxes play the click sound; the space
+  // bar ticks without one.
+  for (int box : {kText1, kText2, kText3, kText4, kText5, kText6, kText7, kText8}) ClickAt(OrderItem(box), 5, 5);
+  EXPECT_EQ(g_sounds, std::vector<std::string>(5 + 7, click));
   SendMessageA(OrderItem(kList1), WM_KEYDOWN, VK_SPACE, 0);
   SendMessageA(OrderItem(kList1), WM_CHAR, ' ', 0);
   EXPECT_EQ(Order().Selection(), ";3;0;");
-  EXPECT_TRUE(g_sounds.empty());
-  for (int box : {kText1, kText2, kText3, kText4, kText5, kText6, kText7, kText8}) ClickAt(OrderItem(box), 5, 5);
-  EXPECT_EQ(g_sounds, std::vector<std::string>(7, click));
+  EXPECT_EQ(g_sounds.size(), 5u + 7u);
+
+  Type(kText3, "3 place du Marché");
+  SetForegroundWindow(main);
+  PressCommander();
+  EXPECT_EQ(OrderForm(), order);
+  EXPECT_EQ(GetForegroundWindow(), order);
+  EXPECT_EQ(Order().Selection(), ";3;0;");
+  EXPECT_TRUE(SendMessageA(OrderItem(kList1), LB_GETITEMDATA, 0, 0) & 1);
+  EXPECT_EQ(WindowText(OrderItem(kText3)), "3 place du Marché");
 }
 
 TEST_F(CommandeformTest, DetailsComeFromTheStoreAndGoBackOnlyAfterAPrintedOrdersOk) {
@@ -125,7 +117,7 @@ TEST_F(CommandeformTest, DetailsComeFromTheStoreAndGoBackOnlyAfterAPrintedOrders
   for (const auto& d : details) {
     wchar_t shown[100] = {};
     GetWindowTextW(OrderItem(d.box), shown, 100);
-    EXPECT_EQ(std::wstring(shown), d.typed);
+    EXPECT_STREQ(shown, d.typed);
   }
 }
 

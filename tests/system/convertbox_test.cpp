@@ -16,8 +16,7 @@ namespace form1_ids = catalogue::form1_ids;
 
 using ConvertboxTest = CatalogueTest;
 
-// The dialog's caption icon, drawn.
-std::vector<uint32_t> Drawn(HICON icon) { return icon ? DrawnIcon(icon, SIZE{32, 32}, 0x808080) : std::vector<uint32_t>{}; }
+std::vector<uint32_t> Drawn(HICON icon) { return DrawnIcon(icon, SIZE{32, 32}, 0x808080); }
 
 // Each entry in turn, in grid order, so that every field is refilled after an entry
 // with and one without it (stale extra requirements, "Windows 9x" after "9x/NT").
@@ -42,7 +41,9 @@ TEST_F(ConvertboxTest, EachEntryButtonFillsTheOneDialogWithItsEntryWhole) {
     const UniqueIcon picture(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
                                                            MAKEINTRESOURCEA(entry.button.picture), IMAGE_ICON, 32,
                                                            32, 0)));
-    EXPECT_EQ(Drawn(reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0))), Drawn(picture.get()));
+    const auto icon = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(Drawn(icon), Drawn(picture.get()));
     EXPECT_EQ(CutCaptions(dialog), std::vector<std::string>{});
   }
   EXPECT_EQ(g_sounds, std::vector<std::string>(CatalogueEntries().size(), click));
@@ -53,29 +54,9 @@ TEST_F(ConvertboxTest, EachEntryButtonFillsTheOneDialogWithItsEntryWhole) {
   EXPECT_STREQ(font.lfFaceName, "Times New Roman");
 }
 
-TEST_F(ConvertboxTest, OkClosesTheDialogAndTheNextEntryOpensItCentredAgain) {
-  Start();
-  Click(form1_ids::kCommand3);
-  const HWND first = Dialog();
-  ASSERT_TRUE(first);
-  EXPECT_TRUE(IsCentred(first));
-  SetWindowPos(first, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  g_sounds.clear();
-  SendMessageA(DialogItem(kCommand1), BM_CLICK, 0, 0);
-  PumpFor(20ms);
-  EXPECT_FALSE(IsWindow(first));
-  EXPECT_FALSE(Dialog());
-  EXPECT_EQ(g_sounds, std::vector<std::string>{click});
-
-  Click(form1_ids::kCommand16);
-  ASSERT_TRUE(Dialog());
-  EXPECT_TRUE(IsCentred(Dialog()));
-  // The close box unloads it as well.
-  SendMessageA(Dialog(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(Dialog());
-}
-
-TEST_F(ConvertboxTest, ALongDescriptionScrollsInsideTheBoxAndCannotBeEdited) {
+// A long description scrolls inside its box, which takes no typing; OK and the close
+// box unload the dialog, which the next entry opens centred again.
+TEST_F(ConvertboxTest, ItScrollsTheDescriptionAndOpensCentredAfterOkOrTheCloseBox) {
   Start();
   Click(form1_ids::kCommand11);  // Budget Familial
   const HWND box = DialogItem(kLabel10);
@@ -87,11 +68,25 @@ TEST_F(ConvertboxTest, ALongDescriptionScrollsInsideTheBoxAndCannotBeEdited) {
   EXPECT_FALSE(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
   SendMessageA(box, WM_VSCROLL, SB_PAGEDOWN, 0);
   EXPECT_GT(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-
   SetFocus(box);
   SendMessageA(box, WM_CHAR, 'x', 0);
   SendMessageA(box, WM_KEYDOWN, VK_DELETE, 0);
   EXPECT_EQ(WindowText(box), description);
+
+  const HWND first = Dialog();
+  EXPECT_TRUE(IsCentred(first));
+  SetWindowPos(first, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  g_sounds.clear();
+  SendMessageA(DialogItem(kCommand1), BM_CLICK, 0, 0);
+  PumpFor(20ms);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_FALSE(Dialog());
+  EXPECT_EQ(g_sounds, std::vector<std::string>{click});
+  Click(form1_ids::kCommand16);
+  ASSERT_TRUE(Dialog());
+  EXPECT_TRUE(IsCentred(Dialog()));
+  SendMessageA(Dialog(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(Dialog());
 }
 
 }  // namespace

@@ -47,14 +47,6 @@ std::vector<PrintedLine> Lines(const PrintedPdf& pdf) {
   return lines;
 }
 
-std::string Today() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  char date[16];
-  snprintf(date, sizeof date, "%02u/%02u/%04u", now.wDay, now.wMonth, now.wYear);
-  return date;
-}
-
 class OrderPrintTest : public CatalogueTest {
  protected:
   void SetUp() override {
@@ -129,6 +121,8 @@ TEST_F(OrderPrintTest, PrintsEveryItemOnOnePageOneJobPerCopyThenOffersOk) {
   ASSERT_EQ(lines.size(), 1u + 23u + 15u);
   const double margin = lines[0].x;
   EXPECT_NEAR(margin, 30, 1) << "600 twips from the printable area's edge, which is the sheet's here";
+  char today[16];
+  GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "dd/MM/yyyy", today, sizeof today);
   const struct {
     size_t line;
     int tabs;
@@ -141,7 +135,7 @@ TEST_F(OrderPrintTest, PrintsEveryItemOnOnePageOneJobPerCopyThenOffersOk) {
       {27, 0, "Adresse : 3 place du Marché"},
       {28, 0, "Code postal :75001, Ville : Paris, France"},
       {29, 0, "Fax : 01 23 45 67 89"},
-      {31, 0, "Fait le " + Today()},
+      {31, 0, std::string("Fait le ") + today},
       {33, 0, "A envoyer, accompagné d'un chèque bancaire d'un montant de 825 FF ou de 125,77 € à l'ordre de"},
       {38, 7, "France"},
   };

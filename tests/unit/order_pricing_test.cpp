@@ -8,16 +8,6 @@
 namespace glyvane {
 namespace {
 
-TEST(ItemPrice, ReadsThePriceFromFixedPlacesCountedFromTheEndOrElseZero) {
-  const std::pair<const char*, int> rows[] = {
-      {"Glyvane - 50 FF°", 50}, {"Belote - 80 FF° ", 80},  // the blank after the degree sign
-      {"Astronomie - 120 FF°", 120}, {"Glyvane - ShareWare", 0}, {"Awélé - FreeWare", 0},
-      {"Gratuit - 00 FF°", 0}, {"X - 1 2 FF°", 0}, {"X -    FF°", 0},
-      {"50 FF°", 0},  // too short to hold the three places
-      {"", 0}};
-  for (const auto& [item, price] : rows) EXPECT_EQ(ItemPrice(item), price) << item;
-}
-
 // Shipping: fifteen francs under four items, thirty from four, priced or not.
 TEST(PriceOrder, AddsTheItemsPricesAndTheShipping) {
   const std::vector<std::string> unpriced = {"Glyvane - ShareWare", "Awélé - FreeWare", "Cavalier - FreeWare",
