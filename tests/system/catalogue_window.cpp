@@ -37,6 +37,16 @@ bool IsCentred(HWND window) {
   return std::abs(rect.top - top) <= 0.5 && std::abs(rect.left - left) <= 0.5;
 }
 
+bool ControlsFit(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT place = BoundsInParent(child);
+    if (IsWindowVisible(child) && (place.right > client.right || place.bottom > client.bottom)) return false;
+  }
+  return true;
+}
+
 void ClickAt(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));

@@ -22,6 +22,9 @@ void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value);
 // A centred window: Top = screen height / 2 - height / 2, Left likewise, in exact
 // arithmetic; the window lies within half a pixel of that place.
 bool IsCentred(HWND window);
+// Whether every visible control of a window lies within its client area, which a
+// window smaller than its design cuts off.
+bool ControlsFit(HWND window);
 // A click of the left button at (x, y) of a window's client area.
 void ClickAt(HWND window, int x, int y);
 // Whether a window shows one of the program's icons, drawn at `side` pixels on the

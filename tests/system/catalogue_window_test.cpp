@@ -28,6 +28,7 @@ constexpr uint32_t kBlue = 0x0000FF;
 // sorts names (case and hyphens aside), CD Orvex last.
 TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrder) {
   Start();
+  EXPECT_TRUE(IsCentred(main));
   EXPECT_EQ(CutCaptions(main), std::vector<std::string>{});
   std::vector<std::tuple<LONG, LONG, std::string>> buttons;
   for (HWND child = GetWindow(Control(kFrame1), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -210,22 +211,20 @@ TEST_F(CatalogueWindowTest, TheLinkUnderTheMouseIsUnderlinedAndTheOtherIsNot) {
   EXPECT_TRUE(g_sounds.empty());
 }
 
-// Two cursors that look the same: same hot spot, same mask and colour pixels.
-bool SameCursorImage(HCURSOR a, HCURSOR b) {
-  ICONINFO first{};
-  ICONINFO second{};
-  if (!a || !b || !GetIconInfo(a, &first) || !GetIconInfo(b, &second)) return false;
-  UniqueBitmap bitmaps[] = {UniqueBitmap(first.hbmMask), UniqueBitmap(first.hbmColor), UniqueBitmap(second.hbmMask),
-                            UniqueBitmap(second.hbmColor)};
-  auto bits = [](HBITMAP bitmap) {
-    BITMAP info{};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return std::vector<char>{};
-    std::vector<char> data(static_cast<size_t>(info.bmWidthBytes) * static_cast<size_t>(info.bmHeight));
-    GetBitmapBits(bitmap, static_cast<LONG>(data.size()), data.data());
-    return data;
-  };
-  return first.xHotspot == second.xHotspot && first.yHotspot == second.yHotspot &&
-         bits(bitmaps[0].get()) == bits(bitmaps[2].get()) && bits(bitmaps[1].get()) == bits(bitmaps[3].get());
+// What a cursor looks like: its hot spot, then the bits of its mask and colour images.
+std::vector<char> CursorImage(HCURSOR cursor) {
+  ICONINFO info{};
+  if (!cursor || !GetIconInfo(cursor, &info)) return {};
+  const UniqueBitmap images[] = {UniqueBitmap(info.hbmMask), UniqueBitmap(info.hbmColor)};
+  std::vector<char> image = {static_cast<char>(info.xHotspot), static_cast<char>(info.yHotspot)};
+  for (const UniqueBitmap& bitmap : images) {
+    BITMAP bits{};
+    if (!bitmap || !GetObjectA(bitmap.get(), sizeof bits, &bits)) continue;
+    const size_t start = image.size();
+    image.resize(start + static_cast<size_t>(bits.bmWidthBytes) * static_cast<size_t>(bits.bmHeight));
+    GetBitmapBits(bitmap.get(), static_cast<LONG>(image.size() - start), image.data() + start);
+  }
+  return image;
 }
 
 // The links and the logo show pointers of their own, the other labels their class's;
@@ -251,16 +250,17 @@ TEST_F(CatalogueWindowTest, EveryControlShowsItsPointer) {
   Click(kCommand12);
   PressCommander();
   using namespace catalogue::commandeform_ids;
-  auto pointer = [](HWND window) { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR)); };
-  const HCURSOR text = LoadCursorFromFileA(ProgramPath("Data4.dll").c_str());
-  const HCURSOR button = LoadCursorFromFileA(ProgramPath("Data3.dll").c_str());
-  const HCURSOR list = LoadCursorFromFileA(ProgramPath("Data5.dll").c_str());
-  EXPECT_TRUE(SameCursorImage(pointer(OrderItem(kText8)), text));
-  EXPECT_TRUE(SameCursorImage(pointer(DialogItem(catalogue::convertbox_ids::kLabel10)), text));
-  EXPECT_TRUE(SameCursorImage(pointer(OrderItem(kCommandebox)), button));
-  EXPECT_TRUE(SameCursorImage(pointer(DialogItem(catalogue::convertbox_ids::kCommand1)), button));
-  EXPECT_TRUE(SameCursorImage(pointer(OrderItem(kList1)), list));
-  EXPECT_FALSE(SameCursorImage(text, button));
+  auto shows = [](HWND window, const char* file) {
+    const auto pointer = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
+    const std::vector<char> image = CursorImage(pointer);
+    return !image.empty() && image == CursorImage(LoadCursorFromFileA(ProgramPath(file).c_str()));
+  };
+  EXPECT_TRUE(shows(OrderItem(kText8), "Data4.dll"));
+  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kLabel10), "Data4.dll"));
+  EXPECT_TRUE(shows(OrderItem(kCommandebox), "Data3.dll"));
+  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kCommand1), "Data3.dll"));
+  EXPECT_TRUE(shows(OrderItem(kList1), "Data5.dll"));
+  EXPECT_FALSE(shows(OrderItem(kList1), "Data4.dll"));
 }
 
 // Points the test prefix's open command of a URI scheme at cmd, which writes the URI

@@ -29,6 +29,8 @@ TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTickingAndPriceIt) {
   Start();
   const HWND order = Open();
   ASSERT_TRUE(order);
+  EXPECT_TRUE(IsCentred(order));
+  EXPECT_TRUE(ControlsFit(order));
   EXPECT_EQ(CutCaptions(order, {kLabel16}), std::vector<std::string>{});
   EXPECT_EQ(ListItems(OrderItem(kList1)), std::vector<std::string>(OrderItems().begin(), OrderItems().end()));
   // The shipping rule explains itself in a tooltip.
@@ -36,7 +38,6 @@ TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTickingAndPriceIt) {
   EXPECT_EQ(TooltipText(OrderItem(kLabel5)), "Tous les programmes sélectionnés seront sur disquette(s)");
   EXPECT_EQ(SendMessageA(OrderItem(kText5), EM_GETLIMITTEXT, 0, 0), 5);
 
-  EXPECT_EQ(Order().Total().euros, "2,29");
   for (int item : {3, 12, 0}) Tick(item);
   EXPECT_EQ(Order().Selection(), ";3;12;0;");
   EXPECT_FALSE(IsWindowVisible(OrderItem(kLabel16)));

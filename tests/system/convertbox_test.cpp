@@ -45,6 +45,7 @@ TEST_F(ConvertboxTest, EachEntryButtonFillsTheOneDialogWithItsEntryWhole) {
     ASSERT_TRUE(icon);
     EXPECT_EQ(Drawn(icon), Drawn(picture.get()));
     EXPECT_EQ(CutCaptions(dialog), std::vector<std::string>{});
+    EXPECT_TRUE(ControlsFit(dialog));
   }
   EXPECT_EQ(g_sounds, std::vector<std::string>(CatalogueEntries().size(), click));
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), nullptr);

@@ -41,9 +41,10 @@ TEST(OrderLines, AreTheOrderWordForWordWithTheOptionalLinesLeftOutWhenEmpty) {
   std::vector<std::string> tail = {"Comment avez-vous connu ces programmes ?", "  ", "Fait le 07/12/2026",
                                    "Signature :"};
   tail.insert(tail.end(), 8, "");
-  tail.insert(tail.end(), {"A envoyer, accompagné d'un chèque bancaire d'un montant de 65 FF ou de 9,91 € à l'ordre de ",
-                           "\t\t\t\t\t\t\"Talvenne\" à :", "", "\t\t\t\t\t\t  Talvenne", "\t\t\t\t\t\t12 rue des Tilleuls",
-                           "\t\t\t\t\t\t35000 Rennes", "\t\t\t\t\t\t\tFrance"});
+  tail.insert(tail.end(),
+              {"A envoyer, accompagné d'un chèque bancaire d'un montant de 65 FF ou de 9,91 € à l'ordre de ",
+               "\t\t\t\t\t\t\"Talvenne\" à :", "", "\t\t\t\t\t\t  Talvenne", "\t\t\t\t\t\t12 rue des Tilleuls",
+               "\t\t\t\t\t\t35000 Rennes", "\t\t\t\t\t\t\tFrance"});
   std::vector<std::string> expected = head;
   expected.insert(expected.end(), tail.begin(), tail.end());
   EXPECT_EQ(OrderLines(sheet), expected);
