@@ -129,25 +129,6 @@ TEST_F(CatalogueWindowTest, PictureButtonsAnswerTheMouseAndKeyboardAsAnyButton) 
   EXPECT_EQ(quit.wParam, 0u);
 }
 
-// Closing the window leaves the detail dialog and the order form open, and the
-// program running until the last of them goes.
-TEST_F(CatalogueWindowTest, TheProgramEndsWithItsLastWindowWhicheverItIs) {
-  Start();
-  Click(kCommand12);
-  PressCommander();
-  const HWND dialog = Dialog();
-  ASSERT_TRUE(dialog && OrderForm());
-  SendMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(main));
-  SendMessageA(OrderForm(), WM_CLOSE, 0, 0);
-  MSG quit;
-  EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_TRUE(IsWindowVisible(dialog));
-  SendMessageA(DialogItem(catalogue::convertbox_ids::kCommand1), BM_CLICK, 0, 0);
-  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(quit.wParam, 0u);
-}
-
 // The red title is drawn whole, one pixel left of and below the blue one, which lies
 // over it: wherever the red shows, the blue shows one pixel up and right.
 TEST_F(CatalogueWindowTest, TheTitleIsBlueOverARedShadowBelowLeft) {
@@ -319,8 +300,15 @@ TEST_F(CatalogueWindowTest, TheLinksOpenTheMailProgramAndTheBrowserAndTheLogoGre
   EXPECT_EQ(g_sounds, (std::vector<std::string>{click, click, "data1.dll"}));
 }
 
-TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderForm) {
+// "&Commander" explains how to order, then opens the order form. Closing the window
+// leaves the detail dialog and the order form open, and the program runs until the
+// last of them goes.
+TEST_F(CatalogueWindowTest, CommanderOpensTheOrderFormAndTheProgramEndsWithItsLastWindow) {
   Start();
+  Click(kCommand12);
+  const HWND dialog = Dialog();
+  ASSERT_TRUE(dialog);
+  g_sounds.clear();
   // How many sounds had played when the message box showed.
   std::atomic<int> soundsAtTheBox{-1};
   std::thread watch([&soundsAtTheBox] {
@@ -342,6 +330,9 @@ TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderForm) {
   EXPECT_TRUE(IsWindowVisible(order));
   EXPECT_EQ(GetForegroundWindow(), order);
   EXPECT_EQ(GetWindow(order, GW_OWNER), nullptr);
+
+  SendMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(main));
   // Reading the stored details leaves the store as it was: the form loaded and
   // cancelled has created no key.
   SendMessageA(OrderItem(catalogue::commandeform_ids::kCommand1), BM_CLICK, 0, 0);
@@ -349,6 +340,12 @@ TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderForm) {
   EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue", 0, KEY_READ, &opened),
             ERROR_FILE_NOT_FOUND);
   const UniqueKey key(opened);
+  MSG quit;
+  EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  SendMessageA(DialogItem(catalogue::convertbox_ids::kCommand1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
 }
 
 }  // namespace
