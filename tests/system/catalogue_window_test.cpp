@@ -348,5 +348,18 @@ TEST_F(CatalogueWindowTest, CommanderOpensTheOrderFormAndTheProgramEndsWithItsLa
   EXPECT_EQ(quit.wParam, 0u);
 }
 
+// The real catalogue.exe, started as Glyvane starts it: its window shows, and closing
+// it, its last, ends the program.
+TEST(CatalogueProgram, ShowsItsWindowAndEndsWithIt) {
+  ProgramProcess program("catalogue.exe", kClassName);
+  const HWND window = program.WaitForMainWindow();
+  ASSERT_TRUE(window);
+  EXPECT_EQ(WindowText(window), "Catalogue Orvex");
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  EXPECT_TRUE(program.WaitForExit(10s, &code));
+  EXPECT_EQ(code, 0u);
+}
+
 }  // namespace
 }  // namespace glyvane::test
