@@ -58,6 +58,7 @@ POINT FindIcon(HWND window, int iconId, int side) {
   const std::vector<uint32_t> shown = ScreenPixels(area);
   const UniqueIcon icon(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, side, side, 0)));
+  if (!icon) return POINT{-1, -1};
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const std::vector<uint32_t> drawn =
       DrawnIcon(icon.get(), SIZE{side, side}, (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face));
