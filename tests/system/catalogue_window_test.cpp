@@ -25,8 +25,9 @@ constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kBlue = 0x0000FF;
 
 // Read by where they lie, row by row, the frame's buttons are in the order the system
-// sorts names (case and hyphens aside), CD Orvex last.
-TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrder) {
+// sorts names (case and hyphens aside), CD Orvex last, each with its picture centred
+// above its caption.
+TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrderUnderTheirPictures) {
   Start();
   EXPECT_TRUE(IsCentred(main));
   EXPECT_EQ(CutCaptions(main), std::vector<std::string>{});
@@ -45,17 +46,9 @@ TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrder) {
         << before << " / " << after;
   }
   EXPECT_EQ(std::get<2>(buttons.back()), "CD Orvex");
+  EXPECT_TRUE(ControlsFit(Control(kFrame1)));
 
-  // CD Orvex shows nothing and makes no sound.
-  Click(kCommand8);
-  PumpFor(50ms);
-  EXPECT_FALSE(Dialog());
-  EXPECT_TRUE(g_sounds.empty());
-}
-
-// The grid's buttons have room for a 32-pixel picture, the two commands for 24.
-TEST_F(CatalogueWindowTest, PictureButtonsShowTheirPictureCentredAboveTheCaption) {
-  Start();
+  // The grid's buttons have room for a 32-pixel picture, the two commands for 24.
   const struct {
     int button, picture, side;
   } rows[] = {{kCommand12, IDI_AGENDA, 32}, {kCommand8, IDI_CD_ORVEX, 32}, {kCommand2, IDI_COMMANDER, 24},
@@ -84,6 +77,12 @@ TEST_F(CatalogueWindowTest, PictureButtonsShowTheirPictureCentredAboveTheCaption
     EXPECT_EQ(above, 0);
     EXPECT_GT(below, 20);
   }
+
+  // CD Orvex shows nothing and makes no sound.
+  Click(kCommand8);
+  PumpFor(50ms);
+  EXPECT_FALSE(Dialog());
+  EXPECT_TRUE(g_sounds.empty());
 }
 
 // Keys as the program's message loop hands them to the window first (dialog keys).
@@ -129,9 +128,25 @@ TEST_F(CatalogueWindowTest, PictureButtonsAnswerTheMouseAndKeyboardAsAnyButton) 
   EXPECT_EQ(quit.wParam, 0u);
 }
 
+// A link shows underlined when a row of it holds a run of pure blue pixels three
+// quarters of its width long.
+bool Underlined(HWND label) {
+  RECT area;
+  GetWindowRect(label, &area);
+  const int width = area.right - area.left;
+  const std::vector<uint32_t> pixels = ScreenPixels(area);
+  int run = 0;
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    if (i % static_cast<size_t>(width) == 0) run = 0;
+    run = pixels[i] == kBlue ? run + 1 : 0;
+    if (run > width * 3 / 4) return true;
+  }
+  return false;
+}
+
 // The red title is drawn whole, one pixel left of and below the blue one, which lies
 // over it: wherever the red shows, the blue shows one pixel up and right.
-TEST_F(CatalogueWindowTest, TheTitleIsBlueOverARedShadowBelowLeft) {
+TEST_F(CatalogueWindowTest, TheTitleIsBlueOverARedShadowAndTheLinkUnderTheMouseIsUnderlined) {
   Start();
   RECT area;  // the band of the window the two labels lie in
   GetClientRect(main, &area);
@@ -155,30 +170,11 @@ TEST_F(CatalogueWindowTest, TheTitleIsBlueOverARedShadowBelowLeft) {
   EXPECT_GT(red, 200);  // the shadow shows beside the blue text
   EXPECT_GT(besideBlue(1, -1), red * 9 / 10);
   EXPECT_LT(besideBlue(-1, 1), red / 2);
-}
 
-// A link shows underlined when a row of it holds a run of pure blue pixels three
-// quarters of its width long.
-bool Underlined(HWND label) {
-  RECT area;
-  GetWindowRect(label, &area);
-  const int width = area.right - area.left;
-  const std::vector<uint32_t> pixels = ScreenPixels(area);
-  int run = 0;
-  for (size_t i = 0; i < pixels.size(); ++i) {
-    if (i % static_cast<size_t>(width) == 0) run = 0;
-    run = pixels[i] == kBlue ? run + 1 : 0;
-    if (run > width * 3 / 4) return true;
-  }
-  return false;
-}
-
-TEST_F(CatalogueWindowTest, TheLinkUnderTheMouseIsUnderlinedAndTheOtherIsNot) {
-  Start();
-  const HWND mail = Control(kLabel5);
-  const HWND web = Control(kLabel8);
   // Straight from one link onto the other the underline moves with the mouse; over
   // the author's frame, or the window itself, neither is underlined.
+  const HWND mail = Control(kLabel5);
+  const HWND web = Control(kLabel8);
   const struct {
     HWND under;
     bool mail, web;
@@ -190,58 +186,6 @@ TEST_F(CatalogueWindowTest, TheLinkUnderTheMouseIsUnderlinedAndTheOtherIsNot) {
     EXPECT_TRUE(PumpUntil([&] { return Underlined(mail) == move.mail && Underlined(web) == move.web; }, 5s));
   }
   EXPECT_TRUE(g_sounds.empty());
-}
-
-// What a cursor looks like: its hot spot, then the bits of its mask and colour images.
-std::vector<char> CursorImage(HCURSOR cursor) {
-  ICONINFO info{};
-  if (!cursor || !GetIconInfo(cursor, &info)) return {};
-  const UniqueBitmap images[] = {UniqueBitmap(info.hbmMask), UniqueBitmap(info.hbmColor)};
-  std::vector<char> image = {static_cast<char>(info.xHotspot), static_cast<char>(info.yHotspot)};
-  for (const UniqueBitmap& bitmap : images) {
-    BITMAP bits{};
-    if (!bitmap || !GetObjectA(bitmap.get(), sizeof bits, &bits)) continue;
-    const size_t start = image.size();
-    image.resize(start + static_cast<size_t>(bits.bmWidthBytes) * static_cast<size_t>(bits.bmHeight));
-    GetBitmapBits(bitmap.get(), static_cast<LONG>(image.size() - start), image.data() + start);
-  }
-  return image;
-}
-
-// The links and the logo show pointers of their own, the other labels their class's;
-// once loaded, every text box, button and list of the program shows the program's.
-TEST_F(CatalogueWindowTest, EveryControlShowsItsPointer) {
-  Start();
-  const HINSTANCE program = GetModuleHandleA(nullptr);
-  auto pointerOver = [](HWND control) {
-    SetCursor(nullptr);
-    SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    return GetCursor();
-  };
-  const HCURSOR mail = LoadCursorA(program, MAKEINTRESOURCEA(IDC_MAIL_LINK));
-  const HCURSOR web = LoadCursorA(program, MAKEINTRESOURCEA(IDC_WEB_LINK));
-  const HCURSOR logo = LoadCursorA(program, MAKEINTRESOURCEA(IDC_LOGO));
-  ASSERT_TRUE(mail && web && logo);
-  EXPECT_EQ(pointerOver(Control(kLabel5)), mail);
-  EXPECT_EQ(pointerOver(Control(kLabel8)), web);
-  EXPECT_EQ(pointerOver(Control(kImage1)), logo);
-  const HCURSOR plain = pointerOver(Control(kLabel3));
-  EXPECT_TRUE(plain != mail && plain != web && plain != logo);
-
-  Click(kCommand12);
-  PressCommander();
-  using namespace catalogue::commandeform_ids;
-  auto shows = [](HWND window, const char* file) {
-    const auto pointer = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
-    const std::vector<char> image = CursorImage(pointer);
-    return !image.empty() && image == CursorImage(LoadCursorFromFileA(ProgramPath(file).c_str()));
-  };
-  EXPECT_TRUE(shows(OrderItem(kText8), "Data4.dll"));
-  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kLabel10), "Data4.dll"));
-  EXPECT_TRUE(shows(OrderItem(kCommandebox), "Data3.dll"));
-  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kCommand1), "Data3.dll"));
-  EXPECT_TRUE(shows(OrderItem(kList1), "Data5.dll"));
-  EXPECT_FALSE(shows(OrderItem(kList1), "Data4.dll"));
 }
 
 // Points the test prefix's open command of a URI scheme at cmd, which writes the URI
@@ -287,17 +231,67 @@ class RecordedLink {
   std::optional<std::string> saved_;
 };
 
-TEST_F(CatalogueWindowTest, TheLinksOpenTheMailProgramAndTheBrowserAndTheLogoGreets) {
+// What a cursor looks like: its hot spot, then the bits of its mask and colour images.
+std::vector<char> CursorImage(HCURSOR cursor) {
+  ICONINFO info{};
+  if (!cursor || !GetIconInfo(cursor, &info)) return {};
+  const UniqueBitmap images[] = {UniqueBitmap(info.hbmMask), UniqueBitmap(info.hbmColor)};
+  std::vector<char> image = {static_cast<char>(info.xHotspot), static_cast<char>(info.yHotspot)};
+  for (const UniqueBitmap& bitmap : images) {
+    BITMAP bits{};
+    if (!bitmap || !GetObjectA(bitmap.get(), sizeof bits, &bits)) continue;
+    const size_t start = image.size();
+    image.resize(start + static_cast<size_t>(bits.bmWidthBytes) * static_cast<size_t>(bits.bmHeight));
+    GetBitmapBits(bitmap.get(), static_cast<LONG>(image.size() - start), image.data() + start);
+  }
+  return image;
+}
+
+// The links and the logo show pointers of their own, the other labels their class's,
+// and open the mail program, the browser and a greeting; once loaded, every text box,
+// button and list of the program shows the program's pointer.
+TEST_F(CatalogueWindowTest, TheLinksShowTheirPointersAndOpenAndEveryControlShowsItsPointer) {
   Start();
-  const RecordedLink mail("mailto");
-  const RecordedLink web("http");
+  const HINSTANCE program = GetModuleHandleA(nullptr);
+  auto pointerOver = [](HWND control) {
+    SetCursor(nullptr);
+    SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  const HCURSOR mail = LoadCursorA(program, MAKEINTRESOURCEA(IDC_MAIL_LINK));
+  const HCURSOR web = LoadCursorA(program, MAKEINTRESOURCEA(IDC_WEB_LINK));
+  const HCURSOR logo = LoadCursorA(program, MAKEINTRESOURCEA(IDC_LOGO));
+  ASSERT_TRUE(mail && web && logo);
+  EXPECT_EQ(pointerOver(Control(kLabel5)), mail);
+  EXPECT_EQ(pointerOver(Control(kLabel8)), web);
+  EXPECT_EQ(pointerOver(Control(kImage1)), logo);
+  const HCURSOR plain = pointerOver(Control(kLabel3));
+  EXPECT_TRUE(plain != mail && plain != web && plain != logo);
+
+  const RecordedLink mailto("mailto");
+  const RecordedLink http("http");
   ClickAt(Control(kLabel5), 3, 3);
-  EXPECT_EQ(mail.Wait(), (std::vector<std::string>{"mailto:talvenne@orvex.fr", "C:\\"}));
+  EXPECT_EQ(mailto.Wait(), (std::vector<std::string>{"mailto:talvenne@orvex.fr", "C:\\"}));
   ClickAt(Control(kLabel8), 3, 3);
-  EXPECT_EQ(web.Wait(), (std::vector<std::string>{"http://www.orvex.fr", "C:\\"}));
+  EXPECT_EQ(http.Wait(), (std::vector<std::string>{"http://www.orvex.fr", "C:\\"}));
   // The greeting is played by its bare name, not from the program's folder.
   ClickAt(Control(kImage1), 20, 20);
   EXPECT_EQ(g_sounds, (std::vector<std::string>{click, click, "data1.dll"}));
+
+  Click(kCommand12);
+  PressCommander();
+  using namespace catalogue::commandeform_ids;
+  auto shows = [](HWND window, const char* file) {
+    const auto pointer = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
+    const std::vector<char> image = CursorImage(pointer);
+    return !image.empty() && image == CursorImage(LoadCursorFromFileA(ProgramPath(file).c_str()));
+  };
+  EXPECT_TRUE(shows(OrderItem(kText8), "Data4.dll"));
+  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kLabel10), "Data4.dll"));
+  EXPECT_TRUE(shows(OrderItem(kCommandebox), "Data3.dll"));
+  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kCommand1), "Data3.dll"));
+  EXPECT_TRUE(shows(OrderItem(kList1), "Data5.dll"));
+  EXPECT_FALSE(shows(OrderItem(kList1), "Data4.dll"));
 }
 
 // "&Commander" explains how to order, then opens the order form. Closing the window

@@ -23,9 +23,9 @@ class CommandeformTest : public CatalogueTest {
 };
 
 // The sorted list holds the items in the order of the table, whose indices are those
-// of the selection. The selection and the price follow the clicks on the tick boxes,
+// of the selection. The selection follows the clicks on the tick boxes,
 // in the order of ticking; a second "&Commander" brings the same form back unchanged.
-TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTickingAndPriceIt) {
+TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTicking) {
   Start();
   const HWND order = Open();
   ASSERT_TRUE(order);
@@ -48,8 +48,6 @@ TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTickingAndPriceIt) {
   EXPECT_TRUE(SendMessageA(OrderItem(kList1), LB_GETITEMDATA, 12, 0) & 1);
   EXPECT_EQ(Order().SelectedItemTexts(),
             (std::vector<std::string>{OrderItems()[3], OrderItems()[0], OrderItems()[12]}));
-  EXPECT_EQ(Order().Total().francs, 90 + 15);  // Agenda 2000 - 90 FF° and two ShareWare items
-  EXPECT_EQ(Order().Total().euros, "16,01");
   // Clicks on the list and on the first seven boxes play the click sound; the space
   // bar ticks without one.
   for (int box : {kText1, kText2, kText3, kText4, kText5, kText6, kText7, kText8}) ClickAt(OrderItem(box), 5, 5);
@@ -112,14 +110,6 @@ TEST_F(CommandeformTest, DetailsComeFromTheStoreAndGoBackOnlyAfterAPrintedOrders
   EXPECT_FALSE(OrderForm());
   EXPECT_EQ(g_sounds, std::vector<std::string>{click});
   for (const auto& d : details) EXPECT_EQ(ReadCatalogueDetail(d.key), std::wstring(d.typed));
-
-  // The next order form starts with them.
-  ASSERT_TRUE(Open());
-  for (const auto& d : details) {
-    wchar_t shown[100] = {};
-    GetWindowTextW(OrderItem(d.box), shown, 100);
-    EXPECT_STREQ(shown, d.typed);
-  }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ std::vector<uint32_t> Drawn(HICON icon) { return DrawnIcon(icon, SIZE{32, 32}, 0
 
 // Each entry in turn, in grid order, so that every field is refilled after an entry
 // with and one without it (stale extra requirements, "Windows 9x" after "9x/NT").
-TEST_F(ConvertboxTest, EachEntryButtonFillsTheOneDialogWithItsEntryWhole) {
+TEST_F(ConvertboxTest, EachEntryFillsTheOneDialogWhichScrollsAndOpensCentredAfterOkOrTheCloseBox) {
   Start();
   HWND dialog = nullptr;
   int cell = 0;
@@ -53,12 +53,9 @@ TEST_F(ConvertboxTest, EachEntryButtonFillsTheOneDialogWithItsEntryWhole) {
   LOGFONTA font{};
   GetObjectA(reinterpret_cast<HFONT>(SendMessageA(DialogItem(kLabel10), WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_STREQ(font.lfFaceName, "Times New Roman");
-}
 
-// A long description scrolls inside its box, which takes no typing; OK and the close
-// box unload the dialog, which the next entry opens centred again.
-TEST_F(ConvertboxTest, ItScrollsTheDescriptionAndOpensCentredAfterOkOrTheCloseBox) {
-  Start();
+  // A long description scrolls inside its box, which takes no typing; OK and the close
+  // box unload the dialog, which the next entry opens centred again.
   Click(form1_ids::kCommand11);  // Budget Familial
   const HWND box = DialogItem(kLabel10);
   ASSERT_TRUE(box);

@@ -6,24 +6,12 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/button_grid.h"
 #include "catalogue/entry_table.h"
 #include "catalogue/order_items.h"
 #include "catalogue/order_pricing.h"
 
 namespace glyvane {
 namespace {
-
-TEST(GridButtons, HaveAPictureOfTheirOwnFiveToARowInsideTheFrame) {
-  std::set<int> pictures;
-  for (const CatalogueButton& button : GridButtons()) pictures.insert(button.picture);
-  EXPECT_EQ(pictures.size(), static_cast<size_t>(kGridButtonCount));
-  EXPECT_EQ(GridButtonRect(5).left, GridButtonRect(0).left);
-  EXPECT_GT(GridButtonRect(5).top, GridButtonRect(4).top);
-  const TwipRect last = GridButtonRect(14);
-  EXPECT_LE(last.left + last.width, kButtonFrameRect.width);
-  EXPECT_LE(last.top + last.height, kButtonFrameRect.height);
-}
 
 // The euro amount worked out here, apart from the program's formatting.
 std::string EurosOf(int francs) {

@@ -34,12 +34,5 @@ TEST(PriceOrder, AddsTheItemsPricesAndTheShipping) {
   }
 }
 
-TEST(EuroAmount, RoundsToTwoDecimalsWithTheGivenSeparator) {
-  EXPECT_EQ(EuroAmount(50, ','), "7,62");
-  EXPECT_EQ(EuroAmount(80, ','), "12,20");  // the trailing zero is written
-  EXPECT_EQ(EuroAmount(150, '.'), "22.87");
-  EXPECT_EQ(EuroAmount(0, ','), "0,00");
-}
-
 }  // namespace
 }  // namespace glyvane

@@ -129,11 +129,6 @@ TEST(PrintOrder, EachCopyIsAJobOfOnePageSetUpAfreshAndARefusedJobStopsTheRest) {
   EXPECT_EQ(printer.Calls(), both);
   EXPECT_TRUE(windows.failures.empty());
 
-  printer.RefuseToStart(true);
-  EXPECT_EQ(PrintOrder(printer, windows, 3, {"a"}, 500), 0);
-  EXPECT_EQ(printer.DocumentsSent().size(), 2u);
-  EXPECT_EQ(windows.failures, std::vector<std::string>{kPrinterRefusedMessage});
-
   // The copy that went out counts: the form then offers "OK".
   RecordingSurface goingOff;
   QuietWindows afterOne;

@@ -18,7 +18,7 @@ class GlyvaneSettingsTest : public ::testing::Test {
   GlyvaneSettings french{registry, ','};
 };
 
-TEST_F(GlyvaneSettingsTest, FirstRunUsesSizeElevenPreviewOnAndTheRootOfCEvenForAnEmptyFolder) {
+TEST_F(GlyvaneSettingsTest, FirstRunDefaultsAndWhatIsSavedIsStoredAsText) {
   EXPECT_EQ(french.TableSize(), 11.0);
   EXPECT_EQ(french.CopySize(), 11.0);
   EXPECT_TRUE(french.PreviewOn());
@@ -26,6 +26,17 @@ TEST_F(GlyvaneSettingsTest, FirstRunUsesSizeElevenPreviewOnAndTheRootOfCEvenForA
   EXPECT_EQ(french.Folder(), "C:\\");
   french.SaveFolder("D:\\Polices");
   EXPECT_EQ(french.Folder(), "D:\\Polices");
+
+  // Only the exact text "Non" turns the preview off.
+  Stored(kPreviewValue) = "non";
+  EXPECT_TRUE(french.PreviewOn());
+  french.SavePreview(false);
+  EXPECT_EQ(Stored("Aperçu"), "Non");
+  EXPECT_FALSE(french.PreviewOn());
+  french.SavePreview(true);
+  EXPECT_EQ(Stored("Aperçu"), "Oui");
+  french.SaveTableSize("12,50");
+  EXPECT_EQ(Stored("Table"), "12,50");
 }
 
 // A stored size the commands would refuse gives the default, as an absent one does;
@@ -45,19 +56,6 @@ TEST_F(GlyvaneSettingsTest, StoredSizesAreReadInTheUserLocale) {
   } catch (const AppError& error) {
     EXPECT_EQ(ErrorMessageText(error), "Erreur N°13 : Incompatibilité de type");
   }
-}
-
-// Only the exact text "Non" turns the preview off.
-TEST_F(GlyvaneSettingsTest, ThePreviewIsStoredAsOuiOrNonAndTypedSizesAsTyped) {
-  Stored(kPreviewValue) = "non";
-  EXPECT_TRUE(french.PreviewOn());
-  french.SavePreview(false);
-  EXPECT_EQ(Stored("Aperçu"), "Non");
-  EXPECT_FALSE(french.PreviewOn());
-  french.SavePreview(true);
-  EXPECT_EQ(Stored("Aperçu"), "Oui");
-  french.SaveTableSize("12,50");
-  EXPECT_EQ(Stored("Table"), "12,50");
 }
 
 TEST(AcceptSizeAnswer, TakesNumbersFromOneToBelowSixteenInTheUserLocale) {
