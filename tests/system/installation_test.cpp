@@ -79,6 +79,7 @@ TEST_F(InstallationTest, TheFileShownIsCopiedRecordedUnderTheNtKeyAndItsFaceList
 
   const auto answer = Install();
   EXPECT_EQ(answer->text, kInstalled);
+  EXPECT_EQ(answer->title, "Glyvane de Talvenne");
   EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONINFORMATION));
   EXPECT_EQ(ReadMachineValue(kNtFontsKey, kValue), "installable.ttf");
   EXPECT_EQ(Contents(FontsFolder() + "\\installable.ttf"), Contents(shown));
