@@ -61,8 +61,13 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 }
 
 // Every use Glyvane makes of a face, at each height: its metrics, the widths and
-// outlines of the characters and their drawing.
+// outlines of the characters and their drawing. The characters go to the system in
+// one string: each glyph is still loaded, hinted and drawn, without one call per
+// character.
 void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights) {
+  std::string characters;
+  for (int code = kFirst; code <= kLast; ++code) characters += static_cast<char>(code);
+  const int count = static_cast<int>(characters.size());
   for (const int height : heights) {
     LOGFONTA wanted{};
     wanted.lfHeight = -height;
@@ -78,13 +83,12 @@ void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights) 
     GetCharWidth32A(dc, kFirst, kLast, widths);
     ABC abc[kLast - kFirst + 1];
     GetCharABCWidthsA(dc, kFirst, kLast, abc);
-    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-    for (int code = kFirst; code <= kLast; ++code) {
-      const char character = static_cast<char>(code);
-      SIZE size{};
-      GetTextExtentPoint32A(dc, &character, 1, &size);
-      TextOutA(dc, 0, 0, &character, 1);
-      if (height == heights.back()) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, characters.data(), count, &size);
+    TextOutA(dc, 0, 0, characters.data(), count);
+    if (height == heights.back()) {
+      const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+      for (int code = kFirst; code <= kLast; ++code) {
         GLYPHMETRICS glyph{};
         GetGlyphOutlineA(dc, static_cast<UINT>(code), GGO_NATIVE, &glyph, 0, nullptr, &identity);
       }
