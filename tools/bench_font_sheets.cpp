@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/font_trial.h"
 #include "common/win/fonts.h"
 #include "common/win/screen_fonts.h"
 #include "printing/font_sheet.h"
@@ -103,6 +104,7 @@ double FolderPerFile(const std::vector<std::string>& files, const std::string& p
   UsePrinter(surface, printer);
   const double start = Now();
   const glyvane::InstalledFaces installed(glyvane::ScreenFontNames());
+  const glyvane::ExpectedFontFiles expected(files);
   glyvane::FontSheetLayout layout(surface, glyvane::FontSheet::List, "C:\\bench", &Today);
   layout.Start();
   std::optional<glyvane::TemporaryFont> held;
