@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/win/font_file_names.h"
+#include "common/win/fonts.h"
 #include "common/win/unique.h"
 
 namespace {
@@ -63,8 +64,9 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 // Every use Glyvane makes of a face, at each height: its metrics, the widths and
 // outlines of the characters and their drawing. The characters go to the system in
 // one string: each glyph is still loaded, hinted and drawn, without one call per
-// character.
-void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights) {
+// character. On a printer they are drawn as the program prints them: as text, or as
+// filled outlines where the driver must not be sent the font.
+void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights, bool printer) {
   std::string characters;
   for (int code = kFirst; code <= kLast; ++code) characters += static_cast<char>(code);
   const int count = static_cast<int>(characters.size());
@@ -85,7 +87,14 @@ void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights) 
     GetCharABCWidthsA(dc, kFirst, kLast, abc);
     SIZE size{};
     GetTextExtentPoint32A(dc, characters.data(), count, &size);
-    TextOutA(dc, 0, 0, characters.data(), count);
+    if (printer && glyvane::PrintsAsOutlines(dc)) {
+      BeginPath(dc);
+      TextOutA(dc, 0, 0, characters.data(), count);
+      EndPath(dc);
+      FillPath(dc);
+    } else {
+      TextOutA(dc, 0, 0, characters.data(), count);
+    }
     if (height == heights.back()) {
       const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
       for (int code = kFirst; code <= kLast; ++code) {
@@ -119,7 +128,7 @@ void Print(HDC printer, const std::vector<std::string>& faces) {
   if (StartDocA(printer, &document) > 0) {
     if (StartPage(printer) > 0) {
       const std::vector<int> heights = {MulDiv(kTablePoints, GetDeviceCaps(printer, LOGPIXELSY), 72)};
-      for (const std::string& face : faces) Exercise(printer, face, heights);
+      for (const std::string& face : faces) Exercise(printer, face, heights, true);
     }
     AbortDoc(printer);
   }
@@ -142,7 +151,7 @@ void Try(HDC dc, HDC printer, const std::string& path) {
     if (Contains(after, vertical) && !Contains(faces, vertical)) faces.push_back(vertical);
   }
   const std::vector<int> heights(std::begin(kScreenHeights), std::end(kScreenHeights));
-  for (const std::string& face : faces) Exercise(dc, face, heights);
+  for (const std::string& face : faces) Exercise(dc, face, heights, false);
   if (printer) Print(printer, faces);
   RemoveFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
 }
