@@ -19,7 +19,7 @@ constexpr const char* kCannotShow =
     "suivante : talvenne@orvex.fr";
 constexpr int kMagnifierHeight = 735;  // twips
 
-InstalledFaces FacesOf(const ListControl& list) {
+InstalledFaces FacesOf(const ListBox& list) {
   std::vector<std::string> names;
   names.reserve(static_cast<size_t>(list.Count()));
   for (int i = 0; i < list.Count(); ++i) names.push_back(list.Item(i));
@@ -74,7 +74,7 @@ void Form1::TakeBackTemporaryFont() {
   temporaryFont_.emplace(path);
   if (!temporaryFont_->added()) {
     ForgetTemporaryFont();
-    Command2().SetEnabled(false);
+    item(kCommand2).Enable(false);
     return;
   }
   temporaryFont_->SetFace(std::exchange(lentFace_, {}));
@@ -87,9 +87,9 @@ void Form1::File1_Click() {
   if (!DropTemporaryFont()) return;
   const std::string path = File1.FullPath(File1.Selected());
 
-  FontFileFace font = MakeFontFilePrintable(path, FacesOf(Combo1()));
+  FontFileFace font = MakeFontFilePrintable(path, FacesOf(list(kCombo1)));
   if (font.outcome != FontFileFace::Outcome::Usable) {
-    Command2().SetEnabled(false);
+    item(kCommand2).Enable(false);
     ShowMessage(hwnd(), font.outcome == FontFileFace::Outcome::NotAFont ? kNotAFont : kCannotShow, Caption(),
                 MessageIcon::Critical);
     return;
@@ -102,19 +102,18 @@ void Form1::File1_Click() {
     Label4.set(path);
   }
   const std::string& face = font.face;
-  Text1().SetFontName(face);
+  controls_.SetFontName(kText1, face);
 
-  Frame1().SetCaption("Caractères de " + face + " : ");
+  controls_.SetCaption(kFrame1, "Caractères de " + face + " : ");
   const double tableSize = settings_.TableSize();
   const bool installed = Label4.get().empty();
-  Label5().SetVisible(installed);
-  Command2().SetEnabled(!installed);
+  item(kLabel5).Show(installed);
+  item(kCommand2).Enable(!installed);
   Text.SetFontAll(FontStyle{face, tableSize});
-  const Control magnifier = Text2();
-  magnifier.SetFont(FontStyle{face, magnifier.Font().size});
-  TwipRect rect = magnifier.Rect();
+  controls_.SetFont(kText2, FontStyle{face, controls_.FontOf(kText2).size});
+  TwipRect rect = controls_.RectOf(kText2);
   rect.height = kMagnifierHeight;
-  magnifier.Move(rect);
+  controls_.Move(kText2, rect);
 }
 
 }  // namespace glyvane

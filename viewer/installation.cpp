@@ -125,7 +125,7 @@ void Form1::Command2_Click() {
   temporaryFont_->Keep();
   ForgetTemporaryFont();
   ShowMessage(hwnd(), "La police " + face + " a été ajoutée", Caption(), MessageIcon::Information);
-  Command2().SetEnabled(false);
+  item(kCommand2).Enable(false);
 }
 
 }  // namespace glyvane
