@@ -4,9 +4,9 @@
 #include "catalogue/order_job.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue/selection_string.h"
-#include "common/win/cursors.h"
-#include "common/win/locale.h"
-#include "common/win/sounds.h"
+#include "common/system/cursors.h"
+#include "common/system/locale.h"
+#include "common/system/sounds.h"
 #include "printing/gdi_printer_surface.h"
 #include "printing/select_printer.h"
 

@@ -1,7 +1,7 @@
 #include "catalogue/convertbox.h"
 
-#include "common/win/cursors.h"
-#include "common/win/sounds.h"
+#include "common/system/cursors.h"
+#include "common/system/sounds.h"
 
 namespace glyvane::catalogue {
 

@@ -9,11 +9,11 @@
 #include "catalogue/button_grid.h"
 #include "catalogue/entry_table.h"
 #include "catalogue/picture_ids.h"
-#include "common/win/cursors.h"
+#include "common/system/cursors.h"
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 #include "common/win/dialogs.h"
 #include "common/win/error_policies.h"
-#include "common/win/sounds.h"
-#include "common/win/system_registry.h"
 
 namespace glyvane::catalogue {
 

@@ -1,6 +1,6 @@
 // The print dialog's three character-table printouts: every font of its list, the
 // chosen fonts in the order they were ticked, and the font the main window shows.
-#include "common/win/sounds.h"
+#include "common/system/sounds.h"
 #include "printing/char_table.h"
 #include "printing/form2.h"
 #include "printing/gdi_printer_surface.h"

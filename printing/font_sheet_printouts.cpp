@@ -4,8 +4,8 @@
 #include <optional>
 #include <utility>
 
-#include "common/win/locale.h"
-#include "common/win/sounds.h"
+#include "common/system/locale.h"
+#include "common/system/sounds.h"
 #include "printing/form2.h"
 #include "printing/gdi_printer_surface.h"
 #include "printing/progress.h"

@@ -1,9 +1,9 @@
 #include "printing/form2.h"
 
-#include "common/win/cursors.h"
+#include "common/system/cursors.h"
+#include "common/system/screen_fonts.h"
+#include "common/system/sounds.h"
 #include "common/win/dialogs.h"
-#include "common/win/screen_fonts.h"
-#include "common/win/sounds.h"
 #include "printing/chosen_fonts.h"
 
 namespace glyvane {

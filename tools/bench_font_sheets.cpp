@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "common/system/screen_fonts.h"
 #include "common/win/fonts.h"
-#include "common/win/screen_fonts.h"
 #include "printing/font_sheet.h"
 #include "printing/gdi_printer_surface.h"
 #include "tools/print_bench.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <thread>
 
-#include "common/win/system_registry.h"
+#include "common/system/system_registry.h"
 #include "font_folders.h"
 #include "support.h"
 #include "viewer/font_face.h"

@@ -1,7 +1,7 @@
 // Form1's character grid at work: the ALT code under the pointer, the magnifier
 // while a button is held, picking characters into the text to copy, and copying.
-#include "common/win/clipboard.h"
-#include "common/win/sounds.h"
+#include "common/system/clipboard.h"
+#include "common/system/sounds.h"
 #include "viewer/form1.h"
 
 namespace glyvane {

@@ -6,9 +6,9 @@
 
 #include <chrono>
 
-#include "common/win/item_list.h"
-#include "common/win/program_folder.h"
-#include "common/win/sounds.h"
+#include "common/system/item_list.h"
+#include "common/system/program_folder.h"
+#include "common/system/sounds.h"
 #include "viewer/font_face.h"
 #include "viewer/form1.h"
 

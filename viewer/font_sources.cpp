@@ -1,9 +1,9 @@
 // Form1's installed-font source: filling the lists, selecting a font, the quick
 // preview under the pointer, and the switch between the two sources.
-#include "common/win/sounds.h"
+#include "common/system/screen_fonts.h"
+#include "common/system/sounds.h"
 #include "viewer/form1.h"
 #include "viewer/hover_index.h"
-#include "common/win/screen_fonts.h"
 
 namespace glyvane {
 

@@ -3,11 +3,11 @@
 // is reported, and what was done so far is undone, so that the user can try again.
 #include <shlobj.h>
 
+#include "common/system/font_trial.h"
+#include "common/system/item_list.h"
+#include "common/system/program_folder.h"
+#include "common/system/sounds.h"
 #include "common/win/dialogs.h"
-#include "common/win/font_trial.h"
-#include "common/win/item_list.h"
-#include "common/win/program_folder.h"
-#include "common/win/sounds.h"
 #include "viewer/font_registration.h"
 #include "viewer/form1.h"
 

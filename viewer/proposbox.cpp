@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "common/win/cursors.h"
-#include "common/win/program_folder.h"
-#include "common/win/sounds.h"
+#include "common/system/cursors.h"
+#include "common/system/program_folder.h"
+#include "common/system/sounds.h"
 
 namespace glyvane {
 

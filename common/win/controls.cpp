@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "common/auto_size.h"
-#include "common/win/last_error.h"
+#include "common/system/last_error.h"
 
 namespace glyvane {
 

@@ -3,7 +3,7 @@
 // conversion to the ANSI code page.
 #include <gtest/gtest.h>
 
-#include "common/win/font_file_names.h"
+#include "common/system/font_file_names.h"
 
 namespace glyvane::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "common/win/system_registry.h"
+#include "common/system/system_registry.h"
 #include "viewer/settings.h"
 
 namespace glyvane::test {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/win/system_registry.h"
+#include "common/system/system_registry.h"
 #include "main_window.h"
 
 namespace glyvane::test {

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "common/twips.h"
-#include "common/win/sounds.h"
-#include "common/win/system_registry.h"
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 #include "font_folders.h"
 #include "main_window.h"
 #include "printing/form2.h"

@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 #include "font_folders.h"
 
 namespace glyvane::test {

@@ -6,7 +6,7 @@
 
 #include "common/win/control_classes.h"
 #include "common/win/dialogs.h"
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 #include "common/win/unique.h"
 #include "viewer/form1_ids.h"
 #include "viewer/settings.h"
