@@ -28,7 +28,7 @@ void Form2::PrintCharacterTables(const std::vector<std::string>& fonts, SetUpWhe
 
 void Form2::Command1_Click() {
   PlayClickSound();
-  const CheckListBox list = checkList(form2::kList1);
+  const CheckListBox list = checkList(form2_ids::kList1);
   std::vector<std::string> fonts;
   for (int i = 0; i < list.Count(); ++i) fonts.push_back(list.Item(i));
   PrintCharacterTables(fonts, SetUpWhen::EachCopy);
@@ -36,7 +36,7 @@ void Form2::Command1_Click() {
 
 void Form2::Command4_Click() {
   PlayClickSound();
-  const CheckListBox list = checkList(form2::kList1);
+  const CheckListBox list = checkList(form2_ids::kList1);
   std::vector<std::string> fonts;
   for (int index : ChosenFonts()) fonts.push_back(list.Item(index));
   PrintCharacterTables(fonts, SetUpWhen::Once);

@@ -8,7 +8,7 @@
 
 namespace glyvane {
 
-using namespace form2;
+using namespace form2_ids;
 
 namespace {
 
@@ -154,7 +154,7 @@ void Form2::CloseProgressWindow() {
 }
 
 void Form2::ReportFailure(const std::string& message) {
-  ShowMessage(owner() ? owner()->hwnd() : hwnd(), message, form3::kCaption, MessageIcon::Critical);
+  ShowMessage(owner() ? owner()->hwnd() : hwnd(), message, form3_ids::kCaption, MessageIcon::Critical);
 }
 
 }  // namespace glyvane

@@ -7,7 +7,7 @@
 
 namespace glyvane {
 
-using namespace form3;
+using namespace form3_ids;
 
 namespace {
 

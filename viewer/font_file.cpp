@@ -9,7 +9,7 @@
 
 namespace glyvane {
 
-using namespace form1;
+using namespace form1_ids;
 
 namespace {
 

@@ -47,7 +47,7 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   void AdoptTemporaryFont(const std::string& path);
   const FileList& Files() const { return File1; }
   bool OtherFontsMode() const override;
-  std::string CurrentFace() const override { return controls_.FontOf(form1::kText1).face; }
+  std::string CurrentFace() const override { return controls_.FontOf(form1_ids::kText1).face; }
   const CharGrid& Grid() const { return Text; }
   std::string SelectedInstalledFont() const override;
   std::vector<std::string> InstalledFonts() const override;

@@ -8,7 +8,7 @@
 
 namespace glyvane {
 
-using namespace proposbox;
+using namespace proposbox_ids;
 
 namespace {
 

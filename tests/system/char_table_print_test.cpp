@@ -30,10 +30,10 @@ class CharTablePrintTest : public MainWindowTest {
     WriteProfileStringA("windows", "device", savedEntry_.c_str());
   }
   Form2& OpenDialog() {
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPrintto, 0), 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
     return *form->PrintDialog();
   }
-  std::vector<std::string> DialogFonts() { return ListItems(FindControl(form->PrintDialog()->hwnd(), form2::kList1)); }
+  std::vector<std::string> DialogFonts() { return ListItems(FindControl(form->PrintDialog()->hwnd(), form2_ids::kList1)); }
   // Presses a printout's button with the system's print dialog answered as `choice`;
   // returns when the printout has ended.
   void Press(int button, PrintDialogChoice choice = {kPdfPrinter, std::nullopt, true}) {
@@ -67,7 +67,7 @@ TEST_F(CharTablePrintTest, EveryFontOfTheListPrintsALandscapePageOfItsTable) {
   const std::vector<std::string> fonts = DialogFonts();
   ASSERT_GT(fonts.size(), 20u);
   g_sounds.clear();
-  Press(form2::kCommand1);
+  Press(form2_ids::kCommand1);
   EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
   ExpectTheWindowsGivenBack();
 
@@ -94,7 +94,7 @@ TEST_F(CharTablePrintTest, TheChosenFontsPrintInTheOrderTheyWereTicked) {
   Form2& dialog = OpenDialog();
   const std::vector<std::string> fonts = DialogFonts();
   for (int item : {7, 3}) dialog.List1_ItemCheck(item);
-  Press(form2::kCommand4);
+  Press(form2_ids::kCommand4);
   ExpectTheWindowsGivenBack();
   const std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
@@ -106,13 +106,13 @@ TEST_F(CharTablePrintTest, TheChosenFontsPrintInTheOrderTheyWereTicked) {
 TEST_F(CharTablePrintTest, TheScreenTableIsTheFontTheMainWindowShowsInEachMode) {
   Start();
   // The grid shows "DejaVu Serif"; then the list's selection moves without a click.
-  const HWND combo = FindControl(main, form1::kCombo1);
+  const HWND combo = FindControl(main, form1_ids::kCombo1);
   SendMessageA(combo, LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("DejaVu Serif")), 0);
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
   SendMessageA(combo, LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("Arial")), 0);
 
   OpenDialog();
-  Press(form2::kCommand2);  // installed fonts: the list's selection
+  Press(form2_ids::kCommand2);  // installed fonts: the list's selection
   ExpectTheWindowsGivenBack();
   std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
@@ -120,11 +120,11 @@ TEST_F(CharTablePrintTest, TheScreenTableIsTheFontTheMainWindowShowsInEachMode) 
   EXPECT_EQ(TitleOf(*pdf, 1), "Table de caractères de \"Arial\"");
   EXPECT_EQ(std::lround(std::max(pdf->width, pdf->height)), 842);
 
-  SendMessageA(FindControl(main, form1::kOption2), BM_CLICK, 0, 0);
+  SendMessageA(FindControl(main, form1_ids::kOption2), BM_CLICK, 0, 0);
   title = UniqueJobTitle("screen_other_mode");
   ProgramPrinter().SetDocumentName(title);
   OpenDialog();
-  Press(form2::kCommand2);  // other fonts: the face of the grid
+  Press(form2_ids::kCommand2);  // other fonts: the face of the grid
   pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   EXPECT_EQ(TitleOf(*pdf, 1), "Table de caractères de \"DejaVu Serif\"");
@@ -134,11 +134,11 @@ TEST_F(CharTablePrintTest, TheScreenTableIsTheFontTheMainWindowShowsInEachMode) 
 // outlines: Wine's printer driver would crash the program if the font were sent.
 TEST_F(CharTablePrintTest, AFontWithPostScriptOutlinesPrintsItsGlyphs) {
   Start();
-  const HWND combo = FindControl(main, form1::kCombo1);
+  const HWND combo = FindControl(main, form1_ids::kCombo1);
   ASSERT_GE(ComboIndexOf("C059"), 0);
   SendMessageA(combo, LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("C059")), 0);
   OpenDialog();
-  Press(form2::kCommand2);
+  Press(form2_ids::kCommand2);
   const std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   EXPECT_EQ(TitleOf(*pdf, 1), "Table de caractères de \"C059\"");
@@ -173,11 +173,11 @@ TEST_F(ScreenTableOfAFileTest, PrintsTheFaceOfTheFileShown) {
   ClickFile("nouvelle.ttf");
   ASSERT_EQ(form->CurrentFace(), "Glyvane Nouvelle");
 
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPrintto, 0), 0);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
   PrintDialogAnswer answer({kPdfPrinter, std::nullopt, true});
   const HWND dialog = form->PrintDialog()->hwnd();
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(form2::kCommand2, BN_CLICKED),
-               reinterpret_cast<LPARAM>(FindControl(dialog, form2::kCommand2)));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(form2_ids::kCommand2, BN_CLICKED),
+               reinterpret_cast<LPARAM>(FindControl(dialog, form2_ids::kCommand2)));
   EXPECT_TRUE(answer.Wait());
   const std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
@@ -195,7 +195,7 @@ std::string g_fifth;
 void CALLBACK CancelAtTheFifthFont(HWND, UINT, UINT_PTR, DWORD) {
   Form3* progress = g_dialog->ProgressWindow();
   if (progress && progress->ShownFontName() == g_fifth) {
-    SendMessageA(FindControl(progress->hwnd(), form3::kCommand1), BM_CLICK, 0, 0);
+    SendMessageA(FindControl(progress->hwnd(), form3_ids::kCommand1), BM_CLICK, 0, 0);
   }
 }
 
@@ -205,7 +205,7 @@ TEST_F(CharTablePrintTest, AnnulerDuringTheFifthPagePrintsFivePagesAndNoFurtherC
   g_dialog = form->PrintDialog();
   g_fifth = DialogFonts().at(4);
   const UINT_PTR timer = SetTimer(nullptr, 0, 1, &CancelAtTheFifthFont);
-  Press(form2::kCommand1, {kPdfPrinter, 2, true});
+  Press(form2_ids::kCommand1, {kPdfPrinter, 2, true});
   KillTimer(nullptr, timer);
   ExpectTheWindowsGivenBack();
   const std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 2, std::chrono::seconds(20));
@@ -217,7 +217,7 @@ TEST_F(CharTablePrintTest, AnnulerDuringTheFifthPagePrintsFivePagesAndNoFurtherC
 // the progress window shows, prints nothing.
 void CALLBACK CancelAtOnce(HWND, UINT, UINT_PTR, DWORD) {
   if (Form3* progress = g_dialog ? g_dialog->ProgressWindow() : nullptr) {
-    SendMessageA(FindControl(progress->hwnd(), form3::kCommand1), BM_CLICK, 0, 0);
+    SendMessageA(FindControl(progress->hwnd(), form3_ids::kCommand1), BM_CLICK, 0, 0);
   }
 }
 
@@ -225,7 +225,7 @@ TEST_F(CharTablePrintTest, AnnulerBeforeTheScreensTablePrintsNothing) {
   Start();
   g_dialog = &OpenDialog();
   const UINT_PTR timer = SetTimer(nullptr, 0, 1, &CancelAtOnce);
-  Press(form2::kCommand2);
+  Press(form2_ids::kCommand2);
   KillTimer(nullptr, timer);
   g_dialog = nullptr;
   ExpectTheWindowsGivenBack();
@@ -253,7 +253,7 @@ TEST_F(CharTablePrintTest, ClosingTheMainWindowDuringAPrintoutCancelsItThenClose
   g_third = DialogFonts().at(2);
   g_main = main;
   const UINT_PTR timer = SetTimer(nullptr, 0, 1, &CloseTheMainWindowAtTheThirdFont);
-  Press(form2::kCommand1);
+  Press(form2_ids::kCommand1);
   KillTimer(nullptr, timer);
   g_dialog = nullptr;
   EXPECT_TRUE(PumpUntil([this] { return !IsWindow(main); }, std::chrono::seconds(10)));

@@ -15,7 +15,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 constexpr const char* kNotAFont = "Ce fichier n'est pas une police d'imrpimante.";
 constexpr const char* kCannotShow = "Impossible d'afficher cette police.";

@@ -9,7 +9,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 TEST_F(FolderTest, ThePickerOpensOnTheStoredFolderAndItsChoiceIsListed) {
   FontFolder folder("picker");

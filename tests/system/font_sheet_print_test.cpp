@@ -64,9 +64,9 @@ class FontSheetPrintTest : public FolderTest {
 TEST_F(FontSheetPrintTest, TheInstalledFontListIsPortraitInTheListsOrderOncePerCopy) {
   Start();
   ProgramPrinter().SetDocumentName(UniqueJobTitle("table"));
-  Print(form1::kMenuPrintto, form2::kCommand2);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand2);
   ProgramPrinter().SetDocumentName(title);
-  Print(form1::kMenuPrintpolice, form2::kCommand5, {kPdfPrinter, 2, true});
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand5, {kPdfPrinter, 2, true});
 
   const std::vector<PrintedPdf> copies = WaitForPdfs(title, 2, std::chrono::seconds(120));
   ASSERT_EQ(copies.size(), 2u);
@@ -97,7 +97,7 @@ TEST_F(FontSheetPrintTest, TheInstalledFontListIsPortraitInTheListsOrderOncePerC
 
 TEST_F(FontSheetPrintTest, TheInstalledSampleSheetShowsEachFontsCharacters) {
   Start();
-  Print(form1::kMenuPrintpolice, form2::kCommand6);
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand6);
   const std::optional<PrintedPdf> pdf = WaitForPdf(title, std::chrono::seconds(120));
   ASSERT_TRUE(pdf);
   ExpectPortraitA4(*pdf);
@@ -127,10 +127,10 @@ TEST_F(FontSheetPrintTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInThe
   ClickFile("installable.ttf");
   ASSERT_EQ(form->TemporaryFontPath(), shown);
 
-  for (const int button : {form2::kCommand5, form2::kCommand6}) {
+  for (const int button : {form2_ids::kCommand5, form2_ids::kCommand6}) {
     SCOPED_TRACE(button);
     ProgramPrinter().SetDocumentName(title + std::to_string(button));
-    Print(form1::kMenuPrintpolice, button);
+    Print(form1_ids::kMenuPrintpolice, button);
     for (const char* face : {"Glyvane Nouvelle", "Glyvane Seconde", "Glyfon"}) EXPECT_FALSE(IsScreenFont(face)) << face;
     EXPECT_EQ(form->TemporaryFontPath(), shown);
     EXPECT_TRUE(IsScreenFont("Glyvane Installable"));
@@ -161,14 +161,14 @@ void CALLBACK StopAtTheHeldFile(HWND, UINT, UINT_PTR, DWORD) {
   if (!g_dialog || g_stopAt.empty()) return;
   // Until the progress window shows, the system's print dialog is open.
   if (!g_dialog->ProgressWindow() && IsWindowEnabled(g_main)) g_mainUsableUnderPrinterDialog = true;
-  const HWND held = FindControl(g_dialog->hwnd(), form2::kLabel4);
+  const HWND held = FindControl(g_dialog->hwnd(), form2_ids::kLabel4);
   if (WindowText(held) != g_stopAt) return;
   if (g_removeIt) {
     RemoveFontResourceA(g_stopAt.c_str());
     DeleteFileA(g_stopAt.c_str());
     g_message = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
   } else if (Form3* progress = g_dialog->ProgressWindow()) {
-    SendMessageA(FindControl(progress->hwnd(), form3::kCommand1), BM_CLICK, 0, 0);
+    SendMessageA(FindControl(progress->hwnd(), form3_ids::kCommand1), BM_CLICK, 0, 0);
   }
   g_stopAt.clear();
 }
@@ -183,20 +183,20 @@ class FolderStopTest : public FontSheetPrintTest {
     Browse(folder.path());
     ClickFile("installable.ttf");
     // A cancelled printer dialog keeps the main window's font file where it is.
-    Print(form1::kMenuPrintpolice, form2::kCommand5, {std::nullopt, std::nullopt, false});
+    Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand5, {std::nullopt, std::nullopt, false});
     EXPECT_TRUE(IsScreenFont("Glyvane Installable"));
 
     const std::string job = title + (removalFails ? "_e" : "_a");
     ProgramPrinter().SetDocumentName(job);
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPrintpolice, 0), 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintpolice, 0), 0);
     g_dialog = form->PrintDialog();
     g_stopAt = folder.PathOf("nouvelle.ttf");
     g_removeIt = removalFails;
     g_main = main;
     const UINT_PTR timer = SetTimer(nullptr, 0, 1, &StopAtTheHeldFile);
     PrintDialogAnswer answer({kPdfPrinter, std::nullopt, true});
-    SendMessageA(g_dialog->hwnd(), WM_COMMAND, MAKEWPARAM(form2::kCommand6, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(FindControl(g_dialog->hwnd(), form2::kCommand6)));
+    SendMessageA(g_dialog->hwnd(), WM_COMMAND, MAKEWPARAM(form2_ids::kCommand6, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(FindControl(g_dialog->hwnd(), form2_ids::kCommand6)));
     KillTimer(nullptr, timer);
     g_dialog = nullptr;
     EXPECT_TRUE(answer.Wait());
@@ -207,7 +207,7 @@ class FolderStopTest : public FontSheetPrintTest {
     if (removalFails) {
       ASSERT_TRUE(g_message && g_message->Wait());
       EXPECT_EQ(g_message->icon, static_cast<UINT>(MB_ICONSTOP));
-      EXPECT_EQ(g_message->title, form3::kCaption);
+      EXPECT_EQ(g_message->title, form3_ids::kCaption);
       EXPECT_TRUE(Has(g_message->text, "nouvelle.ttf")) << g_message->text;
       g_message.reset();
     }

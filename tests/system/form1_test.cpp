@@ -23,7 +23,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 using Form1Test = MainWindowTest;
 

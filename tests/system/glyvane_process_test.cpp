@@ -11,7 +11,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 class GlyvaneProgram : public ::testing::Test {
  protected:
@@ -187,12 +187,12 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedAndTheDesignCaptionStays) {
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitUntil([&] {
-    const std::vector<HWND> found = ProcessWindows(glyvane.id(), form2::kClassName);
+    const std::vector<HWND> found = ProcessWindows(glyvane.id(), form2_ids::kClassName);
     dialog = found.empty() ? nullptr : found.front();
     return dialog != nullptr;
   }));
-  EXPECT_FALSE(IsWindowEnabled(FindControl(dialog, form2::kCommand2)));
-  EXPECT_TRUE(IsWindowEnabled(FindControl(dialog, form2::kCommand1)));
+  EXPECT_FALSE(IsWindowEnabled(FindControl(dialog, form2_ids::kCommand2)));
+  EXPECT_TRUE(IsWindowEnabled(FindControl(dialog, form2_ids::kCommand1)));
   PostMessageA(dialog, WM_CLOSE, 0, 0);
 
   // The empty hover index counts as no entry: below the last one nothing changes,
@@ -215,12 +215,12 @@ TEST_F(GlyvaneProgram, ClosingTheMainWindowWithBothDialogsOpenEndsTheProgram) {
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
   HWND about = nullptr;
   ASSERT_TRUE(WaitUntil([&] {
-    const std::vector<HWND> found = ProcessWindows(glyvane.id(), proposbox::kClassName);
+    const std::vector<HWND> found = ProcessWindows(glyvane.id(), proposbox_ids::kClassName);
     about = found.empty() ? nullptr : found.front();
-    return about && !ProcessWindows(glyvane.id(), form2::kClassName).empty();
+    return about && !ProcessWindows(glyvane.id(), form2_ids::kClassName).empty();
   }));
   // The version is the program's own, from its version resource.
-  EXPECT_EQ(WindowText(FindControl(about, proposbox::kLabel4)), "Version 3.20");
+  EXPECT_EQ(WindowText(FindControl(about, proposbox_ids::kLabel4)), "Version 3.20");
   PostMessageA(main, WM_CLOSE, 0, 0);
   DWORD code = 1;
   EXPECT_TRUE(glyvane.WaitForExit(10s, &code));

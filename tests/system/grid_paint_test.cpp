@@ -41,7 +41,7 @@ TEST_F(GridPainting, TheFirstPaintingShowsEachCellAsItPaintsItselfAndLeavesNothi
   EXPECT_GT(std::set<uint32_t>(first.begin(), first.end()).size(), 2u);
 
   // Each cell paints itself again, as when the window is uncovered.
-  RedrawWindow(Control(form1::kFrame1), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(Control(form1_ids::kFrame1), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   std::vector<uint32_t> again;
   EXPECT_TRUE(PumpUntil([&] { return (again = ScreenPixels(area)) == first; }, 5s));
   size_t differing = 0;

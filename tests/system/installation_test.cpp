@@ -15,7 +15,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 std::string FontsFolder() {
   char path[MAX_PATH] = {};

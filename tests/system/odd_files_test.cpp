@@ -11,7 +11,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 constexpr const char* kNotAFont = "Ce fichier n'est pas une police d'imrpimante.";
 

@@ -13,7 +13,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form2;
+using namespace form2_ids;
 
 class PrintDialogTest : public MainWindowTest {
  protected:
@@ -25,7 +25,7 @@ class PrintDialogTest : public MainWindowTest {
   HWND Item(int id) const { return FindControl(form->PrintDialog()->hwnd(), id); }
   // A click at x inside entry `index` of the font list, which is scrolled to show it.
   void ClickEntry(int index, int x) {
-    const HWND list = Item(form2::kList1);
+    const HWND list = Item(form2_ids::kList1);
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     RECT entry;
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
@@ -33,7 +33,7 @@ class PrintDialogTest : public MainWindowTest {
     SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(list, WM_LBUTTONUP, 0, at);
   }
-  std::vector<std::string> Chosen() const { return ListItems(Item(form2::kList2)); }
+  std::vector<std::string> Chosen() const { return ListItems(Item(form2_ids::kList2)); }
   static RECT Outer(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
@@ -48,7 +48,7 @@ class PrintDialogTest : public MainWindowTest {
 
 TEST_F(PrintDialogTest, OpensInCharacterTableModeOnItsPanel) {
   Start();
-  const HWND dialog = Open(form1::kMenuPrintto);
+  const HWND dialog = Open(form1_ids::kMenuPrintto);
   ASSERT_TRUE(dialog);
   EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
   EXPECT_EQ(WindowText(dialog), "Imprimer la table de caractères...");
@@ -72,7 +72,7 @@ TEST_F(PrintDialogTest, OpensInCharacterTableModeOnItsPanel) {
 
   // Every screen font once, in alphabetical order, each with its box.
   const std::vector<std::string> fonts = ListItems(Item(kList1));
-  EXPECT_EQ(fonts.size(), ListItems(FindControl(main, form1::kList2)).size());
+  EXPECT_EQ(fonts.size(), ListItems(FindControl(main, form1_ids::kList2)).size());
   EXPECT_TRUE(std::is_sorted(fonts.begin(), fonts.end(), [](const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) < 0;
   }));
@@ -82,12 +82,12 @@ TEST_F(PrintDialogTest, OpensInCharacterTableModeOnItsPanel) {
 
 TEST_F(PrintDialogTest, TheFontListCommandShrinksAndRenamesTheSameDialogAndTheTableCommandRestoresIt) {
   Start();
-  const HWND dialog = Open(form1::kMenuPrintto);
+  const HWND dialog = Open(form1_ids::kMenuPrintto);
   ASSERT_TRUE(dialog);
   const RECT design = Outer(dialog);
   ClickEntry(1, 3);  // state that must survive the switches
 
-  EXPECT_EQ(Open(form1::kMenuPrintpolice), dialog);  // not loaded anew
+  EXPECT_EQ(Open(form1_ids::kMenuPrintpolice), dialog);  // not loaded anew
   EXPECT_EQ(WindowText(dialog), "Imprimer la liste de polices...");
   RECT shrunk = Outer(dialog);
   EXPECT_EQ(shrunk.bottom - shrunk.top, 2625 / 15);
@@ -97,7 +97,7 @@ TEST_F(PrintDialogTest, TheFontListCommandShrinksAndRenamesTheSameDialogAndTheTa
   EXPECT_FALSE(IsWindowVisible(Item(kPicture2)));
 
   // Back in character-table mode the chosen-font list is within reach again.
-  EXPECT_EQ(Open(form1::kMenuPrintto), dialog);
+  EXPECT_EQ(Open(form1_ids::kMenuPrintto), dialog);
   EXPECT_EQ(WindowText(dialog), "Imprimer la table de caractères...");
   const RECT restored = Outer(dialog);
   EXPECT_EQ(restored.bottom - restored.top, design.bottom - design.top);
@@ -114,7 +114,7 @@ TEST_F(PrintDialogTest, TheFontListCommandShrinksAndRenamesTheSameDialogAndTheTa
 
 TEST_F(PrintDialogTest, BoxesToggleTheChosenFontsInTickingOrderWithMouseAndSpace) {
   Start();
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   const HWND list = Item(kList1);
   ClickEntry(5, 3);  // on the box
   EXPECT_TRUE(IsWindowEnabled(Item(kCommand4)));
@@ -146,17 +146,17 @@ TEST_F(PrintDialogTest, BoxesToggleTheChosenFontsInTickingOrderWithMouseAndSpace
 TEST_F(PrintDialogTest, EachAnnulerClosesTheDialogAndReopeningStartsFromTheDesign) {
   Start();
   for (int cancel : {kCommand3, kCommand7}) {
-    ASSERT_TRUE(Open(form1::kMenuPrintto));
+    ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
     ClickEntry(3, 3);
     form->PrintDialog()->SetCancelFlag(true);
-    if (cancel == kCommand7) Open(form1::kMenuPrintpolice);
+    if (cancel == kCommand7) Open(form1_ids::kMenuPrintpolice);
     g_sounds.clear();
     SendMessageA(Item(cancel), BM_CLICK, 0, 0);
     PumpFor(20ms);
     EXPECT_FALSE(form->PrintDialog()) << cancel;
     EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"}) << cancel;
 
-    ASSERT_TRUE(Open(form1::kMenuPrintto));
+    ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
     EXPECT_TRUE(Chosen().empty()) << cancel;
     EXPECT_FALSE(SendMessageA(Item(kList1), LB_GETITEMDATA, 3, 0) & 1) << cancel;
     EXPECT_FALSE(IsWindowEnabled(Item(kCommand4))) << cancel;
@@ -169,16 +169,16 @@ TEST_F(PrintDialogTest, EachAnnulerClosesTheDialogAndReopeningStartsFromTheDesig
 
 TEST_F(PrintDialogTest, TheScreenTableNeedsAnInstalledFontSelectedWhenTheDialogLoads) {
   Start();
-  SendMessageA(FindControl(main, form1::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  SendMessageA(FindControl(main, form1_ids::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   EXPECT_FALSE(IsWindowEnabled(Item(kCommand2)));
   // Selecting a font meanwhile does not enable it; the next loading does.
-  SendMessageA(FindControl(main, form1::kCombo1), LB_SETCURSEL, 0, 0);
-  EXPECT_EQ(Open(form1::kMenuPrintto), form->PrintDialog()->hwnd());
+  SendMessageA(FindControl(main, form1_ids::kCombo1), LB_SETCURSEL, 0, 0);
+  EXPECT_EQ(Open(form1_ids::kMenuPrintto), form->PrintDialog()->hwnd());
   EXPECT_FALSE(IsWindowEnabled(Item(kCommand2)));
   SendMessageA(Item(kCommand3), BM_CLICK, 0, 0);
   PumpFor(20ms);
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   EXPECT_TRUE(IsWindowEnabled(Item(kCommand2)));
 }
 
@@ -186,7 +186,7 @@ TEST_F(PrintDialogTest, TheScreenTableNeedsAnInstalledFontSelectedWhenTheDialogL
 TEST_F(PrintDialogTest, TheFontListButtonsPlayTheClickSoundAndAskForThePrinter) {
   Start();
   for (int button : {kCommand5, kCommand6}) {
-    ASSERT_TRUE(Open(form1::kMenuPrintpolice));
+    ASSERT_TRUE(Open(form1_ids::kMenuPrintpolice));
     g_sounds.clear();
     DialogAnswer printers(GetCurrentProcessId(), IDCANCEL);
     SendMessageA(form->PrintDialog()->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
@@ -207,8 +207,8 @@ LRESULT CALLBACK NoteDestroyed(int code, WPARAM wParam, LPARAM lParam) {
 
 TEST_F(PrintDialogTest, ClosingTheMainWindowClosesTheDialogsItOwnsFirst) {
   Start();
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPropos, 0), 0);
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPropos, 0), 0);
   const HWND dialog = form->PrintDialog()->hwnd();
   const HWND about = form->AboutBox()->hwnd();
   g_destroyed.clear();
