@@ -35,27 +35,30 @@ void Form1::AdoptTemporaryFont(const std::string& path) {
 
 void Form1::FontsChanged() { SendMessageA(hwnd(), WM_FONTCHANGE, 0, 0); }
 
-void Form1::ForgetTemporaryFont() {
+// The window no longer names a temporary font; what is in the font table has been
+// seen to before (removed, or kept for good).
+void Form1::ClearTemporaryFontRecord() {
   temporaryFont_.reset();
   Label4.set({});
 }
 
 // A font file shown for viewing is in the system's font table only while it is
-// shown: it leaves with the window, whichever way the program ends.
-void Form1::RemoveTemporaryFont() {
+// shown: it leaves with the window, whichever way the program ends, and for the
+// length of a printout that lends it. One removal, whatever the system answers.
+void Form1::RemoveTemporaryFontOnce() {
   if (!temporaryFont_) return;
   temporaryFont_->Remove();
   FontsChanged();
-  ForgetTemporaryFont();
+  ClearTemporaryFontRecord();
 }
 
 // The temporary font leaves the font table. When the system refuses, the file is
 // added and removed once more; while any addition of it stays in the table, it is
 // kept, so that the next file shown and the window's end try again.
-bool Form1::DropTemporaryFont() {
+bool Form1::TryToRemoveTemporaryFont() {
   if (!temporaryFont_) return true;
   if (!temporaryFont_->Leave([this] { FontsChanged(); })) return false;
-  ForgetTemporaryFont();
+  ClearTemporaryFontRecord();
   return true;
 }
 
@@ -65,7 +68,7 @@ void Form1::GiveUpTemporaryFont() {
   if (!temporaryFont_) return;
   lentFont_ = temporaryFont_->path();
   lentFace_ = temporaryFont_->face();
-  RemoveTemporaryFont();
+  RemoveTemporaryFontOnce();
 }
 
 void Form1::TakeBackTemporaryFont() {
@@ -73,7 +76,7 @@ void Form1::TakeBackTemporaryFont() {
   const std::string path = std::exchange(lentFont_, {});
   temporaryFont_.emplace(path);
   if (!temporaryFont_->added()) {
-    ForgetTemporaryFont();
+    ClearTemporaryFontRecord();
     item(kCommand2).Enable(false);
     return;
   }
@@ -84,7 +87,7 @@ void Form1::TakeBackTemporaryFont() {
 }
 
 void Form1::File1_Click() {
-  if (!DropTemporaryFont()) return;
+  if (!TryToRemoveTemporaryFont()) return;
   const std::string path = File1.FullPath(File1.Selected());
 
   FontFileFace font = MakeFontFilePrintable(path, FacesOf(list(kCombo1)));

@@ -215,7 +215,7 @@ void Form1::PrintJobEnded() {
 void Form1::Form_Unload() {
   form2_.Unload();
   proposbox_.Unload();
-  RemoveTemporaryFont();
+  RemoveTemporaryFontOnce();
 }
 
 void Form1::menu_Click() {
@@ -228,7 +228,7 @@ void Form1::aide_Click() { PlayClickSound(); }
 
 void Form1::quitter_Click() {
   PlayClickSound();
-  RemoveTemporaryFont();
+  RemoveTemporaryFontOnce();
   EndProgram();
 }
 

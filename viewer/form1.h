@@ -112,9 +112,9 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   std::optional<SizeAnswer> AskSize(const std::string& prompt, double current) const;
   // The hover index of a list under the pointer's y (twips).
   int ListHoverIndex(const ListBox& list, double yTwips) const;
-  void RemoveTemporaryFont();
-  bool DropTemporaryFont();
-  void ForgetTemporaryFont();
+  void RemoveTemporaryFontOnce();
+  bool TryToRemoveTemporaryFont();
+  void ClearTemporaryFontRecord();
   void FontsChanged();
 
   RegistryStore& registry_;

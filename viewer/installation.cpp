@@ -123,7 +123,7 @@ void Form1::Command2_Click() {
   Remplir();
   // The file shown stays in the font table beside the installed copy.
   temporaryFont_->Keep();
-  ForgetTemporaryFont();
+  ClearTemporaryFontRecord();
   ShowMessage(hwnd(), "La police " + face + " a été ajoutée", Caption(), MessageIcon::Information);
   item(kCommand2).Enable(false);
 }
