@@ -148,7 +148,7 @@ void ControlSet::Create(HWND form, Span<ControlRow> rows, const FontStyle& windo
   for (const ControlRow& row : rows) Add(row);
 }
 
-HWND ControlSet::Add(const ControlRow& row) {
+void ControlSet::Add(const ControlRow& row) {
   const HWND parent = row.parent == 0 ? form_ : At(row.parent).window;
   const HWND window = CreateWindowExA(ExStyleFor(row), ControlClassName(row.kind), row.caption ? row.caption : "",
                                      StyleFor(row), ToPixels(row.rect.left), ToPixels(row.rect.top),
@@ -192,7 +192,6 @@ HWND ControlSet::Add(const ControlRow& row) {
     SetPicture(row.id, entry.designPicture.get());
   }
   if (row.pointer) entry.pointer = LoadCursorA(program, MAKEINTRESOURCEA(row.pointer));
-  return window;
 }
 
 HWND ControlSet::Handle(int id) const {

@@ -74,9 +74,6 @@ class ControlSet {
   // Builds the controls of `form` in table order (which is also the tab order).
   void Create(HWND form, Span<ControlRow> rows, const FontStyle& windowFont);
 
-  // Adds one more control at run time.
-  HWND Add(const ControlRow& row);
-
   HWND Handle(int id) const;
   // The row the control was built from.
   const ControlRow& Row(int id) const { return At(id).row; }
@@ -89,8 +86,9 @@ class ControlSet {
   void SetFontSize(int id, double points) { ChangeFont(id, [points](FontStyle& f) { f.size = points; }); }
   void SetFontBold(int id, bool bold) { ChangeFont(id, [bold](FontStyle& f) { f.bold = bold; }); }
   void SetFontItalic(int id, bool italic) { ChangeFont(id, [italic](FontStyle& f) { f.italic = italic; }); }
-  void SetFontUnderline(int id, bool underline) { ChangeFont(id, [underline](FontStyle& f) { f.underline = underline; }); }
-  void SetColours(int id, COLORREF fore, COLORREF back);
+  void SetFontUnderline(int id, bool underline) {
+    ChangeFont(id, [underline](FontStyle& f) { f.underline = underline; });
+  }
   // Place in twips relative to the container.
   TwipRect RectOf(int id) const;
   void Move(int id, const TwipRect& rect);
@@ -110,7 +108,6 @@ class ControlSet {
 
   HFONT WindowFont() const { return windowFont_.get(); }
   double twipsPerPixel() const { return twipsPerPixel_; }
-  int ToPixels(double twips) const { return TwipsToPixels(twips, twipsPerPixel_); }
 
  private:
   struct Entry {
@@ -126,6 +123,9 @@ class ControlSet {
     UniqueIcon designPicture;  // loaded from the row's resource
     HCURSOR pointer = nullptr;
   };
+  void Add(const ControlRow& row);
+  void SetColours(int id, COLORREF fore, COLORREF back);
+  int ToPixels(double twips) const { return TwipsToPixels(twips, twipsPerPixel_); }
   Entry& At(int id);
   const Entry& At(int id) const;
   template <typename Change>
