@@ -10,28 +10,23 @@ namespace glyvane::test {
 
 namespace {
 constexpr const wchar_t* kDetailsKey = L"Software\\Orvex\\Catalogue\\Coordonn\u00e9es";
-}
 
+// catalogue's details back to a first run (its per-user key removed).
 void ClearCatalogueSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue"); }
+}  // namespace
 
 std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kDetailsKey, 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
-  UniqueKey key(opened);
   wchar_t data[256] = {};
-  DWORD size = sizeof data - sizeof(wchar_t);
-  if (RegQueryValueExW(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS) {
+  DWORD size = sizeof data;
+  if (RegGetValueW(HKEY_CURRENT_USER, kDetailsKey, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return std::wstring(data);
 }
 
 void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value) {
-  HKEY opened = nullptr;
-  RegCreateKeyW(HKEY_CURRENT_USER, kDetailsKey, &opened);
-  UniqueKey key(opened);
-  RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegSetKeyValueW(HKEY_CURRENT_USER, kDetailsKey, name, REG_SZ, value.c_str(),
+                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 bool IsCentred(HWND window) {
@@ -42,13 +37,14 @@ bool IsCentred(HWND window) {
   return std::abs(rect.top - top) <= 0.5 && std::abs(rect.left - left) <= 0.5;
 }
 
-void ExpectWindow(HWND window, const std::string& caption, int clientWidth, int clientHeight) {
-  EXPECT_EQ(WindowText(window), caption);
+bool ControlsFit(HWND window) {
   RECT client;
   GetClientRect(window, &client);
-  EXPECT_EQ(client.right, clientWidth / 15) << caption;
-  EXPECT_EQ(client.bottom, clientHeight / 15) << caption;
-  EXPECT_TRUE(IsCentred(window)) << caption;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT place = BoundsInParent(child);
+    if (IsWindowVisible(child) && (place.right > client.right || place.bottom > client.bottom)) return false;
+  }
+  return true;
 }
 
 void ClickAt(HWND window, int x, int y) {
@@ -56,11 +52,18 @@ void ClickAt(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-POINT FindIcon(const RECT& screenArea, HICON icon, int side, uint32_t background) {
-  const std::vector<uint32_t> shown = ScreenPixels(screenArea);
-  const std::vector<uint32_t> drawn = DrawnIcon(icon, SIZE{side, side}, background);
-  const int width = screenArea.right - screenArea.left;
-  const int height = screenArea.bottom - screenArea.top;
+POINT FindIcon(HWND window, int iconId, int side) {
+  RECT area;
+  GetWindowRect(window, &area);
+  const std::vector<uint32_t> shown = ScreenPixels(area);
+  const UniqueIcon icon(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, side, side, 0)));
+  if (!icon) return POINT{-1, -1};
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const std::vector<uint32_t> drawn =
+      DrawnIcon(icon.get(), SIZE{side, side}, (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face));
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
   auto matches = [&](int left, int top) {
     for (int y = 0; y < side; ++y) {
       for (int x = 0; x < side; ++x) {
@@ -77,15 +80,6 @@ POINT FindIcon(const RECT& screenArea, HICON icon, int side, uint32_t background
     }
   }
   return POINT{-1, -1};
-}
-
-uint32_t ButtonFace() {
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  return (static_cast<uint32_t>(GetRValue(face)) << 16) | (static_cast<uint32_t>(GetGValue(face)) << 8) | GetBValue(face);
-}
-
-HICON ProgramIcon(int id, int side) {
-  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, side, side, 0));
 }
 
 void CatalogueTest::SetUp() {
@@ -115,6 +109,18 @@ std::unique_ptr<DialogAnswer> CatalogueTest::PressCommander() {
   EXPECT_TRUE(answer->Wait());
   PumpFor(20ms);
   return answer;
+}
+
+void CatalogueTest::Tick(int index) {
+  const HWND list = OrderItem(catalogue::commandeform_ids::kList1);
+  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  RECT entry;
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
+  ClickAt(list, 3, (entry.top + entry.bottom) / 2);
+}
+
+void CatalogueTest::Type(int box, const std::string& text) {
+  SendMessageA(OrderItem(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 }  // namespace glyvane::test

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
-#include <set>
+#include <tuple>
 
 #include "catalogue/commandeform_ids.h"
 #include "catalogue/picture_ids.h"
@@ -23,33 +24,27 @@ using CatalogueWindowTest = CatalogueTest;
 constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kBlue = 0x0000FF;
 
-TEST_F(CatalogueWindowTest, TheFifteenButtonsFillTheGridRowByRowInAlphabeticalOrder) {
+// Read by where they lie, row by row, the frame's buttons are in the order the system
+// sorts names (case and hyphens aside), CD Orvex last.
+TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrder) {
   Start();
-  ExpectWindow(main, "Catalogue Orvex", 9510, 6825);
-  const int names[] = {kCommand12, kCommand15, kCommand3,  kCommand7,  kCommand16,
-                       kCommand17, kCommand6,  kCommand5,  kCommand11, kCommand13,
-                       kCommand9,  kCommand10, kCommand4,  kCommand14, kCommand8};
-  std::vector<std::string> captions;
-  for (int cell = 0; cell < 15; ++cell) {
-    const HWND button = Control(names[cell]);
-    ASSERT_TRUE(button) << cell;
-    EXPECT_EQ(GetParent(button), Control(kFrame1));
-    // Five to a row, 1575 x 855 twips each.
-    const RECT place = BoundsInParent(button);
-    const RECT first = BoundsInParent(Control(names[cell / 5 * 5]));
-    EXPECT_EQ(place.top, first.top) << cell;
-    EXPECT_EQ(place.right - place.left, 105) << cell;
-    EXPECT_EQ(place.bottom - place.top, 57) << cell;
-    captions.push_back(WindowText(button));
+  EXPECT_TRUE(IsCentred(main));
+  EXPECT_EQ(CutCaptions(main), std::vector<std::string>{});
+  std::vector<std::tuple<LONG, LONG, std::string>> buttons;
+  for (HWND child = GetWindow(Control(kFrame1), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT place = BoundsInParent(child);
+    buttons.emplace_back(place.top, place.left, WindowText(child));
   }
-  // Sorted as the system sorts names (case and hyphens aside), CD Orvex last.
-  for (size_t i = 1; i < captions.size(); ++i) {
-    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, captions[i - 1].c_str(), -1, captions[i].c_str(), -1),
+  std::sort(buttons.begin(), buttons.end());
+  ASSERT_EQ(buttons.size(), 15u);
+  for (size_t i = 1; i < buttons.size(); ++i) {
+    const std::string& before = std::get<2>(buttons[i - 1]);
+    const std::string& after = std::get<2>(buttons[i]);
+    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, before.c_str(), -1, after.c_str(), -1),
               CSTR_LESS_THAN)
-        << captions[i - 1] << " / " << captions[i];
+        << before << " / " << after;
   }
-  EXPECT_EQ(captions.back(), "CD Orvex");
-  EXPECT_EQ(captions[3], "Atelier Glyvane");
+  EXPECT_EQ(std::get<2>(buttons.back()), "CD Orvex");
 
   // CD Orvex shows nothing and makes no sound.
   Click(kCommand8);
@@ -58,27 +53,23 @@ TEST_F(CatalogueWindowTest, TheFifteenButtonsFillTheGridRowByRowInAlphabeticalOr
   EXPECT_TRUE(g_sounds.empty());
 }
 
+// The grid's buttons have room for a 32-pixel picture, the two commands for 24.
 TEST_F(CatalogueWindowTest, PictureButtonsShowTheirPictureCentredAboveTheCaption) {
   Start();
-  struct Expected {
-    int button;
-    int picture;
-    int side;
-  };
-  // The grid's buttons have room for 32 pixels, the two commands for 24.
-  for (const Expected& e : {Expected{kCommand12, IDI_AGENDA, 32}, Expected{kCommand8, IDI_CD_ORVEX, 32},
-                            Expected{kCommand2, IDI_COMMANDER, 24}, Expected{kCommand1, IDI_QUITTER, 24}}) {
-    const HWND button = Control(e.button);
+  const struct {
+    int button, picture, side;
+  } rows[] = {{kCommand12, IDI_AGENDA, 32}, {kCommand8, IDI_CD_ORVEX, 32}, {kCommand2, IDI_COMMANDER, 24},
+              {kCommand1, IDI_QUITTER, 24}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.button);
+    const HWND button = Control(row.button);
+    POINT at{};
+    ASSERT_TRUE(PumpUntil([&] { return (at = FindIcon(button, row.picture, row.side)).x >= 0; }, 5s));
     RECT area;
     GetWindowRect(button, &area);
-    UniqueIcon icon(ProgramIcon(e.picture, e.side));
-    ASSERT_TRUE(icon) << e.button;
-    POINT at{};
-    ASSERT_TRUE(PumpUntil([&] { return (at = FindIcon(area, icon.get(), e.side, ButtonFace())).x >= 0; }, 5s))
-        << e.button;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    EXPECT_LE(std::abs(at.x - (width - e.side) / 2), 1) << e.button;
+    EXPECT_LE(std::abs(at.x - (width - row.side) / 2), 1);
     // The caption's dark pixels lie below the picture, none above it.
     const std::vector<uint32_t> pixels = ScreenPixels(area);
     int above = 0;
@@ -86,12 +77,12 @@ TEST_F(CatalogueWindowTest, PictureButtonsShowTheirPictureCentredAboveTheCaption
     for (int y = 3; y < height - 3; ++y) {
       for (int x = 3; x < width - 3; ++x) {
         if (pixels[static_cast<size_t>(y * width + x)] != 0x000000) continue;
-        if (y < at.y) ++above;
-        if (y >= at.y + e.side) ++below;
+        above += y < at.y;
+        below += y >= at.y + row.side;
       }
     }
-    EXPECT_EQ(above, 0) << e.button;
-    EXPECT_GT(below, 20) << e.button;
+    EXPECT_EQ(above, 0);
+    EXPECT_GT(below, 20);
   }
 }
 
@@ -122,20 +113,20 @@ TEST_F(CatalogueWindowTest, PictureButtonsAnswerTheMouseAndKeyboardAsAnyButton) 
 
   // A quick second click is a second click, not a double click.
   g_sounds.clear();
-  const HWND button = Control(kCommand16);
   for (UINT down : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
-    SendMessageA(button, down, MK_LBUTTON, MAKELPARAM(10, 10));
-    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    SendMessageA(Control(kCommand16), down, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(Control(kCommand16), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   }
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, click));
 
-  // Alt and the underlined letter: "&Quitter".
+  // Alt and the underlined letter: "&Quitter" ends the program, the dialog still open.
   g_sounds.clear();
   SetForegroundWindow(main);
   PressKey(*form, main, WM_SYSCHAR, 'q');
   EXPECT_EQ(g_sounds, std::vector<std::string>{click});
   MSG quit;
-  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
 }
 
 // The red title is drawn whole, one pixel left of and below the blue one, which lies
@@ -146,79 +137,80 @@ TEST_F(CatalogueWindowTest, TheTitleIsBlueOverARedShadowBelowLeft) {
   GetClientRect(main, &area);
   area.bottom = 760 / 15;
   MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
-  const int width = area.right - area.left;
+  std::vector<uint32_t> pixels;
+  ASSERT_TRUE(PumpUntil([&] {
+    pixels = ScreenPixels(area);
+    return std::count(pixels.begin(), pixels.end(), kBlue) > 1000;
+  }, 5s));
   // Of the red pixels, how many have a blue one at (dx, dy) from them.
-  struct Shadow {
-    int red = 0;
-    int blue = 0;
-    int besideBlue = 0;
-  };
-  auto shadow = [&](int dx, int dy) {
-    const std::vector<uint32_t> pixels = ScreenPixels(area);
-    Shadow seen;
+  auto besideBlue = [&](int dx, int dy) {
+    int count = 0;
     for (size_t i = 0; i < pixels.size(); ++i) {
-      seen.blue += pixels[i] == kBlue;
-      if (pixels[i] != kRed) continue;
-      ++seen.red;
-      const size_t other = i + static_cast<size_t>(dy * width + dx);
-      seen.besideBlue += other < pixels.size() && pixels[other] == kBlue;
+      const size_t other = i + static_cast<size_t>(dy * (area.right - area.left) + dx);
+      count += pixels[i] == kRed && other < pixels.size() && pixels[other] == kBlue;
     }
-    return seen;
+    return count;
   };
-  ASSERT_TRUE(PumpUntil([&] { return shadow(1, -1).blue > 1000; }, 5s));
-  const Shadow upRight = shadow(1, -1);
-  EXPECT_GT(upRight.red, 200);  // the shadow shows beside the blue text
-  EXPECT_GT(upRight.besideBlue, upRight.red * 9 / 10);
-  EXPECT_LT(shadow(-1, 1).besideBlue, upRight.red / 2);
+  const auto red = std::count(pixels.begin(), pixels.end(), kRed);
+  EXPECT_GT(red, 200);  // the shadow shows beside the blue text
+  EXPECT_GT(besideBlue(1, -1), red * 9 / 10);
+  EXPECT_LT(besideBlue(-1, 1), red / 2);
 }
 
-// The longest run of pure blue pixels in a row of a link, as its underline draws.
-int LongestBlueRun(HWND label) {
+// A link shows underlined when a row of it holds a run of pure blue pixels three
+// quarters of its width long.
+bool Underlined(HWND label) {
   RECT area;
   GetWindowRect(label, &area);
   const int width = area.right - area.left;
   const std::vector<uint32_t> pixels = ScreenPixels(area);
-  int longest = 0;
-  for (size_t row = 0; row * static_cast<size_t>(width) < pixels.size(); ++row) {
-    int run = 0;
-    for (int x = 0; x < width; ++x) {
-      run = pixels[row * static_cast<size_t>(width) + static_cast<size_t>(x)] == kBlue ? run + 1 : 0;
-      longest = std::max(longest, run);
-    }
+  int run = 0;
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    if (i % static_cast<size_t>(width) == 0) run = 0;
+    run = pixels[i] == kBlue ? run + 1 : 0;
+    if (run > width * 3 / 4) return true;
   }
-  return longest;
-}
-
-// Whether the links show underlined, once the screen shows the change.
-bool ShowsUnderlines(HWND mail, bool mailUnderlined, HWND web, bool webUnderlined) {
-  auto underlined = [](HWND label) {
-    const RECT place = BoundsInParent(label);
-    return LongestBlueRun(label) > (place.right - place.left) * 3 / 4;
-  };
-  return PumpUntil([&] { return underlined(mail) == mailUnderlined && underlined(web) == webUnderlined; }, 5s);
+  return false;
 }
 
 TEST_F(CatalogueWindowTest, TheLinkUnderTheMouseIsUnderlinedAndTheOtherIsNot) {
   Start();
   const HWND mail = Control(kLabel5);
   const HWND web = Control(kLabel8);
-  EXPECT_TRUE(ShowsUnderlines(mail, false, web, false));
-  SendMessageA(mail, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-  EXPECT_TRUE(ShowsUnderlines(mail, true, web, false));
-  // Straight from one link onto the other: the underline moves with the mouse.
-  SendMessageA(web, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-  EXPECT_TRUE(ShowsUnderlines(mail, false, web, true));
-  // Over the author's frame, or the window itself, neither is underlined.
-  SendMessageA(Control(kFrame2), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_TRUE(ShowsUnderlines(mail, false, web, false));
-  SendMessageA(mail, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-  EXPECT_TRUE(ShowsUnderlines(mail, true, web, false));
-  SendMessageA(main, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_TRUE(ShowsUnderlines(mail, false, web, false));
+  // Straight from one link onto the other the underline moves with the mouse; over
+  // the author's frame, or the window itself, neither is underlined.
+  const struct {
+    HWND under;
+    bool mail, web;
+  } moves[] = {{nullptr, false, false}, {mail, true, false}, {web, false, true},
+               {Control(kFrame2), false, false}, {mail, true, false}, {main, false, false}};
+  for (const auto& move : moves) {
+    SCOPED_TRACE(move.under ? WindowText(move.under) : "before any move");
+    if (move.under) SendMessageA(move.under, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_TRUE(PumpUntil([&] { return Underlined(mail) == move.mail && Underlined(web) == move.web; }, 5s));
+  }
   EXPECT_TRUE(g_sounds.empty());
 }
 
-TEST_F(CatalogueWindowTest, TheLinksAndTheLogoShowPointersOfTheirOwn) {
+// What a cursor looks like: its hot spot, then the bits of its mask and colour images.
+std::vector<char> CursorImage(HCURSOR cursor) {
+  ICONINFO info{};
+  if (!cursor || !GetIconInfo(cursor, &info)) return {};
+  const UniqueBitmap images[] = {UniqueBitmap(info.hbmMask), UniqueBitmap(info.hbmColor)};
+  std::vector<char> image = {static_cast<char>(info.xHotspot), static_cast<char>(info.yHotspot)};
+  for (const UniqueBitmap& bitmap : images) {
+    BITMAP bits{};
+    if (!bitmap || !GetObjectA(bitmap.get(), sizeof bits, &bits)) continue;
+    const size_t start = image.size();
+    image.resize(start + static_cast<size_t>(bits.bmWidthBytes) * static_cast<size_t>(bits.bmHeight));
+    GetBitmapBits(bitmap.get(), static_cast<LONG>(image.size() - start), image.data() + start);
+  }
+  return image;
+}
+
+// The links and the logo show pointers of their own, the other labels their class's;
+// once loaded, every text box, button and list of the program shows the program's.
+TEST_F(CatalogueWindowTest, EveryControlShowsItsPointer) {
   Start();
   const HINSTANCE program = GetModuleHandleA(nullptr);
   auto pointerOver = [](HWND control) {
@@ -233,39 +225,49 @@ TEST_F(CatalogueWindowTest, TheLinksAndTheLogoShowPointersOfTheirOwn) {
   EXPECT_EQ(pointerOver(Control(kLabel5)), mail);
   EXPECT_EQ(pointerOver(Control(kLabel8)), web);
   EXPECT_EQ(pointerOver(Control(kImage1)), logo);
-  // The other labels keep their class's pointer.
   const HCURSOR plain = pointerOver(Control(kLabel3));
-  EXPECT_NE(plain, mail);
-  EXPECT_NE(plain, web);
-  EXPECT_NE(plain, logo);
+  EXPECT_TRUE(plain != mail && plain != web && plain != logo);
+
+  Click(kCommand12);
+  PressCommander();
+  using namespace catalogue::commandeform_ids;
+  auto shows = [](HWND window, const char* file) {
+    const auto pointer = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
+    const std::vector<char> image = CursorImage(pointer);
+    return !image.empty() && image == CursorImage(LoadCursorFromFileA(ProgramPath(file).c_str()));
+  };
+  EXPECT_TRUE(shows(OrderItem(kText8), "Data4.dll"));
+  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kLabel10), "Data4.dll"));
+  EXPECT_TRUE(shows(OrderItem(kCommandebox), "Data3.dll"));
+  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kCommand1), "Data3.dll"));
+  EXPECT_TRUE(shows(OrderItem(kList1), "Data5.dll"));
+  EXPECT_FALSE(shows(OrderItem(kList1), "Data4.dll"));
 }
 
-// Points the test prefix's mail and web open commands at uri_recorder.exe for the
-// life of the object; the prefix's own commands come back afterwards.
-class RecordedLinks {
+// Points the test prefix's open command of a URI scheme at cmd, which writes the URI
+// it is given and the folder it starts in to a file, for the life of the object; the
+// prefix's own command comes back afterwards.
+class RecordedLink {
  public:
-  explicit RecordedLinks(std::string output) : output_(std::move(output)) {
+  explicit RecordedLink(const std::string& scheme)
+      : key_(scheme + "\\shell\\open\\command"), output_(ProgramPath((scheme + "-link.txt").c_str())) {
     DeleteFileA(output_.c_str());
-    for (Command& command : commands_) {
-      command.saved = Read(command.key);
-      Write(command.key, "\"" + ProgramPath("uri_recorder.exe") + "\" \"" + output_ + "\" \"%1\"");
-    }
+    char value[1024] = {};
+    LONG size = sizeof value - 1;
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, key_.c_str(), value, &size) == ERROR_SUCCESS) saved_ = value;
+    Write("cmd.exe /c echo %1> \"" + output_ + "\"& cd>> \"" + output_ + "\"");
   }
-  ~RecordedLinks() {
-    for (const Command& command : commands_) {
-      if (command.saved) {
-        Write(command.key, *command.saved);
-      } else {
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, command.key);
-      }
+  ~RecordedLink() {
+    if (saved_) {
+      Write(*saved_);
+    } else {
+      RegDeleteKeyA(HKEY_CLASSES_ROOT, key_.c_str());
     }
     DeleteFileA(output_.c_str());
   }
-  RecordedLinks(const RecordedLinks&) = delete;
-  RecordedLinks& operator=(const RecordedLinks&) = delete;
 
-  // The URI the recorder was given and the folder it was started in, once it ran.
-  std::vector<std::string> Wait() {
+  // The URI and the folder, once the command has run.
+  std::vector<std::string> Wait() const {
     std::vector<std::string> lines;
     WaitUntil([&] {
       std::ifstream file(output_);
@@ -273,49 +275,40 @@ class RecordedLinks {
       for (std::string line; std::getline(file, line);) lines.push_back(line);
       return lines.size() == 2;
     });
-    DeleteFileA(output_.c_str());
     return lines;
   }
 
  private:
-  struct Command {
-    const char* key;
-    std::optional<std::string> saved;
-  };
-  static std::optional<std::string> Read(const char* key) {
-    char value[1024] = {};
-    LONG size = sizeof value - 1;
-    if (RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS) return std::nullopt;
-    return std::string(value);
+  void Write(const std::string& value) const {
+    RegSetValueA(HKEY_CLASSES_ROOT, key_.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
   }
-  static void Write(const char* key, const std::string& value) {
-    RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
-  }
-
+  std::string key_;
   std::string output_;
-  Command commands_[2] = {{"mailto\\shell\\open\\command", {}}, {"http\\shell\\open\\command", {}}};
+  std::optional<std::string> saved_;
 };
 
-TEST_F(CatalogueWindowTest, TheLinksOpenTheMailProgramAndTheBrowserThroughTheShell) {
+TEST_F(CatalogueWindowTest, TheLinksOpenTheMailProgramAndTheBrowserAndTheLogoGreets) {
   Start();
-  RecordedLinks links(ProgramPath("recorded-link.txt"));
-  SendMessageA(Control(kLabel5), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-  SendMessageA(Control(kLabel5), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-  EXPECT_EQ(links.Wait(), (std::vector<std::string>{"mailto:talvenne@orvex.fr", "C:\\"}));
-  SendMessageA(Control(kLabel8), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-  SendMessageA(Control(kLabel8), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-  EXPECT_EQ(links.Wait(), (std::vector<std::string>{"http://www.orvex.fr", "C:\\"}));
-  EXPECT_EQ(g_sounds, std::vector<std::string>(2, click));
-}
-
-TEST_F(CatalogueWindowTest, TheLogoPlaysTheGreetingByItsBareName) {
-  Start();
+  const RecordedLink mail("mailto");
+  const RecordedLink web("http");
+  ClickAt(Control(kLabel5), 3, 3);
+  EXPECT_EQ(mail.Wait(), (std::vector<std::string>{"mailto:talvenne@orvex.fr", "C:\\"}));
+  ClickAt(Control(kLabel8), 3, 3);
+  EXPECT_EQ(web.Wait(), (std::vector<std::string>{"http://www.orvex.fr", "C:\\"}));
+  // The greeting is played by its bare name, not from the program's folder.
   ClickAt(Control(kImage1), 20, 20);
-  EXPECT_EQ(g_sounds, std::vector<std::string>{"data1.dll"});
+  EXPECT_EQ(g_sounds, (std::vector<std::string>{click, click, "data1.dll"}));
 }
 
-TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderFormOnce) {
+// "&Commander" explains how to order, then opens the order form. Closing the window
+// leaves the detail dialog and the order form open, and the program runs until the
+// last of them goes.
+TEST_F(CatalogueWindowTest, CommanderOpensTheOrderFormAndTheProgramEndsWithItsLastWindow) {
   Start();
+  Click(kCommand12);
+  const HWND dialog = Dialog();
+  ASSERT_TRUE(dialog);
+  g_sounds.clear();
   // How many sounds had played when the message box showed.
   std::atomic<int> soundsAtTheBox{-1};
   std::thread watch([&soundsAtTheBox] {
@@ -337,42 +330,35 @@ TEST_F(CatalogueWindowTest, CommanderExplainsHowToOrderThenOpensTheOrderFormOnce
   EXPECT_TRUE(IsWindowVisible(order));
   EXPECT_EQ(GetForegroundWindow(), order);
   EXPECT_EQ(GetWindow(order, GW_OWNER), nullptr);
+
+  SendMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(main));
   // Reading the stored details leaves the store as it was: the form loaded and
   // cancelled has created no key.
-  SendMessageA(FindControl(order, catalogue::commandeform_ids::kCommand1), BM_CLICK, 0, 0);
+  SendMessageA(OrderItem(catalogue::commandeform_ids::kCommand1), BM_CLICK, 0, 0);
   HKEY opened = nullptr;
   EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue", 0, KEY_READ, &opened),
             ERROR_FILE_NOT_FOUND);
   const UniqueKey key(opened);
-}
-
-// Hidden controls too, and the detail dialog filled by each entry.
-TEST_F(CatalogueWindowTest, EveryCaptionOfEveryWindowShowsWhole) {
-  using Cut = std::vector<std::string>;
-  Start();
-  EXPECT_EQ(CutCaptions(main), Cut{}) << "Form1";
-  for (const int entry : {kCommand3, kCommand4, kCommand5, kCommand6, kCommand7, kCommand8, kCommand9, kCommand10,
-                          kCommand11, kCommand12, kCommand13, kCommand14, kCommand15, kCommand16, kCommand17}) {
-    Click(entry);
-    EXPECT_EQ(CutCaptions(Dialog()), Cut{}) << "convertbox of " << WindowText(Control(entry));
-  }
-  PressCommander();
-  EXPECT_EQ(CutCaptions(OrderForm()), Cut{}) << "commandeform";
-}
-
-TEST_F(CatalogueWindowTest, ItsCloseBoxUnloadsItAloneLeavingTheOtherWindowsOpen) {
-  Start();
-  Click(kCommand12);
-  PressCommander();
-  const HWND dialog = Dialog();
-  const HWND order = OrderForm();
-  ASSERT_TRUE(dialog && order);
-  SendMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(main));
-  EXPECT_TRUE(IsWindowVisible(dialog));
-  EXPECT_TRUE(IsWindowVisible(order));
   MSG quit;
   EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  SendMessageA(DialogItem(catalogue::convertbox_ids::kCommand1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
+}
+
+// The real catalogue.exe, started as Glyvane starts it: its window shows, and closing
+// it, its last, ends the program.
+TEST(CatalogueProgram, ShowsItsWindowAndEndsWithIt) {
+  ProgramProcess program("catalogue.exe", kClassName);
+  const HWND window = program.WaitForMainWindow();
+  ASSERT_TRUE(window);
+  EXPECT_EQ(WindowText(window), "Catalogue Orvex");
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  EXPECT_TRUE(program.WaitForExit(10s, &code));
+  EXPECT_EQ(code, 0u);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 // which names the folder in GLYVANE_DAMAGED_FONTS and reads the lines it prints.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,36 +14,15 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1_ids;
-
 constexpr const char* kNotAFont = "Ce fichier n'est pas une police d'imrpimante.";
-constexpr const char* kCannotShow = "Impossible d'afficher cette police.";
-
-std::string DamagedFixture(const std::string& relative) {
-  std::string path = std::string("Z:") + GLYVANE_DAMAGED_FIXTURES + "/" + relative;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
-std::vector<std::string> FontFilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found{};
-  UniqueFind find(FindFirstFileA((folder + "\\*.ttf").c_str(), &found));
-  if (find) {
-    do {
-      names.push_back(found.cFileName);
-    } while (FindNextFileA(find.get(), &found));
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
+const std::string kFixtures = std::string("Z:") + GLYVANE_DAMAGED_FIXTURES;
 
 using DamagedFontsTest = FolderTest;
 
 TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefused) {
   const char* given = std::getenv("GLYVANE_DAMAGED_FONTS");
-  const std::string source = given ? given : DamagedFixture("abimees");
-  const std::vector<std::string> damaged = FontFilesIn(source);
+  const std::string source = given ? given : kFixtures + "\\abimees";
+  const std::vector<std::string> damaged = FilesIn(source, "*.ttf");
   ASSERT_FALSE(damaged.empty()) << source;
   // A run that ended on a file goes on after it.
   const char* from = std::getenv("GLYVANE_DAMAGED_FROM");
@@ -54,12 +32,15 @@ TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefu
   for (const std::string& name : damaged) {
     ASSERT_TRUE(CopyFileA((source + "\\" + name).c_str(), folder.PathOf(name).c_str(), FALSE)) << name;
   }
-  // Ends the trial process when drawn; then a sound file, shown as usual.
-  CopyFileA(DamagedFixture("tueuse.ttf").c_str(), folder.PathOf("tueuse.ttf").c_str(), FALSE);
+  // Ends the trial process when drawn; a sound file that claims a Japanese code page,
+  // for which the system adds a vertical twin ("@" + face); then a sound file.
+  for (const char* name : {"tueuse.ttf", "verticale.ttf"}) {
+    ASSERT_TRUE(CopyFileA((kFixtures + "\\" + name).c_str(), folder.PathOf(name).c_str(), FALSE)) << name;
+  }
   folder.Add("faces/nouvelle.ttf", "vivante.ttf");
   StartInOtherFontsMode();
   Browse(folder.path());
-  ASSERT_EQ(form->Files().Count(), static_cast<int>(damaged.size()) + 2);
+  ASSERT_EQ(form->Files().Count(), static_cast<int>(damaged.size()) + 3);
 
   // The tables go to the printer in one document that is dropped at the end: the
   // faces are drawn on the printer's DC page by page, and no queue fills up.
@@ -75,7 +56,8 @@ TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefu
     SelectFile(name);
     if (answer.Pressed()) {
       std::printf("refused %zu %s\n", i, answer.text.c_str());
-      EXPECT_TRUE(answer.text == kNotAFont || answer.text.rfind(kCannotShow, 0) == 0) << answer.text;
+      EXPECT_TRUE(answer.text == kNotAFont || answer.text.rfind("Impossible d'afficher cette police.", 0) == 0)
+          << answer.text;
       EXPECT_EQ(form->TemporaryFontPath(), "");
       ++refused;
       continue;
@@ -90,27 +72,15 @@ TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefu
   printer.AbortDocument();
   std::printf("shown %d refused %d\n", shown, refused);
 
-  {
-    DialogAnswer answer(GetCurrentProcessId(), IDOK);
-    SelectFile("tueuse.ttf");
-    EXPECT_TRUE(answer.Wait());
-    EXPECT_EQ(answer.text, kNotAFont);
-    EXPECT_EQ(form->TemporaryFontPath(), "");
-    EXPECT_FALSE(Command2Enabled());
-  }
+  const auto answer = ClickFileAnswering("tueuse.ttf");
+  EXPECT_EQ(answer->text, kNotAFont);
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+  EXPECT_FALSE(Command2Enabled());
   ClickFile("vivante.ttf");
   EXPECT_EQ(form->TemporaryFontPath(), folder.PathOf("vivante.ttf"));
   EXPECT_EQ(form->CurrentFace(), "Glyvane Nouvelle");
-  EXPECT_TRUE(IsWindow(main));
-}
-
-TEST_F(DamagedFontsTest, AFileClaimingAJapaneseCodePageShowsItsOwnFaceNotItsVerticalTwin) {
-  FontFolder folder("verticale");
-  CopyFileA(DamagedFixture("verticale.ttf").c_str(), folder.PathOf("verticale.ttf").c_str(), FALSE);
-  StartInOtherFontsMode();
-  Browse(folder.path());
   ClickFile("verticale.ttf");
-  ASSERT_TRUE(IsScreenFont("@Glyvane Verticale"));  // else this test sees nothing
+  ASSERT_TRUE(IsScreenFont("@Glyvane Verticale"));  // else this sees nothing
   EXPECT_EQ(form->CurrentFace(), "Glyvane Verticale");
   EXPECT_EQ(form->TemporaryFontPath(), folder.PathOf("verticale.ttf"));
 }

@@ -1,117 +1,82 @@
-// The folder source: the real folder picker, the listing by face name, the tooltips,
-// and what the user may do while a folder is read.
+// The folder source: the real folder picker, the listing by face name and its tooltips,
+// and each file shown from it: in the font table while it is shown, its face in the grid.
 #include <gtest/gtest.h>
 
 #include "font_folders.h"
 #include "viewer/face_match.h"
-#include "viewer/form1.h"
 
 namespace glyvane::test {
 namespace {
 
 using namespace form1_ids;
 
-TEST_F(FolderTest, ThePickerOpensOnTheStoredFolderAndItsChoiceIsListed) {
-  FontFolder folder("picker");
-  folder.Add("faces/nouvelle.ttf");
-  StartInOtherFontsMode();
-  const FolderPickerAnswer& picker = Browse(folder.path());
-  EXPECT_EQ(picker.selectedItem, "picker");
-  EXPECT_EQ(picker.title, "Parcourir les dossiers");
-  EXPECT_NE(picker.text.find("Sélectionnez un dossier :"), std::string::npos) << picker.text;
-  EXPECT_EQ(form->Files().Path(), folder.path());
-  EXPECT_EQ(StoredFolder(), folder.path());
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Glyvane Nouvelle"});
-}
-
-TEST_F(FolderTest, ACancelledPickerChangesNothing) {
-  FontFolder folder("annule");
-  folder.Add("faces/nouvelle.ttf");
-  FontFolder other("autre");
-  StartInOtherFontsMode();
-  Browse(folder.path());
-  Browse(other.path(), IDCANCEL);
-  EXPECT_EQ(StoredFolder(), other.path());  // as the test stored it: not written
-  EXPECT_EQ(form->Files().Path(), folder.path());
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Glyvane Nouvelle"});
-}
-
-TEST_F(FolderTest, EachFileIsListedByItsFaceAndEachEntryOpensItsOwnFile) {
+// Each file shown is in the font table until the next pick, a refusal or the window's
+// end; two files of one face are two entries, each opening its own file.
+TEST_F(FolderTest, ThePickedFolderIsListedByFaceAndEachEntryShowsItsOwnFileUntilTheNext) {
   FontFolder folder("liste");
   const std::string first = folder.Add("faces/nouvelle.ttf");
   const std::string twin = folder.Add("faces/nouvelle.ttf", "nouvelle-bis.ttf");
-  folder.Add("faces/seconde.ttf", "SECONDE.TTF");
+  const std::string second = folder.Add("faces/seconde.ttf", "SECONDE.TTF");
   folder.Add("faces/copie-gras.ttf");
   folder.Add("faces/bitmap.fon", "BITMAP.Fon");
   folder.Add("faces/pas-une-police.ttf");
   folder.Add("faces/nouvelle.ttf", "ignoree.otf");
+  FontFolder other("autre");
+  other.Add("faces/nouvelle.ttf");
+  other.Add("faces/seconde.ttf");
   StartInOtherFontsMode();
-  Browse(folder.path());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"", "", "Glyvane Copie Gras", "Glyvane Nouvelle", "Glyvane Nouvelle",
-                                                 "Glyvane Seconde"}));
-  EXPECT_EQ(form->Files().Count(), 6) << form->Files().Path();
-  // Each entry's item data is its file's index.
+  EXPECT_NE(Browse(folder.path()).text.find("Sélectionnez un dossier :\n"), std::string::npos);
+  const std::vector<std::string> listed = {"", "", "Glyvane Copie Gras", "Glyvane Nouvelle", "Glyvane Nouvelle",
+                                           "Glyvane Seconde"};
+  EXPECT_EQ(Entries(), listed);
   for (const std::string& name : form->Files().Names()) EXPECT_GE(EntryOf(name), 0) << name;
-  // Two files with one face: two entries, each opening its own file.
   ClickFile("nouvelle-bis.ttf");
   EXPECT_EQ(form->TemporaryFontPath(), twin);
   ClickFile("nouvelle.ttf");
   EXPECT_EQ(form->TemporaryFontPath(), first);
   EXPECT_TRUE(LeftTheFontTable(twin));
-}
+  EXPECT_EQ(WindowText(Control(kLabel4)), first);
+  EXPECT_EQ(WindowText(Control(kFrame1)), "Caractères de Glyvane Nouvelle : ");
+  EXPECT_EQ(form->Grid().FontOf(222), (FontStyle{"Glyvane Nouvelle", 11}));
+  EXPECT_EQ(form->Controls().FontOf(kText2).face, "Glyvane Nouvelle");
+  EXPECT_EQ(form->Controls().RectOf(kText2).height, 735);
+  EXPECT_FALSE(Label5Visible());
+  EXPECT_TRUE(Command2Enabled());
+  EXPECT_EQ(g_sounds.size(), 3u);  // one click sound for "Parcourir ...", one for each entry
 
-TEST_F(FolderTest, TheTooltipNamesTheHoveredEntrysFileAndNothingBelowTheLastEntry) {
-  FontFolder folder("bulles");
-  folder.Add("faces/nouvelle.ttf");
-  folder.Add("faces/seconde.ttf");
-  StartInOtherFontsMode();
-  Browse(folder.path());
+  Browse(other.path(), IDCANCEL);
+  EXPECT_EQ(form->Files().Path(), folder.path());
+  EXPECT_EQ(Entries(), listed);
+  EXPECT_TRUE(Command2Enabled());
+
+  const auto answer = ClickFileAnswering("pas-une-police.ttf");
+  EXPECT_EQ(answer->text, "Ce fichier n'est pas une police d'imrpimante.");
+  EXPECT_EQ(answer->title, "Glyvane de Talvenne");
+  EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+  EXPECT_FALSE(Command2Enabled());
+  EXPECT_FALSE(IsScreenFont("Glyvane Nouvelle"));
+  EXPECT_TRUE(LeftTheFontTable(first));
+  EXPECT_EQ(form->CurrentFace(), "Glyvane Nouvelle");  // the grid keeps its face
+
+  ClickFile("SECONDE.TTF");
+  ASSERT_TRUE(Command2Enabled());
+  Browse(other.path());  // another folder: only its files, and the file shown can no longer be installed
+  EXPECT_FALSE(Command2Enabled());
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"Glyvane Nouvelle", "Glyvane Seconde"}));
   const HWND list = Control(kList1);
   const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  auto hover = [&](int y) {
+  const std::pair<int, const char*> tooltips[] = {
+      {0, "nouvelle.ttf"}, {1, "seconde.ttf"}, {4, ""}, {0, "nouvelle.ttf"}};  // by entry, 4 below the last
+  for (const auto& [entry, tooltip] : tooltips) {
+    const int y = entry * height + height / 2;
     SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(5, y));
-    return form->Controls().TooltipOf(kList1);
-  };
-  EXPECT_EQ(hover(height / 2), "nouvelle.ttf");       // "Glyvane Nouvelle"
-  EXPECT_EQ(hover(height + height / 2), "seconde.ttf");  // "Glyvane Seconde"
-  EXPECT_EQ(hover(5 * height), "");
-  EXPECT_EQ(hover(height / 2), "nouvelle.ttf");
+    EXPECT_EQ(form->Controls().TooltipOf(kList1), tooltip) << y;
+  }
+  SendMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_TRUE(LeftTheFontTable(second));
 }
-
-TEST_F(FolderTest, TwoFoldersInARowListOnlyTheSecondAndAnotherFolderDisablesInstall) {
-  FontFolder first("premier");
-  first.Add("faces/nouvelle.ttf");
-  FontFolder second("second");
-  const std::string seconde = second.Add("faces/seconde.ttf");
-  second.Add("faces/copie-gras.ttf");
-  StartInOtherFontsMode();
-  Browse(first.path());
-  ClickFile("nouvelle.ttf");
-  ASSERT_TRUE(Command2Enabled());
-  Browse(second.path());
-  EXPECT_FALSE(Command2Enabled());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"Glyvane Copie Gras", "Glyvane Seconde"}));
-  ClickFile("seconde.ttf");
-  EXPECT_EQ(form->TemporaryFontPath(), seconde);
-}
-
-TEST_F(FolderTest, TheSameFolderAgainLeavesInstallAsItWas) {
-  FontFolder folder("meme");
-  folder.Add("faces/nouvelle.ttf");
-  StartInOtherFontsMode();
-  Browse(folder.path());
-  ClickFile("nouvelle.ttf");
-  ASSERT_TRUE(Command2Enabled());
-  Browse(folder.path());
-  EXPECT_TRUE(Command2Enabled());
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Glyvane Nouvelle"});
-}
-
-}  // namespace
-}  // namespace glyvane::test
-
-namespace glyvane::test {
-namespace {
 
 // The installed names are looked up as the list box itself finds its entries
 // (LB_FINDSTRINGEXACT): the same pairs of letters count as one. (Wine's list also
@@ -127,11 +92,11 @@ TEST(InstalledFaces, TakeTheSameLettersForOneAsTheListBoxDoes) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(names.back().c_str()));
   }
   for (size_t i = 0; i < names.size(); ++i) {
-    const auto found =
-        SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(names[i].c_str()));
     size_t first = 0;
     while (CaseFolded(names[first]) != CaseFolded(names[i])) ++first;
-    EXPECT_EQ(found, static_cast<LRESULT>(first)) << std::hex << (names[i][1] & 0xFF);
+    const auto name = reinterpret_cast<LPARAM>(names[i].c_str());
+    EXPECT_EQ(SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), name), static_cast<LRESULT>(first))
+        << std::hex << (names[i][1] & 0xFF);
   }
   DestroyWindow(list);
 }

@@ -15,9 +15,8 @@ namespace glyvane::test {
 // A file the build made for these tests, e.g. "faces/nouvelle.ttf", as a Windows path.
 std::string FixturePath(const std::string& relative);
 
-// The 40-character full name of "odd/quarante.ttf" as the listing shows it: whole,
-// as full names may have up to 63 characters.
-std::string FortyCharacterFace();
+// The names of the files (not folders) of a folder that match pattern, sorted.
+std::vector<std::string> FilesIn(const std::string& folder, const char* pattern = "*");
 
 class FontFolder {
  public:
@@ -54,9 +53,7 @@ class FolderPickerAnswer {
   FolderPickerAnswer& operator=(const FolderPickerAnswer&) = delete;
 
   bool Wait(std::chrono::milliseconds timeout = kPatience);
-  std::string title;
-  std::string text;          // the static texts, joined by newlines
-  std::string selectedItem;  // the tree's selected folder when the button was pressed
+  std::string text;  // the static texts, one per line
   std::chrono::steady_clock::time_point pressedAt;
   std::atomic<bool> pressed{false};  // set once pressedAt is
 
@@ -79,8 +76,6 @@ class FolderTest : public MainWindowTest {
   // "Parcourir ...", the picker answered with `button` when it opens on the folder
   // stored as "Dossier" (set to folder first); returns when the listing is done.
   FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
-  // Browse, and the time from the picker's OK to the end of the listing.
-  std::chrono::steady_clock::duration TimeToList(const std::string& folder);
   // Clicks the List1 entry that opens fileName (the caller answers what it shows).
   void SelectFile(const std::string& fileName);
   // Clicks the List1 entry that opens fileName; no message box is expected.
@@ -89,7 +84,6 @@ class FolderTest : public MainWindowTest {
   std::unique_ptr<DialogAnswer> ClickFileAnswering(const std::string& fileName);
   int EntryOf(const std::string& fileName) const;
   std::vector<std::string> Entries() const { return ListItems(Control(form1_ids::kList1)); }
-  std::string StoredFolder() const;
   bool Command2Enabled() const { return IsWindowEnabled(Control(form1_ids::kCommand2)) != FALSE; }
   bool Label5Visible() const { return IsWindowVisible(Control(form1_ids::kLabel5)) != FALSE; }
 

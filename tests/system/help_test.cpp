@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 #include "common/win/unique.h"
+#include "font_folders.h"
 #include "main_window.h"
 #include "support.h"
 #include "viewer/form1_ids.h"
@@ -24,61 +24,16 @@ using namespace form1_ids;
 constexpr const char* kHelpCaption = "Aide de Glyvane";  // the help file's title
 constexpr const char* kStandInClass = "Glyvane.StandIn";
 
-// A folder of the test's own, with the files put in it; removed at the end.
-class TestFolder {
- public:
-  explicit TestFolder(std::string folder) : folder_(std::move(folder)) { CreateDirectoryA(folder_.c_str(), nullptr); }
-  ~TestFolder() {
-    for (const std::string& file : files_) DeleteFileA(file.c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
-  TestFolder(const TestFolder&) = delete;
-  TestFolder& operator=(const TestFolder&) = delete;
-
-  const std::string& path() const { return folder_; }
-  std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
-  void Add(const std::string& from, const std::string& name) {
-    EXPECT_TRUE(CopyFileA(from.c_str(), Path(name).c_str(), FALSE)) << from;
-    files_.push_back(Path(name));
-  }
-  void Write(const std::string& name, const std::string& bytes) {
-    UniqueHandle file(CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    files_.push_back(Path(name));
-  }
-
- private:
-  std::string folder_;
-  std::vector<std::string> files_;
-};
-
-// Glyvane and the files it needs, copied to a folder whose name holds blanks.
-class ProgramCopy : public TestFolder {
- public:
-  ProgramCopy() : TestFolder("C:\\Outils de Glyvane") {
-    for (const char* name :
-         {"Glyvane.exe", "Glyvane.chm", "data1.dll", "data2.dll", "Data3.dll", "Data4.dll", "Data5.dll"}) {
-      Add(ProgramPath(name), name);
-    }
-  }
-};
+// Copies a program of the build into a test folder, as fileName.
+void CopyProgram(const FontFolder& folder, const char* program, const char* fileName) {
+  EXPECT_TRUE(CopyFileA(ProgramPath(program).c_str(), folder.PathOf(fileName).c_str(), FALSE)) << program;
+}
 
 DWORD ProcessOf(HWND window) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   return process;
 }
-
-std::string ImagePath(DWORD processId) {
-  UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof path;
-  if (!process || !QueryFullProcessImageNameA(process.get(), 0, path, &size)) return {};
-  return path;
-}
-
-bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 // A shown top-level window of the given class or caption, once one appears.
 HWND WaitForWindow(const char* className, const char* caption) {
@@ -107,44 +62,29 @@ class AideMenuProgram : public ::testing::Test {
   void SetUp() override {
     EndStrayGlyvanes();
     CloseStrays();
+    for (const char* name :
+         {"Glyvane.exe", "Glyvane.chm", "data1.dll", "data2.dll", "Data3.dll", "Data4.dll", "Data5.dll"}) {
+      CopyProgram(copy, name, name);
+    }
+    glyvane = std::make_unique<GlyvaneProcess>(copy.PathOf("Glyvane.exe"));
+    main = glyvane->WaitForMainWindow();
+    ASSERT_TRUE(main);
   }
   void TearDown() override { CloseStrays(); }
 
-  // Glyvane started from the copy, with its main window shown.
-  HWND Start() {
-    glyvane = std::make_unique<GlyvaneProcess>(copy.Path("Glyvane.exe"));
-    main = glyvane->WaitForMainWindow();
-    return main;
-  }
   void Command(int id) const { PostMessageA(main, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   bool MainWindowAnswers() const {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
   }
 
-  // The message "Du même auteur ..." shows when the catalogue does not start, as an
-  // error (the window's caption, the critical icon); empty when none came.
-  std::string AuteurFailure() {
-    if (!Start()) return {};
-    DialogAnswer answer(glyvane->id(), IDOK);
-    Command(kMenuAuteur);
-    if (!answer.Wait()) return {};
-    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
-    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
-    EXPECT_TRUE(MainWindowAnswers());
-    return answer.text;
-  }
-
-  ProgramCopy copy;
+  // Glyvane and the files it needs, in a folder whose name holds blanks.
+  FontFolder copy{"Outils de Glyvane"};
   std::unique_ptr<GlyvaneProcess> glyvane;
   HWND main = nullptr;
 };
 
-using HelpCommand = AideMenuProgram;
-using AuteurCommand = AideMenuProgram;
-
-TEST_F(HelpCommand, F1AndAideOpenTheHelpFileInTheViewerFromAFolderWithBlanks) {
-  ASSERT_TRUE(Start());
+TEST_F(AideMenuProgram, F1AndAideOpenTheHelpFileInTheViewerFromAFolderWithBlanks) {
   const struct {
     const char* how;
     UINT message;
@@ -165,37 +105,43 @@ TEST_F(HelpCommand, F1AndAideOpenTheHelpFileInTheViewerFromAFolderWithBlanks) {
   EXPECT_TRUE(MainWindowAnswers());
 }
 
-TEST_F(AuteurCommand, StartsTheCatalogueBesideTheProgramInANormalFocusedWindowWithNothingPassed) {
-  copy.Add(ProgramPath("stand_in_program.exe"), "catalogue.EXE");
-  ASSERT_TRUE(Start());
+// A missing catalogue and one the system refuses are reported as errors, and
+// Glyvane goes on; the real one starts beside the program, with nothing passed.
+TEST_F(AideMenuProgram, DuMemeAuteurStartsTheCatalogueBesideTheProgramOrSaysWhyNot) {
+  const std::string path = copy.PathOf("catalogue.EXE");
+  const struct {
+    const char* content;  // a file that is no program, or none
+    std::string opening;
+  } failures[] = {{nullptr,
+                   "Le catalogue des autres programmes de l'auteur est introuvable.\r\n\r\n"
+                   "Il devrait se trouver dans le dossier de Glyvane :\r\n" + path},
+                  {"faces/nouvelle.ttf",
+                   "Le catalogue des autres programmes de l'auteur ne peut pas démarrer :\r\n" + path +
+                       "\r\n\r\nErreur N°"}};
+  for (const auto& failure : failures) {
+    if (failure.content) copy.Add(failure.content, "catalogue.EXE");
+    DialogAnswer answer(glyvane->id(), IDOK);
+    Command(kMenuAuteur);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(answer.text.substr(0, failure.opening.size()), failure.opening);
+    // The system's refusal: its number and words follow.
+    EXPECT_EQ(answer.text.size() > failure.opening.size() + 5, failure.content != nullptr) << answer.text;
+    EXPECT_TRUE(MainWindowAnswers());
+  }
+
+  CopyProgram(copy, "stand_in_program.exe", "catalogue.EXE");
   Command(kMenuAuteur);
   const HWND catalogue = WaitForWindow(kStandInClass, nullptr);
   ASSERT_TRUE(catalogue);
-  EXPECT_PRED2(SamePath, ImagePath(ProcessOf(catalogue)), copy.Path("catalogue.EXE"));
-  EXPECT_EQ(WindowText(catalogue), "Remplaçant [\"C:\\Outils de Glyvane\\catalogue.EXE\"]");  // nothing passed
+  EXPECT_EQ(WindowText(catalogue), "Remplaçant [\"" + path + "\"]");
   EXPECT_FALSE(IsZoomed(catalogue));
   EXPECT_FALSE(IsIconic(catalogue));
   EXPECT_TRUE(WaitUntil([catalogue] { return GetForegroundWindow() == catalogue; }, 10s));
   // Glyvane goes on while the catalogue runs.
   EXPECT_TRUE(MainWindowAnswers());
   EXPECT_TRUE(IsWindow(catalogue));
-}
-
-TEST_F(AuteurCommand, AMissingCatalogueIsReportedWithWhereItShouldBe) {
-  EXPECT_EQ(AuteurFailure(),
-            "Le catalogue des autres programmes de l'auteur est introuvable.\r\n\r\n"
-            "Il devrait se trouver dans le dossier de Glyvane :\r\n"
-            "C:\\Outils de Glyvane\\catalogue.EXE");
-}
-
-TEST_F(AuteurCommand, ACatalogueThatCannotStartIsReportedWithTheSystemsReason) {
-  copy.Write("catalogue.EXE", "Ceci n'est pas un programme.\r\n");
-  const std::string text = AuteurFailure();
-  const std::string opening =
-      "Le catalogue des autres programmes de l'auteur ne peut pas démarrer :\r\n"
-      "C:\\Outils de Glyvane\\catalogue.EXE\r\n\r\nErreur N°";
-  EXPECT_EQ(text.substr(0, opening.size()), opening) << text;
-  EXPECT_GT(text.size(), opening.size() + 5) << text;  // the number and the system's words
 }
 
 // Glyvane in this process, looking for the viewer in two folders that the test
@@ -212,37 +158,10 @@ class HelpViewerChoice : public MainWindowTest {
     CloseStrays();
     MainWindowTest::TearDown();
   }
-  void Help() const { SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0); }
 
-  TestFolder root{"C:\\Visionneuses"};
-  TestFolder windows{"C:\\Visionneuses\\Windows"};
-  TestFolder system{"C:\\Visionneuses\\System"};
-  const std::string standIn = ProgramPath("stand_in_program.exe");
+  FontFolder windows{"Windows"};
+  FontFolder system{"System"};
 };
-
-// The system folder's viewer wins; the Windows folder's opens alone; a file of
-// another name is no viewer.
-TEST_F(HelpViewerChoice, TheSystemFoldersViewerWinsAndOpensTheHelpFileMaximisedAndFocused) {
-  windows.Add(standIn, "hh.exe");
-  for (const char* systemViewer : {"hh.exe", "hh"}) {
-    SCOPED_TRACE(systemViewer);
-    system.Add(standIn, systemViewer);
-    Start();
-    Help();
-    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});  // the click
-    const HWND viewer = WaitForWindow(kStandInClass, nullptr);
-    ASSERT_TRUE(viewer);
-    // One blank after hh.exe, then the help path as it stands.
-    const std::string folder = std::string(systemViewer) == "hh.exe" ? "System" : "Windows";
-    EXPECT_EQ(WindowText(viewer),
-              "Remplaçant [C:\\Visionneuses\\" + folder + "\\hh.exe " + ProgramPath("Glyvane.chm") + "]");
-    EXPECT_TRUE(IsZoomed(viewer));
-    EXPECT_TRUE(PumpUntil([viewer] { return GetForegroundWindow() == viewer; }, 10s));
-    CloseStrays();
-    DeleteFileA(system.Path(systemViewer).c_str());
-    form.reset();
-  }
-}
 
 // The processes this one has started that are still running.
 int ChildProcesses() {
@@ -256,18 +175,30 @@ int ChildProcesses() {
   return count;
 }
 
-TEST_F(HelpViewerChoice, WithoutAViewerTheUserIsToldWhereToGetOneAndNothingStarts) {
+// Without a viewer the user is told where to get one, and nothing starts, not even
+// the system's own viewer by its bare name; with both, the system folder's wins.
+TEST_F(HelpViewerChoice, TheSystemFoldersViewerOpensTheHelpFileMaximisedAndFocusedAndNoneIsSaid) {
   Start();
   const int running = ChildProcesses();
-  DialogAnswer answer(GetCurrentProcessId(), IDOK);
-  Help();
-  ASSERT_TRUE(answer.Wait());
-  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});  // the click, first
-  EXPECT_EQ(answer.title, "Glyvane de Talvenne");
-  EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONINFORMATION));
-  EXPECT_EQ(answer.text.rfind("Pour ouvrir le fichier d'aide, vous devez :", 0), 0u) << answer.text;
-  // Not even the system's own viewer by its bare name.
-  EXPECT_EQ(ChildProcesses(), running);
+  {
+    DialogAnswer answer(GetCurrentProcessId(), IDOK);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});  // the click, first
+    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(answer.text.rfind("Pour ouvrir le fichier d'aide, vous devez :", 0), 0u) << answer.text;
+    EXPECT_EQ(ChildProcesses(), running);
+  }
+  CopyProgram(windows, "stand_in_program.exe", "hh.exe");
+  CopyProgram(system, "stand_in_program.exe", "hh.exe");
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
+  const HWND viewer = WaitForWindow(kStandInClass, nullptr);
+  ASSERT_TRUE(viewer);
+  // One blank after hh.exe, then the help path as it stands.
+  EXPECT_EQ(WindowText(viewer), "Remplaçant [" + system.PathOf("hh.exe") + " " + ProgramPath("Glyvane.chm") + "]");
+  EXPECT_TRUE(IsZoomed(viewer));
+  EXPECT_TRUE(PumpUntil([viewer] { return GetForegroundWindow() == viewer; }, 10s));
 }
 
 }  // namespace

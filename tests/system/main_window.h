@@ -25,7 +25,6 @@ class MainWindowTest : public ::testing::Test {
   void Start();
   HWND Control(int id) const { return FindControl(main, id); }
   HWND Cell(int index) const { return Control(form1_ids::kTextFirst + index); }
-  RECT PixelBounds(HWND window) const { return BoundsInParent(window); }
   void OpenMenu(int position) {
     const HMENU bar = GetMenu(main);
     SendMessageA(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, position)),

@@ -90,6 +90,13 @@ RECT BoundsInParent(HWND window) {
   return rect;
 }
 
+bool CentredOnScreen(HWND window) {
+  RECT outer;
+  GetWindowRect(window, &outer);
+  return outer.top == GetSystemMetrics(SM_CYSCREEN) / 2 - (outer.bottom - outer.top) / 2 &&
+         outer.left == GetSystemMetrics(SM_CXSCREEN) / 2 - (outer.right - outer.left) / 2;
+}
+
 std::string TooltipText(HWND control) {
   char text[256] = {};
   TTTOOLINFOA tool{};
@@ -122,7 +129,7 @@ std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background) {
   return buffer.Pixels();
 }
 
-std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, UINT format,
+std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, RECT place, UINT format,
                                 COLORREF back, COLORREF fore) {
   PixelBuffer buffer(size.cx, size.cy);
   RECT area{0, 0, size.cx, size.cy};
@@ -132,7 +139,7 @@ std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, S
   SelectObjectGuard select(buffer.dc(), made.get());
   SetBkColor(buffer.dc(), back);
   SetTextColor(buffer.dc(), fore);
-  DrawTextA(buffer.dc(), text.c_str(), static_cast<int>(text.size()), &area, format);
+  DrawTextA(buffer.dc(), text.c_str(), static_cast<int>(text.size()), &place, format);
   return buffer.Pixels();
 }
 
@@ -397,11 +404,8 @@ std::optional<std::string> ReadMachineValue(const std::string& path, const std::
 }
 
 void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text) {
-  HKEY opened = nullptr;
-  RegCreateKeyA(HKEY_LOCAL_MACHINE, path.c_str(), &opened);
-  UniqueKey key(opened);
-  RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                 static_cast<DWORD>(text.size() + 1));
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), REG_SZ, text.c_str(),
+                  static_cast<DWORD>(text.size() + 1));
 }
 
 namespace {
@@ -409,24 +413,19 @@ constexpr const char* kReplacements = "Software\\Wine\\Fonts\\Replacements";
 }
 
 WithoutArial::WithoutArial() {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kReplacements, 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) return;
-  UniqueKey key(opened);
   char value[256] = {};
   DWORD size = sizeof value - 1;
-  if (RegQueryValueExA(key.get(), "Arial", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS) {
+  if (RegGetValueA(HKEY_CURRENT_USER, kReplacements, "Arial", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) {
     saved_ = value;
-    RegDeleteValueA(key.get(), "Arial");
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kReplacements, "Arial");
   }
 }
 
 WithoutArial::~WithoutArial() {
-  if (!saved_) return;
-  HKEY opened = nullptr;
-  RegCreateKeyA(HKEY_CURRENT_USER, kReplacements, &opened);
-  UniqueKey key(opened);
-  RegSetValueExA(key.get(), "Arial", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
-                 static_cast<DWORD>(saved_->size() + 1));
+  if (saved_) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kReplacements, "Arial", REG_SZ, saved_->c_str(),
+                    static_cast<DWORD>(saved_->size() + 1));
+  }
 }
 
 std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }
@@ -458,15 +457,20 @@ ProgramProcess::~ProgramProcess() {
   CloseHandle(info_.hProcess);
 }
 
-HWND ProgramProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
-  HWND main = nullptr;
+HWND ProgramProcess::WaitForWindow(const char* className, std::chrono::milliseconds timeout) const {
+  HWND found = nullptr;
   WaitUntil(
       [&] {
-        const std::vector<HWND> windows = ProcessWindows(id(), mainClass_);
-        main = windows.empty() ? nullptr : windows.front();
-        return main != nullptr;
+        const std::vector<HWND> windows = ProcessWindows(id(), className);
+        found = windows.empty() ? nullptr : windows.front();
+        return found != nullptr;
       },
       timeout);
+  return found;
+}
+
+HWND ProgramProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
+  const HWND main = WaitForWindow(mainClass_, timeout);
   if (main) WaitForInputIdle(info_.hProcess, 10000);
   return main;
 }

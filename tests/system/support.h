@@ -72,6 +72,8 @@ class DialogAnswer {
 
 // A control's place in its parent's client area, in pixels.
 RECT BoundsInParent(HWND window);
+// True when the window stands in the middle of the screen, to the pixel.
+bool CentredOnScreen(HWND window);
 
 // The tooltip text the tooltip control of the control's window holds for it, as the
 // pointer over the control shows it; empty when there is none.
@@ -79,9 +81,9 @@ std::string TooltipText(HWND control);
 
 // The pixels of a rectangle of the screen as it shows now, row by row, 0x00RRGGBB.
 std::vector<uint32_t> ScreenPixels(const RECT& area);
-// A text drawn by the test itself (DrawTextA with `format`) on a background of its
-// own, the reference for what a control should have painted.
-std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, UINT format,
+// A text drawn by the test itself (DrawTextA with `format`, in `place`) on a
+// background of its own, the reference for what a control should have painted.
+std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, RECT place, UINT format,
                                 COLORREF back, COLORREF fore);
 LOGFONTA ScreenFont(const char* face, double points);
 // An icon drawn by the test on a background of 0x00RRGGBB.
@@ -123,6 +125,8 @@ class ProgramProcess {
   DWORD id() const { return info_.dwProcessId; }
   // The main window once it is shown (nullptr when it never is).
   HWND WaitForMainWindow(std::chrono::milliseconds timeout = kPatience);
+  // The first window of the class it shows (nullptr when none comes).
+  HWND WaitForWindow(const char* className, std::chrono::milliseconds timeout = kPatience) const;
   // True when the process ended in time; its exit code in *code.
   bool WaitForExit(std::chrono::milliseconds timeout, DWORD* code = nullptr);
 

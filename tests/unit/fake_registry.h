@@ -16,13 +16,9 @@ class FakeRegistry : public RegistryStore {
   RegistryRead Read(RegistryRoot root, const std::string& path, const std::string& name) override {
     RegistryRead read;
     if (locked.count(path)) return read;
-    auto found = values.find({root, path, name});
-    if (found == values.end()) {
-      read.status = RegistryRead::Status::ValueMissing;
-    } else {
-      read.status = RegistryRead::Status::Found;
-      read.data = found->second;
-    }
+    const auto found = values.find({root, path, name});
+    read.status = found == values.end() ? RegistryRead::Status::ValueMissing : RegistryRead::Status::Found;
+    if (found != values.end()) read.data = found->second;
     return read;
   }
 

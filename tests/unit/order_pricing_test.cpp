@@ -5,37 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/order_items.h"
-
 namespace glyvane {
 namespace {
-
-TEST(ItemPrice, ReadsThePriceFromFixedPlacesCountedFromTheEndOrElseZero) {
-  const std::pair<const char*, int> rows[] = {
-      {"Glyvane - 50 FF°", 50}, {"Belote - 80 FF° ", 80},  // the blank after the degree sign
-      {"Astronomie - 120 FF°", 120}, {"Glyvane - ShareWare", 0}, {"Awélé - FreeWare", 0},
-      {"Gratuit - 00 FF°", 0}, {"X - 1 2 FF°", 0}, {"X -    FF°", 0},
-      {"50 FF°", 0},  // too short to hold the three places
-      {"", 0}};
-  for (const auto& [item, price] : rows) EXPECT_EQ(ItemPrice(item), price) << item;
-}
-
-// The list's texts are counted in bytes of code page 1252: "°" is one character, so
-// a three-digit price reads whole (as two bytes it would read "20 " of "120").
-TEST(ItemPrice, EveryPricedListItemReadsItsOwnPrice) {
-  for (const std::string item : OrderItems()) {
-    const size_t dash = item.find(" - ");
-    ASSERT_NE(dash, std::string::npos) << item;
-    const std::string rest = item.substr(dash + 3);
-    int expected = 0;
-    if (rest != "ShareWare" && rest != "FreeWare") {
-      const size_t francs = rest.find(" FF°");
-      ASSERT_NE(francs, std::string::npos) << item;
-      expected = std::stoi(rest.substr(0, francs));
-    }
-    EXPECT_EQ(ItemPrice(item), expected) << item;
-  }
-}
 
 // Shipping: fifteen francs under four items, thirty from four, priced or not.
 TEST(PriceOrder, AddsTheItemsPricesAndTheShipping) {
