@@ -19,22 +19,17 @@
 
 namespace glyvane::test {
 
-// The printers the test prefix has (scripts/cups-printer).
+// The test prefix's default printer (scripts/cups-printer).
 inline const std::string kPdfPrinter = "PDF";
-inline const std::string kLongNamePrinter = "PDF_Imprimante_au_nom_de_quarante_signes";
 
-// A job title no other job has, starting with the first 16 characters of `what`:
-// letters, digits and "_" only, so that cups-pdf keeps it as it is in the file name.
+// A job title no other job has, starting with the first 16 characters of `what`.
 std::string UniqueJobTitle(const std::string& what);
 
 // What to do in the print dialog ("Imprimer", a #32770 window of this process).
 struct PrintDialogChoice {
-  std::optional<std::string> printer;  // picked in the printer combo (id 1139)
-  std::optional<int> copies;           // typed in the copies box (id 1154)
+  std::optional<std::string> printer;  // picked in the printer combo
+  std::optional<int> copies;           // typed in the copies box
   bool ok = true;                      // "OK", or "Annuler"
-  // Landscape chosen in the printer's properties ("Propriétés...", then the
-  // orientation of the paper page) before the answer.
-  bool landscape = false;
 };
 
 class PrintDialogAnswer {
@@ -47,10 +42,7 @@ class PrintDialogAnswer {
   // Waits until the dialog was answered; false when none came or the printer to
   // pick was not offered.
   bool Wait(std::chrono::milliseconds timeout = kPatience);
-  std::string title;          // the dialog's caption
-  std::string printerShown;   // the printer the combo showed as the dialog opened
-  std::vector<std::string> printersOffered;
-  bool landscapeChosen = false;  // the properties showed landscape checked
+  std::string printerShown;  // the printer the combo showed as the dialog opened
 
  private:
   void Run(PrintDialogChoice choice);
@@ -66,8 +58,7 @@ struct PdfWord {
   double xMin, yMin, xMax, yMax;
 };
 
-// A page rendered in grey levels: one byte a pixel (0 black, 255 white), rows from
-// the top.
+// A page rendered in grey levels, one byte a pixel (0 black), rows from the top.
 struct GreyImage {
   int width = 0;
   int height = 0;
@@ -80,30 +71,26 @@ struct GreyImage {
 struct PrintedPdf {
   std::string path;  // Unix path
   int pages = 0;
-  double width = 0;   // points, as pdfinfo gives the page size
+  double width = 0;  // points, as pdfinfo gives the page size
   double height = 0;
-  int rotation = 0;   // degrees ("Page rot")
+  int rotation = 0;  // degrees ("Page rot")
 
   std::string Text(int page) const;  // pdftotext -layout, code page 1252
   std::vector<PdfWord> Words(int page) const;
   GreyImage Grey(int page, int dpi) const;
 };
 
-// Waits for the PDF of the job with this title; nullopt when none comes in time.
-std::optional<PrintedPdf> WaitForPdf(const std::string& title,
-                                     std::chrono::milliseconds timeout = std::chrono::seconds(60));
 // Waits for `count` PDFs of jobs with this title (one job per copy); returns those
 // there are by then, in the order they were printed.
 std::vector<PrintedPdf> WaitForPdfs(const std::string& title, std::size_t count,
                                     std::chrono::milliseconds timeout = std::chrono::seconds(60));
+std::optional<PrintedPdf> WaitForPdf(const std::string& title,
+                                     std::chrono::milliseconds timeout = std::chrono::seconds(60));
 // True when no PDF with this title has come after waiting `wait` (for a job that
 // must not print: cups-pdf writes its file a few seconds after the job ends).
 bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait = std::chrono::seconds(5));
-// The folder cups-pdf writes the tests' jobs into (Unix path).
-std::string PdfFolder();
 
-// Runs a Unix command line through /bin/sh and returns what it wrote on its
-// standard output (its errors are dropped).
+// Runs a Unix command line through /bin/sh and returns its standard output.
 std::string RunUnix(const std::string& command);
 
 // The system's default-printer entry (section "windows", key "device").

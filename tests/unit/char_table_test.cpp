@@ -11,111 +11,85 @@
 namespace glyvane {
 namespace {
 
-class CharacterTableTest : public ::testing::Test {
- protected:
-  void Draw(const std::string& font, TableSetUp setUp = TableSetUp::Before) {
-    DrawCharacterTable(printer, font, setUp);
-    calls = printer.Calls();
-  }
-  // Where a call stands in the log (calls.size() when it is not there).
-  size_t At(const std::string& call, size_t from = 0) const {
-    return static_cast<size_t>(std::find(calls.begin() + static_cast<long>(from), calls.end(), call) - calls.begin());
-  }
-  // The calls just before the print of `text`, back to the previous print.
-  std::vector<std::string> Before(const std::string& text) const {
-    const size_t print = At("Print(" + text + ")");
-    size_t start = print;
-    while (start > 0 && calls[start - 1].rfind("Print(", 0) != 0) --start;
-    return std::vector<std::string>(calls.begin() + static_cast<long>(start), calls.begin() + static_cast<long>(print));
-  }
-  RecordingSurface printer;
-  std::vector<std::string> calls;
-};
+using Calls = std::vector<std::string>;
 
-TEST_F(CharacterTableTest, TheTitleIsCentredByTheNamesLengthInTimesNewRoman15) {
-  Draw("Arial");
-  EXPECT_EQ(Before("Table de caractères de \"Arial\""),
-            (std::vector<std::string>{"SetCurrentY(0)", "SetCurrentX(6125)", "SetFontName(Times New Roman)",
-                                      "SetFontSize(15)"}));
-  EXPECT_EQ(calls.front(), "SetCurrentY(0)");  // nothing set up before, for the tables of the dialog's lists
+Calls ArialTable(TableSetUp setUp = TableSetUp::Before) {
+  RecordingSurface printer;
+  DrawCharacterTable(printer, "Arial", setUp);
+  EXPECT_EQ(printer.Page(), 1);
+  return printer.Calls();
 }
 
-TEST_F(CharacterTableTest, SeventeenLinesEachWayFrameTheSixteenBySixteenGrid) {
-  Draw("Arial");
-  std::vector<std::string> lines;
+// Where a call stands in the log (calls.size() when it is not there).
+std::size_t At(const Calls& calls, const std::string& call) {
+  return static_cast<std::size_t>(std::find(calls.begin(), calls.end(), call) - calls.begin());
+}
+
+const std::string kFooter =
+    "Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du caractère "
+    "choisi (ex: 0187)";
+
+// Each text with the calls just before it: the title centred by the name's length;
+// the cell of code 16 x column + row in the font, 17 points; its label in Times New
+// Roman 8 points, moved left when it shows the character typed; then the footer.
+TEST(CharacterTable, EachTextIsPrintedWhereItsCellSaysInItsFont) {
+  const Calls calls = ArialTable();
+  const auto cell = [](int x, int y) {
+    return Calls{"SetCurrentX(" + std::to_string(x) + ")", "SetCurrentY(" + std::to_string(y) + ")",
+                 "SetFontSize(17)", "SetFontName(Arial)"};
+  };
+  const auto label = [](int y, int x) {
+    return Calls{"SetCurrentY(" + std::to_string(y) + ")", "SetCurrentX(" + std::to_string(x) + ")",
+                 "SetFontSize(8)", "SetFontName(Times New Roman)"};
+  };
+  Calls moved = label(1570, 2850);
+  moved.push_back("SetCurrentX(2750)");
+  struct Case {
+    std::string text;
+    Calls before;
+  };
+  for (const Case& c : {Case{"Table de caractères de \"Arial\"", {"SetCurrentY(0)", "SetCurrentX(6125)",
+                                                                   "SetFontName(Times New Roman)", "SetFontSize(15)"}},
+                        Case{std::string(1, '\0'), cell(1060, 565)}, Case{"\x10", cell(1960, 565)},
+                        Case{"\x01", cell(1060, 1165)}, Case{"\xFF", cell(14560, 9565)},
+                        // Control codes print like any other.
+                        Case{"\t", cell(1060, 5965)}, Case{"\n", cell(1060, 6565)}, Case{"\r", cell(1060, 8365)},
+                        Case{"0000", label(970, 1050)}, Case{"0032", label(970, 2850)}, Case{"0033 : !", moved},
+                        Case{"0065 : A", {"SetCurrentX(4550)"}}, Case{"0126 : ~", {"SetCurrentX(7250)"}},
+                        Case{"0127", {"SetFontName(Times New Roman)"}}, Case{"0128 : €", {"SetCurrentX(8150)"}},
+                        Case{"0255", label(9970, 14550)},
+                        Case{kFooter, {"SetFontSize(12)", "SetCurrentX(2250)", "SetCurrentY(10300)"}}}) {
+    const std::size_t print = At(calls, "Print(" + c.text + ")");
+    ASSERT_LT(print, calls.size()) << c.text;
+    ASSERT_GE(print, c.before.size());
+    const auto end = calls.begin() + static_cast<long>(print);
+    EXPECT_EQ(Calls(end - static_cast<long>(c.before.size()), end), c.before) << c.text;
+  }
+}
+
+// Nothing is set up before the title, for the tables of the dialog's lists.
+TEST(CharacterTable, TheTitleTheGridTheCharactersTheLabelsAndTheFooterFollowInOrder) {
+  const Calls calls = ArialTable();
+  EXPECT_EQ(calls.front(), "SetCurrentY(0)");
+  Calls lines;
   std::copy_if(calls.begin(), calls.end(), std::back_inserter(lines),
                [](const std::string& call) { return call.rfind("Line(", 0) == 0; });
-  ASSERT_EQ(lines.size(), 34u);
+  ASSERT_EQ(lines.size(), 34u) << "seventeen lines each way";
   EXPECT_EQ(lines[0], "Line(750, 550, 15150, 550, #000000)");
   EXPECT_EQ(lines[16], "Line(750, 10150, 15150, 10150, #000000)");
   EXPECT_EQ(lines[17], "Line(750, 550, 750, 10150, #000000)");
   EXPECT_EQ(lines[33], "Line(15150, 550, 15150, 10150, #000000)");
-  EXPECT_LT(At("Print(Table de caractères de \"Arial\")"), At(lines[0]));
+  EXPECT_LT(At(calls, "Print(Table de caractères de \"Arial\")"), At(calls, lines[0]));
+  EXPECT_LT(At(calls, lines[33]), At(calls, "Print(" + std::string(1, '\0') + ")"));
+  EXPECT_LT(At(calls, "Print(\xFF)"), At(calls, "Print(0000)"));
+  EXPECT_EQ(calls.back(), "Print(" + kFooter + ")");
 }
 
-TEST_F(CharacterTableTest, EachCellPrintsItsCodeInTheFontWithCodeSixteenTimesColumnPlusRow) {
-  Draw("Wingdings");
-  std::vector<size_t> characters;
-  for (size_t i = 0; i < calls.size(); ++i) {
-    if (calls[i].size() == 8 && calls[i].rfind("Print(", 0) == 0) characters.push_back(i);  // one byte
-  }
-  ASSERT_GE(characters.size(), 256u);
-  // Row by row: the first row reads 0, 16, 32 ... 240, so the second print is code 16.
-  auto cell = [this, &characters](size_t n) {
-    const size_t print = characters[n];
-    return std::vector<std::string>(calls.begin() + static_cast<long>(print) - 4,
-                                    calls.begin() + static_cast<long>(print) + 1);
-  };
-  EXPECT_EQ(cell(0), (std::vector<std::string>{"SetCurrentX(1060)", "SetCurrentY(565)", "SetFontSize(17)",
-                                               "SetFontName(Wingdings)", std::string("Print(") + '\0' + ")"}));
-  EXPECT_EQ(cell(1).front(), "SetCurrentX(1960)");
-  EXPECT_EQ(cell(1).back(), std::string("Print(") + '\x10' + ")");
-  EXPECT_EQ(cell(16).front(), "SetCurrentX(1060)");  // the second row starts with code 1
-  EXPECT_EQ(cell(16)[1], "SetCurrentY(1165)");
-  EXPECT_EQ(cell(16).back(), std::string("Print(") + '\x01' + ")");
-  EXPECT_EQ(cell(255).front(), "SetCurrentX(14560)");
-  EXPECT_EQ(cell(255)[1], "SetCurrentY(9565)");
-  EXPECT_EQ(cell(255).back(), "Print(\xFF)");
-  // Codes 9, 10 and 13 (rows 9, 10 and 13 of the first column) print like any other.
-  EXPECT_EQ(cell(144).back(), "Print(\t)");
-  EXPECT_EQ(cell(160).back(), "Print(\n)");
-  EXPECT_EQ(cell(208).back(), "Print(\r)");
-}
-
-TEST_F(CharacterTableTest, CodeLabelsInTimesNewRoman8WithTheTypedCharacterMovedLeft) {
-  Draw("Arial");
-  const std::vector<std::string> plain{"SetCurrentY(970)", "SetCurrentX(2850)", "SetFontSize(8)",
-                                       "SetFontName(Times New Roman)"};
-  EXPECT_EQ(Before("0032"), plain);  // code 32: row 0, column 2
-  EXPECT_EQ(Before("0033 : !"), (std::vector<std::string>{"SetCurrentY(1570)", "SetCurrentX(2850)", "SetFontSize(8)",
-                                                          "SetFontName(Times New Roman)", "SetCurrentX(2750)"}));
-  EXPECT_EQ(Before("0128 : €").back(), "SetCurrentX(8150)");
-  EXPECT_EQ(Before("0065 : A")[0], "SetCurrentY(1570)");
-  EXPECT_EQ(Before("0126 : ~").back(), "SetCurrentX(7250)");
-  EXPECT_EQ(Before("0127").back(), "SetFontName(Times New Roman)");
-  EXPECT_EQ(Before("0129")[1], "SetCurrentX(8250)");  // column 8, no move
-  EXPECT_EQ(Before("0255")[0], "SetCurrentY(9970)");
-  EXPECT_EQ(Before("0000")[1], "SetCurrentX(1050)");
-  // Labels come after every character.
-  EXPECT_LT(At(std::string("Print(\xFF)")), At("Print(0000)"));
-}
-
-TEST_F(CharacterTableTest, TheFooterClosesThePageWordForWord) {
-  Draw("Arial");
-  const std::string footer =
-      "Print(Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du "
-      "caractère choisi (ex: 0187))";
-  ASSERT_EQ(calls.back(), footer);
-  EXPECT_EQ(Before(footer.substr(6, footer.size() - 7)),
-            (std::vector<std::string>{"SetFontSize(12)", "SetCurrentX(2250)", "SetCurrentY(10300)"}));
-  EXPECT_EQ(printer.Page(), 1);  // one page
-}
-
-TEST_F(CharacterTableTest, TheScreenTableSetsItsPrinterUpAroundTheTitlesPosition) {
-  Draw("Arial", TableSetUp::OnThePage);
-  EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 7),
-            (std::vector<std::string>{"SetColourMode(1)", "SetCurrentY(0)", "SetCurrentX(6125)", "SetOrientation(2)",
-                                      "SetPaperSize(9)", "SetFontName(Times New Roman)", "SetFontSize(15)"}));
+TEST(CharacterTable, TheScreenTableSetsItsPrinterUpAroundTheTitlesPosition) {
+  const Calls calls = ArialTable(TableSetUp::OnThePage);
+  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 7),
+            (Calls{"SetColourMode(1)", "SetCurrentY(0)", "SetCurrentX(6125)", "SetOrientation(2)", "SetPaperSize(9)",
+                   "SetFontName(Times New Roman)", "SetFontSize(15)"}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,14 +12,14 @@
 namespace glyvane {
 namespace {
 
+using Log = std::vector<std::string>;
+
 // The windows around a job, as a log; the user cancels at a chosen pump.
 class FakeWindows : public JobWindows, public JobProgress {
  public:
   void JobStarted() override { log.push_back("started"); }
   void JobEnded() override { log.push_back("ended"); }
-  void LetEventsRun() override {
-    if (++pumps == cancelAtPump) cancelled = true;
-  }
+  void LetEventsRun() override { cancelled = cancelled || ++pumps == cancelAtPump; }
   JobProgress* ShowProgressWindow() override {
     log.push_back("window");
     return this;
@@ -28,13 +29,10 @@ class FakeWindows : public JobWindows, public JobProgress {
   }
   void CloseProgressWindow() override { log.push_back("close"); }
   bool UserCancelled() const override { return cancelled; }
-  void ReportFailure(const std::string& message) override {
-    failures.push_back(message);
-    log.push_back("told");
-  }
+  void ReportFailure(const std::string& message) override { log.push_back("told: " + message); }
+  int Count(const std::string& entry) const { return static_cast<int>(std::count(log.begin(), log.end(), entry)); }
 
-  std::vector<std::string> log;
-  std::vector<std::string> failures;
+  Log log;
   int pumps = 0;
   int cancelAtPump = -1;
   bool cancelled = false;
@@ -61,61 +59,60 @@ class PrintJobTest : public ::testing::Test {
 TEST_F(PrintJobTest, EachCopyIsADocumentOfItsOwnInItsOwnProgressWindow) {
   EXPECT_TRUE(Print(2, 3));
   EXPECT_EQ(printer.DocumentsSent(), (std::vector<int>{3, 3}));
-  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "f0 0", "f1 33", "f2 66", " 100 exact", "close",
-                                                   "window", "f0 0", "f1 33", "f2 66", " 100 exact", "close",
-                                                   "ended"}));
+  EXPECT_EQ(windows.log, (Log{"started", "window", "f0 0", "f1 33", "f2 66", " 100 exact", "close", "window", "f0 0",
+                              "f1 33", "f2 66", " 100 exact", "close", "ended"}));
 }
 
+// A cancel is seen at the next pump: the pages drawn are printed, no further copy.
 TEST_F(PrintJobTest, ACancelPrintsThePagesDoneAndNoFurtherCopy) {
-  windows.cancelAtPump = 6;  // while the sixth font's page is about to start
-  EXPECT_FALSE(Print(2, 10));
-  EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{5});
-  EXPECT_EQ(windows.log.back(), "ended");
-  EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), " 100 exact"), 0);
-  EXPECT_TRUE(windows.failures.empty());
+  struct Case {
+    int copies, pages, cancelAtPump;
+    std::vector<int> sent;
+    int completed;  // copies that reached 100 %
+  };
+  for (const Case& c : {Case{2, 10, 6, {5}, 0},   // as the sixth font's page is about to start
+                        Case{3, 3, 4, {3}, 1}}) {  // at the pump after the first copy
+    printer = RecordingSurface();
+    windows = FakeWindows();
+    windows.cancelAtPump = c.cancelAtPump;
+    EXPECT_FALSE(Print(c.copies, c.pages));
+    EXPECT_EQ(printer.DocumentsSent(), c.sent);
+    EXPECT_EQ(windows.Count("window"), 1) << "no further copy starts";
+    EXPECT_EQ(windows.log.back(), "ended") << "nothing told";
+    EXPECT_EQ(windows.Count(" 100 exact"), c.completed);
+  }
 }
 
-TEST_F(PrintJobTest, ACancelAtThePumpAfterACopyStopsTheCopiesToCome) {
-  windows.cancelAtPump = 4;  // the pump after the first copy's document of three pages
-  EXPECT_FALSE(Print(3, 3));
-  EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{3});
+// Refused at the start (the job stops at the item after) or at the end: the document
+// is no success, and the user reads why once the windows are back.
+TEST_F(PrintJobTest, APrinterThatRefusesTheDocumentStopsTheJobAndSaysSoLast) {
+  for (const bool atTheStart : {true, false}) {
+    printer = RecordingSurface();
+    windows = FakeWindows();
+    printer.RefuseToStart(atTheStart);
+    printer.RefuseToFinish(!atTheStart);
+    EXPECT_FALSE(Print(2, 10));
+    EXPECT_TRUE(printer.DocumentsSent().empty());
+    EXPECT_EQ(printer.DocumentsAbandoned(), atTheStart ? 1 : 0);
+    EXPECT_EQ(windows.pumps, atTheStart ? 2 : 10);
+    EXPECT_EQ(windows.Count("window"), 1);
+    EXPECT_EQ(windows.Count(" 100 exact"), 0);
+    EXPECT_EQ(windows.log.back(), std::string("told: ") + kPrinterRefusedMessage);
+  }
 }
 
-TEST_F(PrintJobTest, APrinterThatRefusesTheDocumentStopsTheJobAndSaysSo) {
-  printer.RefuseToStart(true);
-  EXPECT_FALSE(Print(2, 10));
-  EXPECT_TRUE(printer.DocumentsSent().empty());
-  EXPECT_EQ(printer.DocumentsAbandoned(), 1);
-  EXPECT_EQ(windows.failures, std::vector<std::string>{kPrinterRefusedMessage});
-  EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), " 100 exact"), 0);
-  EXPECT_EQ(windows.pumps, 2);  // stopped at the item after the refusal
-  EXPECT_EQ(windows.log.back(), "told");
-}
-
-TEST_F(PrintJobTest, APrinterThatRefusesToFinishIsNoSuccess) {
-  printer.RefuseToFinish(true);
-  EXPECT_FALSE(Print(2, 2));
-  EXPECT_EQ(windows.failures.size(), 1u);
-  EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), " 100 exact"), 0);
-  EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "window"), 1);
-}
-
-// The user reads why only once the windows are back and the pages drawn are printed.
 TEST_F(PrintJobTest, ABodyThatStopsTheJobPrintsItsPagesAndTellsTheUserLast) {
-  PrintJob* running = nullptr;
   {
     PrintJob job(printer, windows);
-    running = &job;
     EXPECT_FALSE(job.Run(2, [&] {
       printer.Print("page 1");
       printer.NewPage();
-      running->Stop("Arrêt");
+      job.Stop("Arrêt");
       return false;
     }));
   }
   EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{2});
-  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "close", "ended", "told"}));
-  EXPECT_EQ(windows.failures, std::vector<std::string>{"Arrêt"});
+  EXPECT_EQ(windows.log, (Log{"started", "window", "close", "ended", "told: Arrêt"}));
 }
 
 TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
@@ -130,13 +127,13 @@ TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
       std::runtime_error);
   EXPECT_EQ(printer.DocumentsAbandoned(), 1);
   EXPECT_TRUE(printer.DocumentsSent().empty());
-  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "window", "close", "ended"}));
+  EXPECT_EQ(windows.log, (Log{"started", "window", "close", "ended"}));
 }
 
 TEST_F(PrintJobTest, NoCopyPrintsNothingAndStillClosesTheDialog) {
   EXPECT_TRUE(Print(0, 3));
   EXPECT_TRUE(printer.Calls().empty());
-  EXPECT_EQ(windows.log, (std::vector<std::string>{"started", "ended"}));
+  EXPECT_EQ(windows.log, (Log{"started", "ended"}));
 }
 
 }  // namespace

@@ -1,0 +1,346 @@
+// The character tables, font lists and sample sheets printed from the print dialog
+// to the CUPS PDF printer, with the main window and the dialog in this process as
+// the user drives them, and the PDF read back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "font_folders.h"
+#include "print_bench.h"
+#include "printing/form2.h"
+#include "printing/form3.h"
+#include "printing/gdi_printer_surface.h"
+
+namespace glyvane::test {
+namespace {
+
+std::string Today() {
+  char date[32] = {};
+  GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "dd/MM/yyyy", date, sizeof date);
+  return date;
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The font a character table's page names in its title.
+std::string TableFont(const PrintedPdf& pdf, int page) {
+  const std::string text = pdf.Text(page);
+  const std::string title = "Table de caractères de \"";
+  const std::size_t start = text.find(title);
+  if (start == std::string::npos) return "";
+  const std::size_t from = start + title.size();
+  return text.substr(from, text.find("\"\n", from) - from);
+}
+
+// What a user (or the system) does while a printout runs, from a timer that fires at
+// the printout's pumps: g_then runs once, at the first pump where g_when holds.
+std::function<bool()> g_when;
+std::function<void()> g_then;
+
+void CALLBACK AtThePump(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_when && g_when()) {
+    g_when = nullptr;
+    g_then();
+  }
+}
+
+class PrintoutTest : public FolderTest {
+ protected:
+  void SetUp() override {
+    FolderTest::SetUp();
+    savedEntry_ = DefaultPrinterEntry();
+    NewJob(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  }
+  void TearDown() override {
+    FolderTest::TearDown();
+    WriteProfileStringA("windows", "device", savedEntry_.c_str());
+  }
+  void NewJob(const std::string& what) {
+    title = UniqueJobTitle(what);
+    ProgramPrinter().SetDocumentName(title);
+  }
+  Form2& Open(int menu) {
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(menu, 0), 0);
+    return *form->PrintDialog();
+  }
+  std::vector<std::string> DialogFonts() const {
+    return ListItems(FindControl(form->PrintDialog()->hwnd(), form2_ids::kList1));
+  }
+  Form3* Progress() const { return form->PrintDialog() ? form->PrintDialog()->ProgressWindow() : nullptr; }
+  void PressAnnuler() const { SendMessageA(FindControl(Progress()->hwnd(), form3_ids::kCommand1), BM_CLICK, 0, 0); }
+  // Presses a button of the print dialog, the system's print dialog answered as
+  // `choice`, and `then` done at the printout's first pump where `when` holds;
+  // returns when the printout has ended.
+  void Press(int button, PrintDialogChoice choice = {kPdfPrinter, std::nullopt, true},
+             std::function<bool()> when = nullptr, std::function<void()> then = nullptr) {
+    g_when = std::move(when);
+    g_then = std::move(then);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 1, &AtThePump);
+    PrintDialogAnswer answer(choice);
+    const HWND dialog = form->PrintDialog()->hwnd();
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(FindControl(dialog, button)));
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(answer.Wait());
+    EXPECT_FALSE(g_when) << "the moment to act never came";
+    g_when = nullptr;
+  }
+  // Every printout gives the windows back: the dialog is gone, the main window works.
+  void ExpectTheWindowsBack() const {
+    EXPECT_FALSE(form->PrintDialog());
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_FALSE(form->PrintJobRunning());
+  }
+  void Print(int menu, int button, PrintDialogChoice choice = {kPdfPrinter, std::nullopt, true}) {
+    Open(menu);
+    g_sounds.clear();
+    Press(button, choice);
+    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"}) << "the button's click";
+    ExpectTheWindowsBack();
+  }
+  // A4 as cups-pdf writes it: a landscape page is the upright sheet turned by 90°.
+  static void ExpectA4(const PrintedPdf& pdf, int rotation) {
+    EXPECT_EQ(std::lround(pdf.width), 595);
+    EXPECT_EQ(std::lround(pdf.height), 842);
+    EXPECT_EQ(pdf.rotation, rotation);
+  }
+
+  std::string title;
+
+ private:
+  std::string savedEntry_;
+};
+
+TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChosenOnesInTickingOrder) {
+  Start();
+  Open(form1_ids::kMenuPrintto);
+  const std::vector<std::string> fonts = DialogFonts();
+  ASSERT_GT(fonts.size(), 20u);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand1);
+  std::optional<PrintedPdf> pdf = WaitForPdf(title, std::chrono::seconds(120));
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(pdf->pages, static_cast<int>(fonts.size()));
+  ExpectA4(*pdf, 90);
+  EXPECT_EQ(TableFont(*pdf, 1), fonts.front());
+  EXPECT_EQ(TableFont(*pdf, pdf->pages), fonts.back());
+
+  NewJob("chosen");
+  for (int item : {7, 3}) Open(form1_ids::kMenuPrintto).List1_ItemCheck(item);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand4);
+  pdf = WaitForPdf(title);
+  ASSERT_TRUE(pdf);
+  ASSERT_EQ(pdf->pages, 2);
+  EXPECT_EQ(TableFont(*pdf, 1), fonts[7]);
+  EXPECT_EQ(TableFont(*pdf, 2), fonts[3]);
+}
+
+// The screen's table of the installed fonts is the list's selection, not the font
+// the grid shows. C059 (of the URW fonts) has PostScript outlines, which are printed
+// as outlines: Wine's printer driver would crash the program if the font were sent.
+TEST_F(PrintoutTest, TheScreenTableIsTheListsSelectionWithItsGlyphsDrawn) {
+  Start();
+  ASSERT_GE(ComboIndexOf("C059"), 0);
+  SendMessageA(Control(form1_ids::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("C059")), 0);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand2);
+  const std::optional<PrintedPdf> pdf = WaitForPdf(title);
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(pdf->pages, 1);
+  ExpectA4(*pdf, 90);
+  EXPECT_EQ(TableFont(*pdf, 1), "C059");
+  // The "A" of code 65 lies 20 points above its label "0065 : A" and 5.5 points to
+  // the right of the label's start; the grid's lines are clear of the place looked at.
+  const std::vector<PdfWord> words = pdf->Words(1);
+  const auto label = std::find_if(words.begin(), words.end(), [](const PdfWord& word) { return word.text == "0065"; });
+  ASSERT_NE(label, words.end());
+  const GreyImage page = pdf->Grey(1, 72);
+  int dark = 0;
+  for (int y = static_cast<int>(label->yMin) - 17; y < static_cast<int>(label->yMin) - 6; ++y) {
+    for (int x = static_cast<int>(label->xMin) + 6; x < static_cast<int>(label->xMin) + 16; ++x) {
+      dark += page.At(x, y) < 128 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(dark, 20);
+}
+
+// In the other-fonts mode the screen's table is the face of the file shown, a
+// temporary font the system knows only while it is shown.
+TEST_F(PrintoutTest, TheScreenTableOfAFileIsItsFace) {
+  FontFolder folder("table-ecran");
+  folder.Add("faces/nouvelle.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("nouvelle.ttf");
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand2);
+  const std::optional<PrintedPdf> pdf = WaitForPdf(title);
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(pdf->pages, 1);
+  EXPECT_EQ(TableFont(*pdf, 1), "Glyvane Nouvelle");
+}
+
+// "Annuler" while the fifth font's page is drawn is taken at the next font: five
+// pages, and no second copy. The screen's table lets events in before its page, so
+// "Annuler" at once prints nothing. The main window closed (as the system does at
+// the end of a session) cancels the printout, then closes.
+TEST_F(PrintoutTest, APrintoutEndsAtAnnulerOrWhenTheMainWindowCloses) {
+  Start();
+  Open(form1_ids::kMenuPrintto);
+  const std::vector<std::string> fonts = DialogFonts();
+  const auto shows = [this](const std::string& font) {
+    return [this, font] { return Progress() && Progress()->ShownFontName() == font; };
+  };
+  Press(form2_ids::kCommand1, {kPdfPrinter, 2, true}, shows(fonts[4]), [this] { PressAnnuler(); });
+  ExpectTheWindowsBack();
+  const std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 2, std::chrono::seconds(20));
+  ASSERT_EQ(pdfs.size(), 1u);
+  EXPECT_EQ(pdfs[0].pages, 5);
+
+  NewJob("at_once");
+  Open(form1_ids::kMenuPrintto);
+  Press(form2_ids::kCommand2, {kPdfPrinter, std::nullopt, true}, [this] { return Progress() != nullptr; },
+        [this] { PressAnnuler(); });
+  ExpectTheWindowsBack();
+  EXPECT_TRUE(NoPdfTitled(title));
+
+  NewJob("closed");
+  Open(form1_ids::kMenuPrintto);
+  Press(form2_ids::kCommand1, {kPdfPrinter, std::nullopt, true}, shows(fonts[2]), [this] {
+    EXPECT_FALSE(IsWindowEnabled(main));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+  });
+  EXPECT_TRUE(PumpUntil([this] { return !IsWindow(main); }, std::chrono::seconds(10)));
+  const std::optional<PrintedPdf> pdf = WaitForPdf(title);
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(pdf->pages, 3);
+}
+
+// After a character table (landscape), portrait pages, each copy a document of its
+// own from page 1, in the main window's order, no name running into the next column.
+TEST_F(PrintoutTest, TheInstalledFontsSheetsArePortraitInTheListsOrderOncePerCopy) {
+  Start();
+  NewJob("table");
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand2);
+  NewJob("samples");
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand6);
+  const std::optional<PrintedPdf> samples = WaitForPdf(title, std::chrono::seconds(120));
+  ASSERT_TRUE(samples);
+  ExpectA4(*samples, 0);
+  EXPECT_TRUE(Has(samples->Text(1), ComboEntry(0)));
+  // The first fonts of the list may lack Latin letters; the rest have them.
+  std::string text;
+  for (int page = 1; page <= samples->pages; ++page) text += samples->Text(page);
+  EXPECT_TRUE(Has(text, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+  EXPECT_TRUE(Has(text, "0123456789/*-+()[]#éèà@€%&"));
+
+  NewJob("list");
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand5, {kPdfPrinter, 2, true});
+  const std::vector<PrintedPdf> copies = WaitForPdfs(title, 2, std::chrono::seconds(120));
+  ASSERT_EQ(copies.size(), 2u);
+  for (const PrintedPdf& pdf : copies) {
+    ExpectA4(pdf, 0);
+    for (int page = 1; page <= pdf.pages; ++page) {
+      EXPECT_TRUE(Has(pdf.Text(page), "Liste des polices le " + Today() + " page " + std::to_string(page))) << page;
+    }
+  }
+  // The heading starts at 165 pt and the columns at 25 and 295 pt from the printable
+  // area's edge; a name is narrower than 255 pt. The names pdftotext reads whole
+  // come in the order of the main window's list.
+  const std::vector<PdfWord> words = copies[0].Words(1);
+  ASSERT_FALSE(words.empty());
+  ASSERT_EQ(words[0].text, "Liste");
+  const double edge = words[0].xMin - 165;
+  std::vector<int> order;
+  for (const PdfWord& word : words) {
+    if (word.yMin < words[0].yMax + 20) continue;  // the heading
+    if (word.xMin < edge + 30 && ComboIndexOf(word.text) >= 0) order.push_back(ComboIndexOf(word.text));
+    if (word.xMin < edge + 290) {
+      EXPECT_LT(word.xMax, edge + 25 + 255 + 1) << word.text;
+    }
+  }
+  EXPECT_GE(order.size(), 5u);
+  EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+}
+
+// Families no installed font has, so that one left in the font table is seen: the
+// folder's own faces are printed, the copy of an installed font under its installed
+// name; the folder's path, 150 characters long, leaves the date on the page. However
+// the printout ends (printed whole, its printer dialog cancelled, "Annuler", a file
+// that cannot be removed), nothing of the folder stays in the font table and the
+// main window's font file is back.
+TEST_F(PrintoutTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInTheFontTable) {
+  FontFolder folder(std::string(133, 'p'));
+  ASSERT_EQ(folder.path().size(), 150u);
+  const std::string shown = folder.Add("faces/installable.ttf");
+  for (const char* fixture : {"faces/bitmap.fon", "odd/chaines-hors-table.ttf", "faces/nouvelle.ttf",
+                              "faces/pas-une-police.ttf", "faces/sans-copie.ttf", "faces/seconde.ttf"}) {
+    folder.Add(fixture);
+  }
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("installable.ttf");
+  const auto expectOnlyTheShownFileLeft = [&] {
+    for (const char* face : {"Glyvane Nouvelle", "Glyvane Seconde", "Glyfon"}) EXPECT_FALSE(IsScreenFont(face)) << face;
+    EXPECT_EQ(form->TemporaryFontPath(), shown);
+    EXPECT_TRUE(IsScreenFont("Glyvane Installable"));
+    EXPECT_TRUE(Command2Enabled());
+  };
+  for (const int button : {form2_ids::kCommand5, form2_ids::kCommand6}) {
+    SCOPED_TRACE(button);
+    NewJob("folder");
+    Print(form1_ids::kMenuPrintpolice, button);
+    expectOnlyTheShownFileLeft();
+    const std::optional<PrintedPdf> pdf = WaitForPdf(title, std::chrono::seconds(120));
+    ASSERT_TRUE(pdf);
+    const std::string text = pdf->Text(1);
+    EXPECT_TRUE(Has(text, "Liste des polices le " + Today() + " page 1 du dossier C:\\glyvane-tests\\pp")) << text;
+    for (const char* face : {"Glyvane Installable", "Glyvane Nouvelle", "Liberation Sans", "Glyvane Seconde"}) {
+      EXPECT_TRUE(Has(text, face)) << face;
+    }
+  }
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand5, {std::nullopt, std::nullopt, false});
+  expectOnlyTheShownFileLeft();
+
+  // Stopped at the pump of the entry of "nouvelle.ttf", while the printout holds it
+  // in the font table: the page drawn is printed.
+  const std::string held = folder.PathOf("nouvelle.ttf");
+  for (const bool removalFails : {false, true}) {
+    SCOPED_TRACE(removalFails);
+    NewJob("stopped");
+    bool mainUsableUnderPrinterDialog = false;
+    std::unique_ptr<DialogAnswer> message;
+    Open(form1_ids::kMenuPrintpolice);
+    Press(
+        form2_ids::kCommand6, {kPdfPrinter, std::nullopt, true},
+        [&] {
+          // Until the progress window shows, the system's print dialog is open.
+          mainUsableUnderPrinterDialog |= !Progress() && IsWindowEnabled(main);
+          return WindowText(FindControl(form->PrintDialog()->hwnd(), form2_ids::kLabel4)) == held;
+        },
+        [&] {
+          if (!removalFails) return PressAnnuler();
+          RemoveFontResourceA(held.c_str());
+          DeleteFileA(held.c_str());
+          message = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
+        });
+    EXPECT_FALSE(mainUsableUnderPrinterDialog);
+    ExpectTheWindowsBack();
+    if (removalFails) {
+      ASSERT_TRUE(message && message->Wait());
+      EXPECT_EQ(message->icon, static_cast<UINT>(MB_ICONSTOP));
+      EXPECT_EQ(message->title, form3_ids::kCaption);
+      EXPECT_TRUE(Has(message->text, "nouvelle.ttf")) << message->text;
+    }
+    expectOnlyTheShownFileLeft();
+    const std::optional<PrintedPdf> pdf = WaitForPdf(title);
+    ASSERT_TRUE(pdf);
+    EXPECT_TRUE(Has(pdf->Text(1), "Glyvane Installable"));
+    EXPECT_FALSE(Has(pdf->Text(1), "Glyvane Seconde"));
+  }
+}
+
+}  // namespace
+}  // namespace glyvane::test
