@@ -130,5 +130,11 @@ TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
   EXPECT_EQ(windows.log, (Log{"started", "window", "close", "ended"}));
 }
 
+TEST_F(PrintJobTest, NoCopyPrintsNothingAndStillClosesTheDialog) {
+  EXPECT_TRUE(Print(0, 3));
+  EXPECT_TRUE(printer.Calls().empty());
+  EXPECT_EQ(windows.log, (Log{"started", "ended"}));
+}
+
 }  // namespace
 }  // namespace glyvane
