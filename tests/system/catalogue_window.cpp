@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "common/win/sounds.h"
-#include "common/win/system_registry.h"
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 #include "common/win/unique.h"
 
 namespace glyvane::test {

@@ -1,7 +1,7 @@
 #include "main_window.h"
 
-#include "common/win/sounds.h"
-#include "common/win/system_registry.h"
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 
 namespace glyvane::test {
 

@@ -20,12 +20,12 @@ class ProgressWindowTest : public MainWindowTest {
  protected:
   Form3& OpenProgress() {
     Start();
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPrintto, 0), 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
     dialog = form->PrintDialog();
     dialog->ShowProgressWindow();
     return *dialog->ProgressWindow();
   }
-  HWND Bar() const { return FindControl(dialog->ProgressWindow()->hwnd(), form3::kPicture1); }
+  HWND Bar() const { return FindControl(dialog->ProgressWindow()->hwnd(), form3_ids::kPicture1); }
   // The bar's inside as the screen shows it.
   std::vector<uint32_t> BarPixels(SIZE* size = nullptr) const {
     PumpFor(100ms);  // what is painted reaches the screen
@@ -103,7 +103,7 @@ TEST_F(ProgressWindowTest, AnnulerAndTheCloseBoxStopThePrintoutWhateverIsWritten
     if (closeBox) {
       SendMessageA(window, WM_CLOSE, 0, 0);
     } else {
-      SendMessageA(FindControl(window, form3::kCommand1), BM_CLICK, 0, 0);
+      SendMessageA(FindControl(window, form3_ids::kCommand1), BM_CLICK, 0, 0);
     }
     dialog->ShowProgress("Arial", 0.5, false);  // goes nowhere, and makes no window
     EXPECT_FALSE(dialog->ProgressWindow());

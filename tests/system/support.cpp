@@ -6,7 +6,7 @@
 
 #include "common/win/control_classes.h"
 #include "common/win/dialogs.h"
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 #include "common/win/unique.h"
 #include "viewer/form1_ids.h"
 #include "viewer/settings.h"
@@ -374,8 +374,8 @@ bool DialogAnswer::Wait(std::chrono::milliseconds timeout) {
 }
 
 void EndStrayGlyvanes() {
-  for (HWND window = FindWindowA(form1::kClassName, nullptr); window;
-       window = FindWindowExA(nullptr, window, form1::kClassName, nullptr)) {
+  for (HWND window = FindWindowA(form1_ids::kClassName, nullptr); window;
+       window = FindWindowExA(nullptr, window, form1_ids::kClassName, nullptr)) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId()) continue;
@@ -430,9 +430,9 @@ WithoutArial::~WithoutArial() {
 
 std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }
 
-GlyvaneProcess::GlyvaneProcess() : ProgramProcess("Glyvane.exe", form1::kClassName) {}
+GlyvaneProcess::GlyvaneProcess() : ProgramProcess("Glyvane.exe", form1_ids::kClassName) {}
 
-GlyvaneProcess::GlyvaneProcess(const std::string& program) : ProgramProcess(program, form1::kClassName) {}
+GlyvaneProcess::GlyvaneProcess(const std::string& program) : ProgramProcess(program, form1_ids::kClassName) {}
 
 ProgramProcess::ProgramProcess(const std::string& fileOrPath, const char* mainClass) : mainClass_(mainClass) {
   STARTUPINFOA startup{};
