@@ -99,14 +99,6 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndQuit
   EXPECT_EQ(WindowText(FindControl(main, kFrame1)), "Caractères de Arial :");
   EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
 
-  // Without an installed font selected, the print dialog offers no screen table.
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
-  const HWND dialog = glyvane->WaitForWindow(form2_ids::kClassName);
-  ASSERT_TRUE(dialog);
-  EXPECT_FALSE(IsWindowEnabled(FindControl(dialog, form2_ids::kCommand2)));
-  EXPECT_TRUE(IsWindowEnabled(FindControl(dialog, form2_ids::kCommand1)));
-  PostMessageA(dialog, WM_CLOSE, 0, 0);
-
   // The empty hover index counts as no entry: below the last one nothing changes.
   // (The list is cut to two entries, so that the pointer can be below the last.)
   SendMessageA(combo, LB_RESETCONTENT, 0, 0);

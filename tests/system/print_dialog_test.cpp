@@ -38,16 +38,6 @@ class PrintDialogTest : public MainWindowTest {
     SendMessageA(list, WM_LBUTTONUP, 0, at);
   }
   Names Chosen() const { return ListItems(Item(kList2)); }
-  RECT Outer() const {
-    RECT rect;
-    GetWindowRect(form->PrintDialog()->hwnd(), &rect);
-    return rect;
-  }
-  bool Centred() const {
-    const RECT rect = Outer();
-    return rect.top == GetSystemMetrics(SM_CYSCREEN) / 2 - (rect.bottom - rect.top) / 2 &&
-           rect.left == GetSystemMetrics(SM_CXSCREEN) / 2 - (rect.right - rect.left) / 2;
-  }
 };
 
 // The font-list command shows the same dialog, shrunk to its own panel and renamed;
@@ -57,7 +47,8 @@ TEST_F(PrintDialogTest, OneDialogServesBothModesCentredWithEachModesPanel) {
   const HWND dialog = Open(form1_ids::kMenuPrintto);
   ASSERT_TRUE(dialog);
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
-  const RECT design = Outer();
+  RECT design;
+  GetWindowRect(dialog, &design);
   // Every screen font once, in alphabetical order.
   const Names fonts = ListItems(Item(kList1));
   EXPECT_EQ(fonts.size(), ListItems(FindControl(main, form1_ids::kList2)).size());
@@ -72,9 +63,11 @@ TEST_F(PrintDialogTest, OneDialogServesBothModesCentredWithEachModesPanel) {
     SCOPED_TRACE(caption);
     EXPECT_EQ(Open(command), dialog) << "not loaded anew";
     EXPECT_EQ(WindowText(dialog), caption);
-    EXPECT_TRUE(Centred());
-    EXPECT_EQ(Outer().right - Outer().left, design.right - design.left);
-    EXPECT_EQ(Outer().bottom - Outer().top < design.bottom - design.top, !table);
+    RECT outer;
+    GetWindowRect(dialog, &outer);
+    EXPECT_TRUE(CentredOnScreen(dialog));
+    EXPECT_EQ(outer.right - outer.left, design.right - design.left);
+    EXPECT_EQ(outer.bottom - outer.top < design.bottom - design.top, !table);
     EXPECT_EQ(IsWindowVisible(Item(kPicture2)) != FALSE, table);
     EXPECT_EQ(IsWindowVisible(Item(kPicture1)) != FALSE, !table);
   }

@@ -49,11 +49,6 @@ TEST(HelpViewer, FoldersAreReadWholeWhateverTheirLength) {
   EXPECT_EQ(ReadFolderPath([](char*, unsigned) { return 0u; }), "");
 }
 
-TEST(HelpCommand, OneBlankAfterTheViewerAndTheHelpPathUnquoted) {
-  EXPECT_EQ(HelpCommandLine("C:\\windows\\system32\\hh.exe ", "C:\\Program Files\\Glyvane"),
-            "C:\\windows\\system32\\hh.exe C:\\Program Files\\Glyvane\\Glyvane.chm");
-}
-
 TEST(HelpCommand, NoViewerMessageWordForWordWithItsLineBreaksLfThenCr) {
   EXPECT_EQ(NoHelpViewerMessage(),
             "Pour ouvrir le fichier d'aide, vous devez :\n\r\n\r"

@@ -52,21 +52,6 @@ TEST(PrinterSurface, PagesCountFromOneInEveryDocumentSentWhenItEndsWithSomething
   EXPECT_EQ(printer.DocumentsSent(), (std::vector<int>{3, 1}));
 }
 
-TEST(PrinterSurface, SettingsReadAsThePrintersUntilSetAndLastFromDocumentToDocument) {
-  RecordingSurface printer;
-  EXPECT_EQ(printer.Orientation(), kPortrait);
-  EXPECT_EQ(printer.Copies(), 1);
-  printer.SetOrientation(kLandscape);
-  printer.SetCopies(2);
-  printer.Print("x");
-  printer.EndDocument();
-  EXPECT_EQ(printer.Orientation(), kLandscape);
-  EXPECT_EQ(printer.Copies(), 2);
-  printer.MakeCurrent({"Autre", "winspool", "LPT1:"});
-  EXPECT_EQ(printer.Orientation(), kLandscape) << "a new printer keeps the surface's settings";
-  EXPECT_EQ(printer.DeviceName(), "Autre");
-}
-
 TEST(PrinterSurface, ADocumentThatCannotStartFailsEveryOutputAndIsAbandoned) {
   RecordingSurface printer;
   printer.RefuseToStart(true);

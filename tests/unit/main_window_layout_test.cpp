@@ -1,0 +1,99 @@
+// Where the main window puts its cells, its magnifier and its quick preview, and
+// which entry of the font list the pointer is over.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "common/auto_size.h"
+#include "viewer/grid_layout.h"
+#include "viewer/hover_index.h"
+
+namespace glyvane {
+namespace {
+
+// Nine rows of twenty-five cells that overlap by their border, the last row of
+// twenty-three starting at code 233.
+TEST(CellRect, BuildsNineRowsOfTwentyFiveWithALastRowOfTwentyThree) {
+  const struct {
+    int index;
+    TwipRect rect;
+    int code;
+    const char* tooltip;
+  } rows[] = {{0, {120, 360, 375, 375}, 33, " ALT + 0033 "},     {24, {8640, 360, 375, 375}, 57, " ALT + 0057 "},
+              {67, {6155, 1070, 375, 375}, 100, " ALT + 0100 "}, {200, {120, 3200, 375, 375}, 233, " ALT + 0233 "},
+              {222, {7930, 3200, 375, 375}, 255, " ALT + 0255 "}};
+  for (const auto& row : rows) {
+    const TwipRect cell = CellRect(row.index);
+    EXPECT_EQ((std::array{cell.left, cell.top, cell.width, cell.height}),
+              (std::array{row.rect.left, row.rect.top, row.rect.width, row.rect.height}))
+        << row.index;
+    EXPECT_EQ(CellCode(row.index), row.code);
+    EXPECT_EQ(CellTooltip(row.index), row.tooltip);
+  }
+  EXPECT_EQ(kCellCount, 223);
+}
+
+// Centred on the cell in window coordinates; stops at the left edge, may pass the
+// right one.
+TEST(MagnifierPosition, CentresOnTheCellAndStopsAtTheLeftEdgeOnly) {
+  const TwipRect frame1{120, 2640, 9255, 3735};
+  const MagnifierPlace place = MagnifierPosition(CellRect(30), frame1, 775, 935);  // Left 1895, Top 715
+  EXPECT_EQ(place.left, 1895 - 200 + 120);
+  EXPECT_EQ(place.top, 715 - 280 + 2640);
+  EXPECT_EQ(MagnifierPosition(CellRect(0), frame1, 1200, 600).left, 0);
+  EXPECT_EQ(MagnifierPosition(CellRect(24), frame1, 1200, 600).left, 8640 - 412 + 120);
+}
+
+// A list at 96 dpi (15 twips per pixel) whose entries are 13 pixels high.
+ListMetrics List(int count, int topIndex = 0) {
+  ListMetrics list;
+  list.twipsPerPixelY = 15;
+  list.entryHeightTwips = 13 * 15;
+  list.topIndex = topIndex;
+  list.count = count;
+  return list;
+}
+
+// Whole entries counted from the first visible one, the pixel row and the entry
+// height rounded half to even, -1 below the last entry.
+TEST(HoverIndex, CountsWholeEntriesFromTheFirstVisibleOne) {
+  ListMetrics halfPixelEntries = List(10);
+  halfPixelEntries.entryHeightTwips = 12.5 * 15;  // rounds to 12 pixels
+  const struct {
+    double y;
+    ListMetrics list;
+    int index;
+  } rows[] = {
+      {0, List(10), 0},         {12 * 15, List(10), 0},        {13 * 15, List(10), 1},
+      {13 * 15, List(100, 40), 41},
+      {12.5 * 15, List(10), 0},  // 12.5 pixels: row 12
+      {13.5 * 15, List(10), 1},  // 13.5 pixels: row 14
+      {24 * 15, halfPixelEntries, 2},
+      {3 * 13 * 15, List(3), -1}, {2 * 13 * 15, List(3), 2},   {0, List(0), -1},
+  };
+  for (const auto& row : rows) EXPECT_EQ(HoverIndex(row.y, row.list), row.index) << row.y / 15;
+}
+
+// The quick preview: designed at Left 457, Width 7 px (centre 460.5) in a 634 px
+// window. A centred label grows and shrinks about its design centre, inside its
+// container; a left-aligned one keeps its left edge.
+TEST(AutoSizedLeft, ACentredLabelKeepsItsDesignCentreInsideItsContainer) {
+  constexpr int kCentreTimesTwo = 2 * 457 + 7;
+  const struct {
+    int left, width;
+    bool centred;
+    int expected;
+  } rows[] = {{457, 201, true, 360}, {360, 7, true, 457},  {457, 400, true, 234},
+              {457, 700, true, 0},   {312, 400, false, 312}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(AutoSizedLeft(row.left, row.width, row.centred, row.centred ? kCentreTimesTwo : 0, 634), row.expected)
+        << row.width;
+  }
+  // Back and forth, it does not drift.
+  int left = 457;
+  for (int width : {120, 33, 250, 7}) left = AutoSizedLeft(left, width, true, kCentreTimesTwo, 634);
+  EXPECT_EQ(left, 457);
+}
+
+}  // namespace
+}  // namespace glyvane
