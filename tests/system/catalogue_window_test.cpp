@@ -28,7 +28,7 @@ constexpr uint32_t kBlue = 0x0000FF;
 // sorts names (case and hyphens aside), CD Orvex last.
 TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrder) {
   Start();
-  EXPECT_TRUE(IsCentred(main));
+  EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(CutCaptions(main), std::vector<std::string>{});
   std::vector<std::tuple<LONG, LONG, std::string>> buttons;
   for (HWND child = GetWindow(Control(kFrame1), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
