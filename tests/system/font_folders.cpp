@@ -67,9 +67,7 @@ bool IsScreenFont(const std::string& face) {
 }
 
 FolderPickerAnswer::FolderPickerAnswer(std::string selected, int button)
-    : thread_([this, selected, button] {
-        const HWND picker = AwaitDialog(GetCurrentProcessId(), "Parcourir les dossiers", stop_);
-        if (!picker) return;
+    : thread_(GetCurrentProcessId(), "Parcourir les dossiers", [this, selected, button](HWND picker) {
         // The picker selects its start folder once its tree has been filled.
         auto selectedText = [picker] {
           const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
@@ -82,25 +80,14 @@ FolderPickerAnswer::FolderPickerAnswer(std::string selected, int button)
           if (item.hItem) SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
           return std::string(buffer);
         };
-        WaitUntil([&] { return stop_ || lstrcmpiA(selectedText().c_str(), selected.c_str()) == 0; }, 10s);
+        WaitUntil([&] { return lstrcmpiA(selectedText().c_str(), selected.c_str()) == 0; }, 10s);
         for (HWND label = nullptr; (label = FindWindowExA(picker, label, "Static", nullptr)) != nullptr;) {
           text += WindowText(label) + "\n";
         }
         pressedAt = std::chrono::steady_clock::now();
         pressed = true;
         Press(picker, button);
-        WaitUntil([picker] { return !IsWindow(picker); }, 10s);
-        done_ = true;
       }) {}
-
-FolderPickerAnswer::~FolderPickerAnswer() {
-  stop_ = true;
-  thread_.join();
-}
-
-bool FolderPickerAnswer::Wait(std::chrono::milliseconds timeout) {
-  return WaitUntil([this] { return done_.load(); }, timeout);
-}
 
 void FolderTest::SetUp() {
   MainWindowTest::SetUp();

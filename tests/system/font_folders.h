@@ -37,19 +37,13 @@ bool IsScreenFont(const std::string& face);
 class FolderPickerAnswer {
  public:
   FolderPickerAnswer(std::string selected, int button);
-  ~FolderPickerAnswer();
-  FolderPickerAnswer(const FolderPickerAnswer&) = delete;
-  FolderPickerAnswer& operator=(const FolderPickerAnswer&) = delete;
-
-  bool Wait(std::chrono::milliseconds timeout = kPatience);
+  bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout); }
   std::string text;  // the static texts, one per line
   std::chrono::steady_clock::time_point pressedAt;
   std::atomic<bool> pressed{false};  // set once pressedAt is
 
  private:
-  std::atomic<bool> done_{false};
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  DialogThread thread_;
 };
 
 // The main window with the folder source, in other-fonts mode.

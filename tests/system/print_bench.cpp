@@ -183,9 +183,7 @@ std::string DefaultPrinterEntry() {
 }
 
 PrintDialogAnswer::PrintDialogAnswer(PrintDialogChoice choice)
-    : thread_([this, choice] {
-        const HWND dialog = AwaitDialog(GetCurrentProcessId(), "Imprimer", stop_);
-        if (!dialog) return;
+    : thread_(GetCurrentProcessId(), "Imprimer", [this, choice](HWND dialog) {
         const HWND combo = GetDlgItem(dialog, kPrinterComboId);
         printerShown = WindowText(combo);
         LRESULT index = 0;
@@ -196,18 +194,8 @@ PrintDialogAnswer::PrintDialogAnswer(PrintDialogChoice choice)
           SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPrinterComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
         }
         if (choice.copies) SetDlgItemInt(dialog, kCopiesEditId, static_cast<UINT>(*choice.copies), FALSE);
-        answered_ = index != CB_ERR;
-        Press(dialog, answered_ && choice.ok ? IDOK : IDCANCEL);
-        done_ = true;
+        offered_ = index != CB_ERR;
+        Press(dialog, offered_ && choice.ok ? IDOK : IDCANCEL);
       }) {}
-
-PrintDialogAnswer::~PrintDialogAnswer() {
-  stop_ = true;
-  thread_.join();
-}
-
-bool PrintDialogAnswer::Wait(std::chrono::milliseconds timeout) {
-  return WaitUntil([this] { return done_.load(); }, timeout) && answered_;
-}
 
 }  // namespace glyvane::test

@@ -26,19 +26,13 @@ struct PrintDialogChoice {
 class PrintDialogAnswer {
  public:
   explicit PrintDialogAnswer(PrintDialogChoice choice);
-  ~PrintDialogAnswer();
-  PrintDialogAnswer(const PrintDialogAnswer&) = delete;
-  PrintDialogAnswer& operator=(const PrintDialogAnswer&) = delete;
-
   // False when no dialog came or the printer to pick was not offered.
-  bool Wait(std::chrono::milliseconds timeout = kPatience);
+  bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout) && offered_; }
   std::string printerShown;  // the printer the combo showed as the dialog opened
 
  private:
-  std::atomic<bool> done_{false};
-  std::atomic<bool> answered_{false};
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  std::atomic<bool> offered_{false};
+  DialogThread thread_;
 };
 
 // A word that pdftotext -bbox read, in points from the page's top-left corner.

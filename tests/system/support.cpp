@@ -58,8 +58,6 @@ class PixelBuffer {
     FillRect(dc_.get(), &area, brush.get());
   }
   ~PixelBuffer() { SelectObject(dc_.get(), old_); }
-  PixelBuffer(const PixelBuffer&) = delete;
-  PixelBuffer& operator=(const PixelBuffer&) = delete;
   HDC dc() const { return dc_.get(); }
   std::vector<uint32_t> Pixels() const {
     GdiFlush();
@@ -271,26 +269,36 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {
   return found;
 }
 
-HWND AwaitDialog(DWORD processId, const char* title, const std::atomic<bool>& stop) {
-  for (; !stop; Sleep(20)) {
-    for (const HWND dialog : ProcessWindows(processId, "#32770")) {
-      if (!title || WindowText(dialog) == title) {
-        Sleep(100);  // let the dialog finish WM_INITDIALOG
-        return dialog;
-      }
-    }
-  }
-  return nullptr;
-}
-
 void Press(HWND dialog, int button) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
 }
 
-DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::string> typed)
-    : thread_([this, processId, button, typed] {
-        const HWND dialog = AwaitDialog(processId, nullptr, stop_);
+DialogThread::DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer)
+    : thread_([this, processId, title, answer] {
+        HWND dialog = nullptr;
+        for (; !stop_ && !dialog; Sleep(20)) {
+          for (const HWND window : ProcessWindows(processId, "#32770")) {
+            if (!dialog && (!title || WindowText(window) == title)) dialog = window;
+          }
+        }
         if (!dialog) return;
+        Sleep(100);  // let the dialog finish WM_INITDIALOG
+        answer(dialog);
+        WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);
+        done_ = true;
+      }) {}
+
+DialogThread::~DialogThread() {
+  stop_ = true;
+  thread_.join();
+}
+
+bool DialogThread::Wait(std::chrono::milliseconds timeout) const {
+  return WaitUntil([this] { return done_.load(); }, timeout);
+}
+
+DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::string> typed)
+    : thread_(processId, nullptr, [this, button, typed](HWND dialog) {
         title = WindowText(dialog);
         for (const HWND label : Windows(dialog)) {
           const std::string part = OfClass(label, "Static") ? WindowText(label) : "";
@@ -303,18 +311,7 @@ DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::strin
         }
         pressed_ = true;
         Press(dialog, button);
-        WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);
-        done_ = true;
       }) {}
-
-DialogAnswer::~DialogAnswer() {
-  stop_ = true;
-  thread_.join();
-}
-
-bool DialogAnswer::Wait(std::chrono::milliseconds timeout) {
-  return WaitUntil([this] { return done_.load(); }, timeout);
-}
 
 void EndStrayGlyvanes() {
   for (HWND window = FindWindowA(form1::kClassName, nullptr); window;

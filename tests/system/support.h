@@ -44,24 +44,31 @@ std::vector<std::string> CutCaptions(HWND root, const std::vector<int>& neverSho
 // The visible top-level windows of a process of the class ("#32770"), or without an
 // owner when the class is null.
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className);
-// Waits for a dialog box of the process with this title (any when null) until stop
-// is set; then lets it finish WM_INITDIALOG.
-HWND AwaitDialog(DWORD processId, const char* title, const std::atomic<bool>& stop);
 // Presses a dialog's button as a click does.
 void Press(HWND dialog, int button);
 
-// Answers the next dialog box that a process shows, on a thread of its own so that
-// the dialog may be modal on the caller's thread: records its texts, types into its
-// edit box when asked, then presses a button.
+// Answers the next dialog box (#32770) of a process with this title (any when null),
+// on a thread of its own so that the dialog may be modal on the caller's thread:
+// runs `answer` on it, which presses a button, then waits until it has closed.
+class DialogThread {
+ public:
+  DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer);
+  ~DialogThread();
+  // False when no dialog came and went.
+  bool Wait(std::chrono::milliseconds timeout = kPatience) const;
+
+ private:
+  std::atomic<bool> done_{false};
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+// Answers the next dialog box of a process: records its texts, types into its edit
+// box when asked, then presses a button.
 class DialogAnswer {
  public:
   DialogAnswer(DWORD processId, int button, std::optional<std::string> typed = std::nullopt);
-  ~DialogAnswer();
-  DialogAnswer(const DialogAnswer&) = delete;
-  DialogAnswer& operator=(const DialogAnswer&) = delete;
-
-  // False when no dialog came and went.
-  bool Wait(std::chrono::milliseconds timeout = kPatience);
+  bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout); }
   // True once a dialog came and its button was pressed (it may still be closing).
   bool Pressed() const { return pressed_.load(); }
   std::string title;
@@ -70,10 +77,8 @@ class DialogAnswer {
   UINT icon = 0;           // MB_ICONSTOP, MB_ICONINFORMATION, ... as shown; 0 for none
 
  private:
-  std::atomic<bool> done_{false};
   std::atomic<bool> pressed_{false};
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  DialogThread thread_;  // last: ends before what it records goes
 };
 
 // A control's place in its parent's client area, in pixels.
