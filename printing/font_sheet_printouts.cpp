@@ -2,8 +2,11 @@
 // of the main window's list, or of the font files of its folder in the order of
 // their names, each file's font made printable for the time of its entry.
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "common/win/font_trial.h"
 #include "common/win/locale.h"
 #include "common/win/sounds.h"
 #include "printing/form2.h"
@@ -81,6 +84,9 @@ void Form2::PrintFolderFontSheet(PrintJob& job, FontSheet sheet, int copies) {
   const InstalledFaces installed(main_.InstalledFonts());
   const int count = static_cast<int>(files.size());
   const LentTemporaryFont lent(main_);
+  std::vector<std::string> paths;
+  for (const std::string& file : files) paths.push_back(FullPath(folder, file));
+  const ExpectedFontFiles expected(paths);
   job.Run(copies, [&] {
     LetEventsRun();
     FontSheetLayout layout(printer, sheet, folder, &TodayDayMonthYear);
@@ -97,7 +103,7 @@ void Form2::PrintFolderFontSheet(PrintJob& job, FontSheet sheet, int copies) {
         held.reset();
         Label4.set({});
       }
-      FontFileFace font = MakeFontFilePrintable(FullPath(folder, files[static_cast<size_t>(i)]), installed);
+      FontFileFace font = MakeFontFilePrintable(paths[static_cast<size_t>(i)], installed);
       if (font.font) {
         held.emplace(std::move(*font.font));
         Label4.set(held->path());

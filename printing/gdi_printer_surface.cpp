@@ -67,14 +67,6 @@ std::string DefaultPrinterName() {
   return name;
 }
 
-// Wine's PostScript printer driver (Wine 8) crashes the program when it sends a
-// font with PostScript (CFF) outlines to the printer: it reads such a font as if it
-// had TrueType glyphs. Text in such fonts is printed as its filled outlines there.
-bool UnderWine() {
-  static const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-  return wine;
-}
-
 std::string ProgramName() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -186,7 +178,7 @@ void GdiPrinterSurface::SelectFont() const {
   SelectObject(dc_.get(), made.get());
   font_ = std::move(made);  // the font it replaced is no longer selected: deleted
   fontStale_ = false;
-  drawAsOutlines_ = UnderWine() && HasPostScriptOutlines(dc_.get());
+  drawAsOutlines_ = PrintsAsOutlines(dc_.get());
 }
 
 void GdiPrinterSurface::DropDc() {

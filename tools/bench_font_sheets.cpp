@@ -6,6 +6,11 @@
 //   folder PRINTER FOLDER FILES EXTRA: the list of the first FILES font files of
 //     FOLDER (each made printable, printed, removed), then the same once the EXTRA
 //     next files of FOLDER are added to the font table; ms per file of each.
+//   trial PRINTER FOLDER FILES: the list of the first FILES font files of FOLDER
+//     printed twice in one process: first with every file tried in the trial
+//     process, then again once each file's verdict is known, as without trials; ms
+//     per file of each. The second pass also finds the files in the system's caches,
+//     so the figure errs on the side of a dearer trial.
 #include <windows.h>
 #include <winspool.h>
 
@@ -17,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/font_trial.h"
 #include "common/win/fonts.h"
 #include "common/win/screen_fonts.h"
 #include "printing/font_sheet.h"
@@ -98,6 +104,7 @@ double FolderPerFile(const std::vector<std::string>& files, const std::string& p
   UsePrinter(surface, printer);
   const double start = Now();
   const glyvane::InstalledFaces installed(glyvane::ScreenFontNames());
+  const glyvane::ExpectedFontFiles expected(files);
   glyvane::FontSheetLayout layout(surface, glyvane::FontSheet::List, "C:\\bench", &Today);
   layout.Start();
   std::optional<glyvane::TemporaryFont> held;
@@ -137,6 +144,18 @@ int main(int argc, char** argv) {
                 1000 * normal, 1000 * crowded, crowded / normal);
     return 0;
   }
-  std::fprintf(stderr, "usage: bench_font_sheets page PRINTER NAMES | folder PRINTER FOLDER FILES EXTRA\n");
+  if (mode == "trial" && argc == 5) {
+    const std::vector<std::string> all = FontFiles(argv[3]);
+    const size_t count = std::min(all.size(), static_cast<size_t>(std::atoi(argv[4])));
+    const std::vector<std::string> files(all.begin(), all.begin() + static_cast<long>(count));
+    const double tried = FolderPerFile(files, argv[2]);
+    const double known = FolderPerFile(files, argv[2]);
+    std::printf("trial files=%zu tried_ms=%.2f known_ms=%.2f ratio=%.2f\n", count, 1000 * tried, 1000 * known,
+                tried / known);
+    return 0;
+  }
+  std::fprintf(stderr,
+               "usage: bench_font_sheets page PRINTER NAMES | folder PRINTER FOLDER FILES EXTRA"
+               " | trial PRINTER FOLDER FILES\n");
   return 2;
 }

@@ -30,7 +30,7 @@ inline std::vector<std::string> PrintableFonts(int count) {
     const glyvane::UniqueFont font = glyvane::CreateScreenFont(glyvane::FontStyle{face, 15});
     glyvane::WindowDC screen(nullptr);
     glyvane::SelectObjectGuard select(screen.get(), font.get());
-    if (!glyvane::HasPostScriptOutlines(screen.get())) usable.push_back(face);
+    if (!glyvane::PrintsAsOutlines(screen.get())) usable.push_back(face);
   }
   std::vector<std::string> fonts;
   for (int i = 0; i < count && !usable.empty(); ++i) fonts.push_back(usable[static_cast<size_t>(i) % usable.size()]);

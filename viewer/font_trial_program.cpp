@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/win/font_file_names.h"
+#include "common/win/fonts.h"
 #include "common/win/unique.h"
 
 namespace {
@@ -61,8 +62,14 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 }
 
 // Every use Glyvane makes of a face, at each height: its metrics, the widths and
-// outlines of the characters and their drawing.
-void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights) {
+// outlines of the characters and their drawing. The characters go to the system in
+// one string: each glyph is still loaded, hinted and drawn, without one call per
+// character. On a printer they are drawn as the program prints them: as text, or as
+// filled outlines where the driver must not be sent the font.
+void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights, bool printer) {
+  std::string characters;
+  for (int code = kFirst; code <= kLast; ++code) characters += static_cast<char>(code);
+  const int count = static_cast<int>(characters.size());
   for (const int height : heights) {
     LOGFONTA wanted{};
     wanted.lfHeight = -height;
@@ -78,13 +85,19 @@ void Exercise(HDC dc, const std::string& face, const std::vector<int>& heights) 
     GetCharWidth32A(dc, kFirst, kLast, widths);
     ABC abc[kLast - kFirst + 1];
     GetCharABCWidthsA(dc, kFirst, kLast, abc);
-    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-    for (int code = kFirst; code <= kLast; ++code) {
-      const char character = static_cast<char>(code);
-      SIZE size{};
-      GetTextExtentPoint32A(dc, &character, 1, &size);
-      TextOutA(dc, 0, 0, &character, 1);
-      if (height == heights.back()) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, characters.data(), count, &size);
+    if (printer && glyvane::PrintsAsOutlines(dc)) {
+      BeginPath(dc);
+      TextOutA(dc, 0, 0, characters.data(), count);
+      EndPath(dc);
+      FillPath(dc);
+    } else {
+      TextOutA(dc, 0, 0, characters.data(), count);
+    }
+    if (height == heights.back()) {
+      const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+      for (int code = kFirst; code <= kLast; ++code) {
         GLYPHMETRICS glyph{};
         GetGlyphOutlineA(dc, static_cast<UINT>(code), GGO_NATIVE, &glyph, 0, nullptr, &identity);
       }
@@ -115,7 +128,7 @@ void Print(HDC printer, const std::vector<std::string>& faces) {
   if (StartDocA(printer, &document) > 0) {
     if (StartPage(printer) > 0) {
       const std::vector<int> heights = {MulDiv(kTablePoints, GetDeviceCaps(printer, LOGPIXELSY), 72)};
-      for (const std::string& face : faces) Exercise(printer, face, heights);
+      for (const std::string& face : faces) Exercise(printer, face, heights, true);
     }
     AbortDoc(printer);
   }
@@ -138,7 +151,7 @@ void Try(HDC dc, HDC printer, const std::string& path) {
     if (Contains(after, vertical) && !Contains(faces, vertical)) faces.push_back(vertical);
   }
   const std::vector<int> heights(std::begin(kScreenHeights), std::end(kScreenHeights));
-  for (const std::string& face : faces) Exercise(dc, face, heights);
+  for (const std::string& face : faces) Exercise(dc, face, heights, false);
   if (printer) Print(printer, faces);
   RemoveFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
 }

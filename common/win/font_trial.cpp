@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/font_verdicts.h"
 #include "common/win/font_file_names.h"
@@ -27,6 +30,8 @@ std::optional<FileStamp> StampOf(const std::string& path) {
   return FileStamp{(uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
                    (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime};
 }
+
+enum class Answer { Survived, Ended, Stalled };
 
 // One trial process and the pipe to it: a line out (a path), a line back ("ok").
 // Every wait for it is bounded, and a process that stalls is stopped.
@@ -68,13 +73,29 @@ class TrialProcess {
     return true;
   }
 
-  // true: the process answered; false: it ended or stalled, and is gone.
-  bool Try(const std::string& path) {
-    std::string line;
-    if (WriteLine(path) && ReadLine(line, kFileTimeoutMs) && line == "ok") return true;
+  bool Send(const std::string& path) {
+    if (WriteLine(path)) return true;
     Stop();
     return false;
   }
+
+  // The answer to the oldest file sent and not yet answered. A process that ends or
+  // stalls on it is stopped.
+  Answer Next() {
+    const ULONGLONG asked = GetTickCount64();
+    std::string line;
+    if (ReadLine(line, kFileTimeoutMs) && line == "ok") {
+      ++answered_;
+      return Answer::Survived;
+    }
+    const bool stalled = GetTickCount64() - asked >= kFileTimeoutMs;
+    Stop();
+    return stalled ? Answer::Stalled : Answer::Ended;
+  }
+
+  // How many files this process has answered: a fault on its first file cannot have
+  // been set up by another.
+  int answered() const { return answered_; }
 
   bool Stop() {
     if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
@@ -85,6 +106,7 @@ class TrialProcess {
     pipe_.reset();
     event_.reset();
     received_.clear();
+    answered_ = 0;
     return false;
   }
 
@@ -144,6 +166,7 @@ class TrialProcess {
   UniqueHandle event_;
   UniqueHandle process_;
   std::string received_;
+  int answered_ = 0;
 };
 
 // Under Wine a new trial process now and then ends while it sets itself up, before
@@ -155,42 +178,102 @@ bool StartTrial(TrialProcess& trial) {
   return false;
 }
 
-// The verdict on the file; nullopt when no trial process could be started to try it.
-// A fresh process for a file that ended the previous one: a fault that another file
-// set up and this one merely met must not refuse this one.
-std::optional<bool> TryInTrialProcess(TrialProcess& trial, const std::string& path) {
-  const bool wasRunning = trial.running();
-  if (!wasRunning && !StartTrial(trial)) return std::nullopt;
-  const ULONGLONG started = GetTickCount64();
-  if (trial.Try(path)) return true;
-  const bool ended = GetTickCount64() - started < kFileTimeoutMs;
-  if (!wasRunning || !ended) return false;
-  if (!StartTrial(trial)) return std::nullopt;
-  return trial.Try(path);
-}
+// The trial process, the files sent to it and not yet answered (it answers in order),
+// the files a caller said it will ask about next, and the session's verdicts. A file
+// expected next is sent before this process goes back to its own work on the file
+// asked about, so that the two processes work at the same time.
+class FontTrials {
+ public:
+  bool Survives(const std::string& path) {
+    const std::optional<FileStamp> stamp = StampOf(path);
+    if (stamp) {
+      if (const std::optional<bool> known = verdicts_.Known(path, *stamp)) return *known;
+    }
+    for (;;) {
+      // A file that could not be tried is refused this time, not for the session.
+      if (std::find(sent_.begin(), sent_.end(), path) == sent_.end() && !Send(path)) return false;
+      SendNextExpected(path);
+      const std::string head = sent_.front();
+      const std::optional<bool> survives = AnswerFor(head);
+      if (survives) {
+        if (const std::optional<FileStamp> headStamp = StampOf(head)) verdicts_.Remember(head, *headStamp, *survives);
+      }
+      if (head == path) return survives.value_or(false);
+    }
+  }
 
-TrialProcess& WarmTrial() {
-  static TrialProcess trial;
-  return trial;
+  void Expect(std::vector<std::string> paths) { expected_ = std::move(paths); }
+
+  void End() {
+    trial_.Stop();
+    sent_.clear();
+  }
+
+ private:
+  bool Send(const std::string& path) {
+    if (!trial_.running() && !StartTrial(trial_)) return false;
+    if (!trial_.Send(path)) {
+      sent_.clear();  // the process is gone, and with it every file sent
+      return false;
+    }
+    sent_.push_back(path);
+    return true;
+  }
+
+  void SendNextExpected(const std::string& asked) {
+    const auto at = std::find(expected_.begin(), expected_.end(), asked);
+    if (at == expected_.end() || at + 1 == expected_.end() || sent_.size() > 1) return;
+    const std::string& next = *(at + 1);
+    const std::optional<FileStamp> stamp = StampOf(next);
+    if (stamp && verdicts_.Known(next, *stamp)) return;
+    Send(next);
+  }
+
+  // The verdict on the oldest file sent; nullopt when no trial process could be
+  // started to try it. A file that ends a process that had tried others first is
+  // tried again alone in a fresh one: a fault that another file set up and this one
+  // merely met must not refuse this one. The files sent after it go again too.
+  std::optional<bool> AnswerFor(const std::string& head) {
+    const bool firstOfItsProcess = trial_.answered() == 0;
+    const Answer answer = trial_.Next();
+    if (answer == Answer::Survived) {
+      sent_.pop_front();
+      return true;
+    }
+    std::deque<std::string> unanswered;
+    unanswered.swap(sent_);
+    unanswered.pop_front();
+    std::optional<bool> verdict = false;
+    if (answer == Answer::Ended && !firstOfItsProcess) {
+      if (!Send(head)) return std::nullopt;
+      verdict = AnswerFor(head);
+    }
+    for (const std::string& path : unanswered) {
+      if (!Send(path)) break;
+    }
+    return verdict;
+  }
+
+  TrialProcess trial_;
+  std::deque<std::string> sent_;
+  std::vector<std::string> expected_;
+  FontVerdicts verdicts_;
+};
+
+FontTrials& Trials() {
+  static FontTrials trials;
+  return trials;
 }
 
 }  // namespace
 
-bool FontFileSurvivesTrial(const std::string& path) {
-  TrialProcess& trial = WarmTrial();
-  static FontVerdicts verdicts;
-  const std::optional<FileStamp> stamp = StampOf(path);
-  if (stamp) {
-    if (const std::optional<bool> known = verdicts.Known(path, *stamp)) return *known;
-  }
-  // A file that could not be tried is refused this time, not for the session.
-  const std::optional<bool> survives = TryInTrialProcess(trial, path);
-  if (!survives) return false;
-  if (stamp) verdicts.Remember(path, *stamp, *survives);
-  return *survives;
-}
+bool FontFileSurvivesTrial(const std::string& path) { return Trials().Survives(path); }
 
-void EndFontTrials() { WarmTrial().Stop(); }
+ExpectedFontFiles::ExpectedFontFiles(std::vector<std::string> paths) { Trials().Expect(std::move(paths)); }
+
+ExpectedFontFiles::~ExpectedFontFiles() { Trials().Expect({}); }
+
+void EndFontTrials() { Trials().End(); }
 
 bool IsFontFileSafeToAdd(const std::string& path) { return !IsDamagedTrueTypeFile(path) && FontFileSurvivesTrial(path); }
 

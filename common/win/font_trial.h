@@ -5,6 +5,7 @@
 // process's memory or stall it; such a file ends or stalls the trial process instead
 // of the program.
 #include <string>
+#include <vector>
 
 namespace glyvane {
 
@@ -20,6 +21,17 @@ bool FontFileSurvivesTrial(const std::string& path);
 // damaged tables, and survived by the trial process. Every place that adds a file the
 // user brought asks this first; a file it refuses is treated as no font.
 bool IsFontFileSafeToAdd(const std::string& path);
+
+// The files a caller will ask about in this order while the object lives (a folder
+// printout's files): the trial process tries the next one while this process works
+// on the one it asked about.
+class ExpectedFontFiles {
+ public:
+  explicit ExpectedFontFiles(std::vector<std::string> paths);
+  ~ExpectedFontFiles();
+  ExpectedFontFiles(const ExpectedFontFiles&) = delete;
+  ExpectedFontFiles& operator=(const ExpectedFontFiles&) = delete;
+};
 
 // Ends the warm trial process, if any; the next file starts a new one. A printer
 // document asks this first: under Wine the trial's dropped printer documents keep spool files

@@ -41,9 +41,10 @@ UniqueFont CreateScreenFont(const FontStyle& style) {
   return UniqueFont(CreateFontIndirectA(&font));
 }
 
-bool HasPostScriptOutlines(HDC dc) {
+bool PrintsAsOutlines(HDC printer) {
+  static const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
   constexpr DWORD kCffTag = 'C' | ('F' << 8) | ('F' << 16) | (' ' << 24);
-  return GetFontData(dc, kCffTag, 0, nullptr, 0) != GDI_ERROR;
+  return wine && GetFontData(printer, kCffTag, 0, nullptr, 0) != GDI_ERROR;
 }
 
 SIZE MeasureText(HFONT font, const std::string& text) {

@@ -32,9 +32,11 @@ double ScreenTwipsPerPixel();
 // font keeps its own glyphs for every byte code.
 UniqueFont CreateScreenFont(const FontStyle& style);
 
-// True when the font selected into dc has PostScript (CFF) outlines rather than
-// TrueType ones.
-bool HasPostScriptOutlines(HDC dc);
+// True when text in the font selected into a printer's DC must go to the printer as
+// its filled outlines rather than as text: Wine's PostScript printer driver (Wine 8)
+// crashes the process when it sends a font with PostScript (CFF) outlines, which it
+// reads as if it had TrueType glyphs.
+bool PrintsAsOutlines(HDC printer);
 
 // Size of a text in pixels in the given font, or in the font selected into a DC (the
 // height of "" is one line).

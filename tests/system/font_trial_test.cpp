@@ -1,0 +1,37 @@
+// A folder printout's files go to the font trial one ahead of the program: a file
+// that ends the trial process while the program works on the file before it is the
+// one refused, and the files sent with it or after it are tried again and survive.
+// A sound font with PostScript outlines survives too: the trial prints it as the
+// program does.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/win/font_trial.h"
+#include "font_folders.h"
+
+namespace glyvane::test {
+namespace {
+
+TEST(FontTrialTest, AFileThatEndsTheTrialAmongFilesTriedAheadIsTheOneRefused) {
+  FontFolder folder("essai");
+  const auto copyIn = [&folder](std::string source, const std::string& name) {
+    std::replace(source.begin(), source.end(), '/', '\\');
+    EXPECT_TRUE(CopyFileA(source.c_str(), folder.PathOf(name).c_str(), FALSE)) << source;
+    return folder.PathOf(name);
+  };
+  const std::string cff = copyIn(std::string(GLYVANE_FONT_FIXTURES) + "/cff.otf", "cff.otf");
+  const std::string killer = copyIn(std::string("Z:") + GLYVANE_DAMAGED_FIXTURES + "/tueuse.ttf", "tueuse.ttf");
+  const std::vector<std::string> files = {cff, folder.Add("faces/nouvelle.ttf"), folder.Add("faces/seconde.ttf"),
+                                          killer, folder.Add("faces/installable.ttf"), folder.Add("faces/bitmap.fon")};
+  const std::vector<bool> survives = {true, true, true, false, true, true};
+  const ExpectedFontFiles expected(files);
+  for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(FontFileSurvivesTrial(files[i]), survives[i]) << files[i];
+}
+
+}  // namespace
+}  // namespace glyvane::test
