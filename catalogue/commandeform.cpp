@@ -4,9 +4,9 @@
 #include "catalogue/order_job.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue/selection_string.h"
-#include "common/win/cursors.h"
-#include "common/win/locale.h"
-#include "common/win/sounds.h"
+#include "common/system/cursors.h"
+#include "common/system/locale.h"
+#include "common/system/sounds.h"
 #include "printing/gdi_printer_surface.h"
 #include "printing/select_printer.h"
 
@@ -112,24 +112,24 @@ commandeform::commandeform(RegistryStore& registry)
     : FormOf<commandeform>(kDesign), registry_(registry), printer_(&ProgramPrinter()) {}
 
 void commandeform::Form_Load() {
-  Label16.Attach(control(kLabel16).window());
+  Label16.Attach(item(kLabel16));
   Label16.set(kEmptySelection);
-  const CheckListControl items = checkList(kList1);
+  const CheckListBox items = checkList(kList1);
   for (const char* item : OrderItems()) items.Add(item);
-  control(kLabel5).SetTooltip("Tous les programmes sélectionnés seront sur disquette(s)");
-  for (const Detail& detail : kDetails) text(detail.box).SetMaxLength(detail.maxLength);
+  controls_.SetTooltip(kLabel5, "Tous les programmes sélectionnés seront sur disquette(s)");
+  for (const Detail& detail : kDetails) edit(detail.box).SetMaxLength(detail.maxLength);
 
   CentreOnScreen();
-  ApplyCursorData3(control(kCommand1).handle());
-  ApplyCursorData4(control(kText1).handle());
-  ApplyCursorData5(control(kList1).handle());
+  ApplyCursorData3(item(kCommand1).handle());
+  ApplyCursorData4(item(kText1).handle());
+  ApplyCursorData5(item(kList1).handle());
   for (const Detail& detail : kDetails) {
-    text(detail.box).SetText(GetUserSetting(registry_, kApplication, kSection, detail.key));
+    item(detail.box).SetText(GetUserSetting(registry_, kApplication, kSection, detail.key));
   }
 }
 
 std::vector<std::string> commandeform::SelectedItemTexts() const {
-  const ListBox items(controls_.Handle(kList1));
+  const ListBox items = list(kList1);
   std::vector<std::string> texts;
   for (const int index : SelectedItems(Label16.get())) texts.push_back(items.Item(index));
   return texts;
@@ -138,8 +138,8 @@ std::vector<std::string> commandeform::SelectedItemTexts() const {
 OrderTotal commandeform::Total() const { return PriceOrder(SelectedItemTexts(), UserDecimalSeparator()); }
 
 void commandeform::OrderPrinted() {
-  control(kCommand1).SetCaption("OK");
-  control(kCommand1).SetPicture(control(kImage1).Picture());
+  controls_.SetCaption(kCommand1, "OK");
+  controls_.SetPicture(kCommand1, controls_.PictureOf(kImage1));
 }
 
 void commandeform::List1_Click() { PlayClickSoundBesideProgram(); }
@@ -157,17 +157,17 @@ void commandeform::Text7_Click() { PlayClickSoundBesideProgram(); }
 
 OrderSheet commandeform::Sheet() {
   return {.items = SelectedItemTexts(),
-          .shippingRule = control(kLabel5).Caption(),
-          .priceNote = control(kLabel17).Caption(),
-          .postalCodeCaption = control(kLabel7).Caption(),
-          .name = text(kText1).Text(),
-          .firstName = text(kText2).Text(),
-          .address = text(kText3).Text(),
-          .postalCode = text(kText5).Text(),
-          .town = text(kText6).Text(),
-          .email = text(kText4).Text(),
-          .fax = text(kText7).Text(),
-          .knownBy = text(kText8).Text(),
+          .shippingRule = item(kLabel5).Text(),
+          .priceNote = item(kLabel17).Text(),
+          .postalCodeCaption = item(kLabel7).Text(),
+          .name = item(kText1).Text(),
+          .firstName = item(kText2).Text(),
+          .address = item(kText3).Text(),
+          .postalCode = item(kText5).Text(),
+          .town = item(kText6).Text(),
+          .email = item(kText4).Text(),
+          .fax = item(kText7).Text(),
+          .knownBy = item(kText8).Text(),
           .date = TodayDayMonthYear(),
           .decimalSeparator = UserDecimalSeparator()};
 }
@@ -190,9 +190,9 @@ void commandeform::Commandebox_Click() {
 void commandeform::Command1_Click() {
   if (printing_) return;
   PlayClickSoundBesideProgram();
-  if (control(kCommand1).Caption() == "OK") {
+  if (item(kCommand1).Text() == "OK") {
     for (const Detail& detail : kDetails) {
-      SaveUserSetting(registry_, kApplication, kSection, detail.key, text(detail.box).Text());
+      SaveUserSetting(registry_, kApplication, kSection, detail.key, item(detail.box).Text());
     }
   }
   Unload();

@@ -1,7 +1,7 @@
 #include "catalogue/convertbox.h"
 
-#include "common/win/cursors.h"
-#include "common/win/sounds.h"
+#include "common/system/cursors.h"
+#include "common/system/sounds.h"
 
 namespace glyvane::catalogue {
 
@@ -52,18 +52,18 @@ convertbox::convertbox() : FormOf<convertbox>(kDesign) {}
 
 void convertbox::Form_Load() {
   CentreOnScreen();
-  ApplyCursorData3(control(kCommand1).handle());
+  ApplyCursorData3(item(kCommand1).handle());
 }
 
 void convertbox::ShowEntry(const CatalogueEntry& entry, HICON picture) {
   SetCaption(entry.entryName);
   SetIcon(picture);
-  control(kLabel1).SetCaption(entry.entryName);
-  control(kLabel2).SetCaption(entry.operatingSystem);
-  control(kLabel11).SetCaption(entry.extraRequirement);
-  control(kLabel3).SetCaption(entry.versionText);
-  control(kLabel4).SetCaption(entry.priceText);
-  text(kLabel10).SetText(entry.description);
+  controls_.SetCaption(kLabel1, entry.entryName);
+  controls_.SetCaption(kLabel2, entry.operatingSystem);
+  controls_.SetCaption(kLabel11, entry.extraRequirement);
+  controls_.SetCaption(kLabel3, entry.versionText);
+  controls_.SetCaption(kLabel4, entry.priceText);
+  item(kLabel10).SetText(entry.description);
 }
 
 void convertbox::Command1_Click() {

@@ -9,11 +9,11 @@
 #include "catalogue/button_grid.h"
 #include "catalogue/entry_table.h"
 #include "catalogue/picture_ids.h"
-#include "common/win/cursors.h"
+#include "common/system/cursors.h"
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 #include "common/win/dialogs.h"
 #include "common/win/error_policies.h"
-#include "common/win/sounds.h"
-#include "common/win/system_registry.h"
 
 namespace glyvane::catalogue {
 
@@ -131,10 +131,10 @@ void Form1::ShowMain(int showCommand) {
 void Form1::Form_Load() {
   logo_.reset(static_cast<HBITMAP>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-  SetControlPicture(control(kImage1).handle(), logo_.get());
+  SetControlPicture(item(kImage1).handle(), logo_.get());
 
   CentreOnScreen();
-  ApplyCursorData3(control(kCommand1).handle());
+  ApplyCursorData3(item(kCommand1).handle());
 }
 
 void Form1::EntryButton_Click(int button) {
@@ -143,7 +143,7 @@ void Form1::EntryButton_Click(int button) {
   dialog.Show();
   IgnoreErrors([&] {
     if (const CatalogueEntry* entry = EntryOfButton(controls_.Row(button).name)) {
-      dialog.ShowEntry(*entry, control(button).Picture());
+      dialog.ShowEntry(*entry, controls_.PictureOf(button));
     }
   });
 }
@@ -178,20 +178,20 @@ void Form1::Label8_Click() {
 
 // At most one link is underlined: the one under the mouse.
 void Form1::Label5_MouseMove(const MouseArgs&) {
-  if (Label5().Font().underline) return;
-  Label8().SetFontUnderline(false);
-  Label5().SetFontUnderline(true);
+  if (controls_.FontOf(kLabel5).underline) return;
+  controls_.SetFontUnderline(kLabel8, false);
+  controls_.SetFontUnderline(kLabel5, true);
 }
 
 void Form1::Label8_MouseMove(const MouseArgs&) {
-  if (Label8().Font().underline) return;
-  Label8().SetFontUnderline(true);
-  Label5().SetFontUnderline(false);
+  if (controls_.FontOf(kLabel8).underline) return;
+  controls_.SetFontUnderline(kLabel8, true);
+  controls_.SetFontUnderline(kLabel5, false);
 }
 
 void Form1::Form_MouseMove(const MouseArgs&) {
-  Label8().SetFontUnderline(false);
-  Label5().SetFontUnderline(false);
+  controls_.SetFontUnderline(kLabel8, false);
+  controls_.SetFontUnderline(kLabel5, false);
 }
 
 void Form1::Frame2_MouseMove(const MouseArgs& args) { Form_MouseMove(args); }

@@ -47,9 +47,6 @@ class Form1 : public FormOf<Form1> {
   void Form_Load() override;
 
  private:
-  Control Label5() { return control(form1_ids::kLabel5); }
-  Control Label8() { return control(form1_ids::kLabel8); }
-
   RegistryStore& registry_;
   UniqueBitmap logo_;
   FormSlot<convertbox> convertbox_;

@@ -29,7 +29,7 @@ struct Utf16FontNames {
 };
 
 // The same names in an ANSI code page, as the A functions give them. The Windows
-// programs convert with the system's own conversion (common/win/font_file_names.h);
+// programs convert with the system's own conversion (common/system/font_file_names.h);
 // the portable code has its own to code page 1252 (ToCp1252).
 struct FontNames {
   std::string family;

@@ -68,7 +68,7 @@ std::string FormatLocaleNumber(double value, char decimalSeparator) {
       text[point] = decimalSeparator;
     }
   }
-  if (text == "-0") text = "0";
+  if (text == "-0") return "0";
   return text;
 }
 

@@ -1,6 +1,6 @@
 // The print dialog's three character-table printouts: every font of its list, the
 // chosen fonts in the order they were ticked, and the font the main window shows.
-#include "common/win/sounds.h"
+#include "common/system/sounds.h"
 #include "printing/char_table.h"
 #include "printing/form2.h"
 #include "printing/gdi_printer_surface.h"
@@ -28,7 +28,7 @@ void Form2::PrintCharacterTables(const std::vector<std::string>& fonts, SetUpWhe
 
 void Form2::Command1_Click() {
   PlayClickSound();
-  const CheckListControl list = List1();
+  const CheckListBox list = checkList(form2_ids::kList1);
   std::vector<std::string> fonts;
   for (int i = 0; i < list.Count(); ++i) fonts.push_back(list.Item(i));
   PrintCharacterTables(fonts, SetUpWhen::EachCopy);
@@ -36,7 +36,7 @@ void Form2::Command1_Click() {
 
 void Form2::Command4_Click() {
   PlayClickSound();
-  const CheckListControl list = List1();
+  const CheckListBox list = checkList(form2_ids::kList1);
   std::vector<std::string> fonts;
   for (int index : ChosenFonts()) fonts.push_back(list.Item(index));
   PrintCharacterTables(fonts, SetUpWhen::Once);

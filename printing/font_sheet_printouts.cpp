@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/win/font_trial.h"
-#include "common/win/locale.h"
-#include "common/win/sounds.h"
+#include "common/system/font_trial.h"
+#include "common/system/locale.h"
+#include "common/system/sounds.h"
 #include "printing/form2.h"
 #include "printing/gdi_printer_surface.h"
 #include "printing/progress.h"

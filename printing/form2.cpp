@@ -1,14 +1,14 @@
 #include "printing/form2.h"
 
-#include "common/win/cursors.h"
+#include "common/system/cursors.h"
+#include "common/system/screen_fonts.h"
+#include "common/system/sounds.h"
 #include "common/win/dialogs.h"
-#include "common/win/screen_fonts.h"
-#include "common/win/sounds.h"
 #include "printing/chosen_fonts.h"
 
 namespace glyvane {
 
-using namespace form2;
+using namespace form2_ids;
 
 namespace {
 
@@ -61,18 +61,18 @@ const Routes<Form2> Form2::kRoutes{.commands = kCommands, .itemChecks = kItemChe
 Form2::Form2(const Form& owner, MainWindowState& main) : FormOf<Form2>(kDesign, &owner), main_(main) {}
 
 void Form2::Form_Load() {
-  List2.Attach(list(kList2).box());
-  Label2.Attach(control(kLabel2).window());
+  List2.Attach(list(kList2));
+  Label2.Attach(item(kLabel2));
   Label2.set("OK");
-  Label4.Attach(control(kLabel4).window());
+  Label4.Attach(item(kLabel4));
 
   designHeight_ = OuterHeight();
   CentreOnScreen();
-  if (main_.SelectedInstalledFont().empty()) control(kCommand2).SetEnabled(false);
-  ApplyCursorData3(control(kCommand1).handle());
-  ApplyCursorData5(List1().handle());
-  control(kCommand5).Refresh();
-  const CheckListControl fonts = List1();
+  if (main_.SelectedInstalledFont().empty()) item(kCommand2).Enable(false);
+  ApplyCursorData3(item(kCommand1).handle());
+  ApplyCursorData5(checkList(kList1).handle());
+  item(kCommand5).Refresh();
+  const CheckListBox fonts = checkList(kList1);
   fonts.SetRedraw(false);
   fonts.Clear();
   for (const std::string& name : ScreenFontNames()) fonts.Add(name);
@@ -80,8 +80,8 @@ void Form2::Form_Load() {
 }
 
 void Form2::ShowCharacterTablePanel() {
-  control(kPicture1).SetVisible(false);
-  control(kPicture2).SetVisible(true);
+  item(kPicture1).Show(false);
+  item(kPicture2).Show(true);
   // After the font-list command the window is too short for the chosen-font list,
   // which would lie out of reach below it: the design size and caption come back.
   if (fontListLayout_) {
@@ -98,16 +98,16 @@ void Form2::ShowFontListPanel() {
   SetOuterHeight(kFontListHeight);
   CentreOnScreen();
   SetCaption(kFontListCaption);
-  control(kPicture2).SetVisible(false);
-  control(kPicture1).SetVisible(true);
+  item(kPicture2).Show(false);
+  item(kPicture1).Show(true);
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void Form2::List1_ItemCheck(int item) {
+void Form2::List1_ItemCheck(int entry) {
   std::vector<int> chosen = List2.items();
-  ToggleChosenFont(chosen, item);
+  ToggleChosenFont(chosen, entry);
   List2.Assign(std::move(chosen));
-  control(kCommand4).SetEnabled(List2.Count() > 0);
+  item(kCommand4).Enable(List2.Count() > 0);
 }
 
 void Form2::Command3_Click() {
@@ -154,7 +154,7 @@ void Form2::CloseProgressWindow() {
 }
 
 void Form2::ReportFailure(const std::string& message) {
-  ShowMessage(owner() ? owner()->hwnd() : hwnd(), message, form3::kCaption, MessageIcon::Critical);
+  ShowMessage(owner() ? owner()->hwnd() : hwnd(), message, form3_ids::kCaption, MessageIcon::Critical);
 }
 
 }  // namespace glyvane

@@ -36,7 +36,7 @@ class Form2 : public FormOf<Form2>, public JobWindows, public JobProgress {
   void ClearUserCancel() { userCancel_ = false; }
 
   // Handlers, public so that a test can run one as the user would trigger it.
-  void List1_ItemCheck(int item);
+  void List1_ItemCheck(int entry);
   void Command1_Click();
   void Command2_Click();
   void Command3_Click();
@@ -63,7 +63,6 @@ class Form2 : public FormOf<Form2>, public JobWindows, public JobProgress {
   void Form_Load() override;
 
  private:
-  CheckListControl List1() { return checkList(form2::kList1); }
   // The character tables of these fonts, one page each; set up on the printer once
   // for the whole job, or at the start of every copy.
   enum class SetUpWhen { Once, EachCopy };

@@ -2,7 +2,7 @@
 // Ids of Form2's controls: stable, so that tests and accessibility tools find each
 // control by id (controls in a panel are children of that panel).
 
-namespace glyvane::form2 {
+namespace glyvane::form2_ids {
 
 constexpr const char* kClassName = "Glyvane.Form2";
 constexpr const char* kCaption = "Imprimer la table de caractères...";
@@ -25,4 +25,4 @@ enum ControlId : int {
   kLabel2,
 };
 
-}  // namespace glyvane::form2
+}  // namespace glyvane::form2_ids

@@ -7,7 +7,7 @@
 
 namespace glyvane {
 
-using namespace form3;
+using namespace form3_ids;
 
 namespace {
 
@@ -70,10 +70,10 @@ const Routes<Form3> Form3::kRoutes{.commands = kCommands};
 Form3::Form3(const Form& owner, Form2& dialog) : FormOf<Form3>(kDesign, &owner), dialog_(dialog) {}
 
 void Form3::Form_Load() {
-  Picture2 = PictureCanvas(control(kPicture2));
+  Picture2 = PictureCanvas(item(kPicture2));
   Picture2.SetColours(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_BTNFACE));
   Picture2.Clear();
-  Picture1 = PictureCanvas(control(kPicture1));
+  Picture1 = PictureCanvas(item(kPicture1));
   CentreOnScreen();
   ShowWindow(dialog_.hwnd(), SW_HIDE);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Ids of Form3's controls (the progress window).
 
-namespace glyvane::form3 {
+namespace glyvane::form3_ids {
 
 constexpr const char* kClassName = "Glyvane.Form3";
 constexpr const char* kCaption = "Impression ...";
@@ -12,4 +12,4 @@ enum ControlId : int {
   kCommand1,
 };
 
-}  // namespace glyvane::form3
+}  // namespace glyvane::form3_ids

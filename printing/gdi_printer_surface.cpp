@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "common/win/font_trial.h"
+#include "common/system/font_trial.h"
 #include "common/win/fonts.h"
 
 namespace glyvane {

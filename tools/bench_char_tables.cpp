@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "common/system/screen_fonts.h"
 #include "common/win/fonts.h"
-#include "common/win/screen_fonts.h"
 #include "printing/char_table.h"
 #include "printing/gdi_printer_surface.h"
 #include "tools/print_bench.h"

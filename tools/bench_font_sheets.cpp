@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "common/win/font_trial.h"
+#include "common/system/font_trial.h"
+#include "common/system/screen_fonts.h"
 #include "common/win/fonts.h"
-#include "common/win/screen_fonts.h"
 #include "printing/font_sheet.h"
 #include "printing/gdi_printer_surface.h"
 #include "tools/print_bench.h"

@@ -22,7 +22,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/win/font_file_names.h"
+#include "common/system/font_file_names.h"
 #include "common/win/unique.h"
 
 namespace {

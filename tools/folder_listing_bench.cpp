@@ -15,7 +15,7 @@
 #include <string>
 #include <thread>
 
-#include "common/win/system_registry.h"
+#include "common/system/system_registry.h"
 #include "font_folders.h"
 #include "support.h"
 #include "viewer/font_face.h"
@@ -24,9 +24,9 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using glyvane::form1::kCommand1;
-using glyvane::form1::kList1;
-using glyvane::form1::kOption2;
+using glyvane::form1_ids::kCommand1;
+using glyvane::form1_ids::kList1;
+using glyvane::form1_ids::kOption2;
 using glyvane::test::FindControl;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }

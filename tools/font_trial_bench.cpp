@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "common/win/font_file_names.h"
-#include "common/win/font_trial.h"
-#include "common/win/screen_fonts.h"
+#include "common/system/font_file_names.h"
+#include "common/system/font_trial.h"
+#include "common/system/screen_fonts.h"
 #include "common/win/unique.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/system/screen_fonts.h"
 #include "common/win/fonts.h"
-#include "common/win/screen_fonts.h"
 #include "printing/gdi_printer_surface.h"
 
 namespace print_bench {

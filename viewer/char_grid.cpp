@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "common/system/last_error.h"
 #include "common/twips.h"
 #include "common/win/control_classes.h"
-#include "common/win/last_error.h"
 
 namespace glyvane {
 

@@ -1,12 +1,12 @@
 // Form1's character grid at work: the ALT code under the pointer, the magnifier
 // while a button is held, picking characters into the text to copy, and copying.
-#include "common/win/clipboard.h"
-#include "common/win/sounds.h"
+#include "common/system/clipboard.h"
+#include "common/system/sounds.h"
 #include "viewer/form1.h"
 
 namespace glyvane {
 
-using namespace form1;
+using namespace form1_ids;
 
 namespace {
 
@@ -17,32 +17,32 @@ std::string CellCharacter(int index) { return std::string(1, static_cast<char>(C
 void Form1::Text_MouseMove(int index, const MouseArgs&) { Text.SetTooltip(index, CellTooltip(index)); }
 
 void Form1::Text_MouseDown(int index, const MouseArgs&) {
-  Text2().SetFontItalic(false);
-  Text2().SetFontBold(false);
-  Text2().SetCaption(" " + CellCharacter(index) + " ");
-  const TwipRect magnifier = Text2().Rect();
+  controls_.SetFontItalic(kText2, false);
+  controls_.SetFontBold(kText2, false);
+  controls_.SetCaption(kText2, " " + CellCharacter(index) + " ");
+  const TwipRect magnifier = controls_.RectOf(kText2);
   const MagnifierPlace place =
       MagnifierPosition(CellRect(index), controls_.Row(kFrame1).rect, magnifier.width, magnifier.height);
-  Text2().SetFontSize(24);
-  TwipRect text2 = Text2().Rect();
+  controls_.SetFontSize(kText2, 24);
+  TwipRect text2 = controls_.RectOf(kText2);
   text2.left = 0;
-  Text2().Move(text2);
+  controls_.Move(kText2, text2);
 
-  Picture1().Move(TwipRect{place.left, place.top, text2.width, text2.height});
-  Picture1().window().BringToTop();
-  Picture1().SetVisible(true);
+  controls_.Move(kPicture1, TwipRect{place.left, place.top, text2.width, text2.height});
+  item(kPicture1).BringToTop();
+  item(kPicture1).Show(true);
 }
 
-void Form1::Text_MouseUp(int, const MouseArgs&) { Picture1().SetVisible(false); }
+void Form1::Text_MouseUp(int, const MouseArgs&) { item(kPicture1).Show(false); }
 
 void Form1::Text_DblClick(int index, const MouseArgs&) {
   if (OtherFontsMode()) return;
-  Text1().SetText(Text1().Text() + CellCharacter(index));
+  item(kText1).SetText(item(kText1).Text() + CellCharacter(index));
 }
 
 void Form1::copy_Click() {
   PlayClickSound();
-  SetClipboardText(hwnd(), Text1().Text());
+  SetClipboardText(hwnd(), item(kText1).Text());
 }
 
 }  // namespace glyvane

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 #include "common/win/unique.h"
 #include "viewer/face_match.h"
 

@@ -6,15 +6,15 @@
 
 #include <chrono>
 
-#include "common/win/item_list.h"
-#include "common/win/program_folder.h"
-#include "common/win/sounds.h"
+#include "common/system/item_list.h"
+#include "common/system/program_folder.h"
+#include "common/system/sounds.h"
 #include "viewer/font_face.h"
 #include "viewer/form1.h"
 
 namespace glyvane {
 
-using namespace form1;
+using namespace form1_ids;
 
 namespace {
 
@@ -74,12 +74,12 @@ void Form1::Command1_Click() {
   const std::string folder = BrowseForFolder(hwnd(), "Sélectionnez un dossier :", settings_.Folder());
   if (folder.empty()) return;
   settings_.SaveFolder(folder);
-  if (folder != File1.Path()) Command2().SetEnabled(false);
+  if (folder != File1.Path()) item(kCommand2).Enable(false);
   File1.SetPath(folder);
-  const ListControl list = List1();
-  list.Clear();
+  const ListBox files = list(kList1);
+  files.Clear();
   list1Hover_ = -1;  // no entry is under the pointer any more
-  list.SetTooltip("");
+  controls_.SetTooltip(kList1, "");
 
   // The window answers while the files are read, and what the user does meanwhile
   // may end this read: a newer folder replaces it, closing the window or "Quitter"
@@ -87,39 +87,39 @@ void Form1::Command1_Click() {
   // shows its new entries at the pumps only.
   const int read = ++latestFolderRead_;
   auto painted = std::chrono::steady_clock::now();
-  list.SetRedraw(false);
+  files.SetRedraw(false);
   for (int i = 0; i < File1.Count(); ++i) {
-    const int entry = list.Add(FontFaceFromFile(File1.FullPath(i)));
-    list.SetItemData(entry, i);
+    const int entry = files.Add(FontFaceFromFile(File1.FullPath(i)));
+    files.SetItemData(entry, i);
     const auto now = std::chrono::steady_clock::now();
     const bool repaint = now - painted >= kRepaintInterval;
     if (!repaint && !InputPending()) continue;
     if (repaint) {
       painted = now;
-      list.SetRedraw(true);
+      files.SetRedraw(true);
     }
     if (!PumpPendingMessages() || !IsLoaded() || read != latestFolderRead_) return;
-    list.SetRedraw(false);
+    files.SetRedraw(false);
   }
-  list.SetRedraw(true);
+  files.SetRedraw(true);
 }
 
 void Form1::List1_Click() {
   PlayClickSound();
-  const ListControl list = List1();
-  const int selected = list.Selected();
+  const ListBox files = list(kList1);
+  const int selected = files.Selected();
   if (selected < 0) return;
-  if (File1.Select(static_cast<int>(list.ItemData(selected)))) File1_Click();
+  if (File1.Select(static_cast<int>(files.ItemData(selected)))) File1_Click();
 }
 
 void Form1::List1_MouseMove(const MouseArgs& args) {
-  const ListControl list = List1();
-  const int index = ListHoverIndex(list, args.y);
+  const ListBox files = list(kList1);
+  const int index = ListHoverIndex(files, args.y);
   if (index == list1Hover_) return;
   list1Hover_ = index;
   // Below the last entry no file is pointed at.
-  const int file = index < 0 ? -1 : static_cast<int>(list.ItemData(index));
-  list.SetTooltip(file >= 0 && file < File1.Count() ? File1.Name(file) : std::string());
+  const int file = index < 0 ? -1 : static_cast<int>(files.ItemData(index));
+  controls_.SetTooltip(kList1, file >= 0 && file < File1.Count() ? File1.Name(file) : std::string());
 }
 
 }  // namespace glyvane

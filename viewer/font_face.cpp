@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "common/font_names.h"
-#include "common/win/font_file_names.h"
+#include "common/system/font_file_names.h"
 #include "common/win/unique.h"
 
 namespace glyvane {

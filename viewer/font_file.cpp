@@ -9,7 +9,7 @@
 
 namespace glyvane {
 
-using namespace form1;
+using namespace form1_ids;
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr const char* kCannotShow =
     "suivante : talvenne@orvex.fr";
 constexpr int kMagnifierHeight = 735;  // twips
 
-InstalledFaces FacesOf(const ListControl& list) {
+InstalledFaces FacesOf(const ListBox& list) {
   std::vector<std::string> names;
   names.reserve(static_cast<size_t>(list.Count()));
   for (int i = 0; i < list.Count(); ++i) names.push_back(list.Item(i));
@@ -35,27 +35,30 @@ void Form1::AdoptTemporaryFont(const std::string& path) {
 
 void Form1::FontsChanged() { SendMessageA(hwnd(), WM_FONTCHANGE, 0, 0); }
 
-void Form1::ForgetTemporaryFont() {
+// The window no longer names a temporary font; what is in the font table has been
+// seen to before (removed, or kept for good).
+void Form1::ClearTemporaryFontRecord() {
   temporaryFont_.reset();
   Label4.set({});
 }
 
 // A font file shown for viewing is in the system's font table only while it is
-// shown: it leaves with the window, whichever way the program ends.
-void Form1::RemoveTemporaryFont() {
+// shown: it leaves with the window, whichever way the program ends, and for the
+// length of a printout that lends it. One removal, whatever the system answers.
+void Form1::RemoveTemporaryFontOnce() {
   if (!temporaryFont_) return;
   temporaryFont_->Remove();
   FontsChanged();
-  ForgetTemporaryFont();
+  ClearTemporaryFontRecord();
 }
 
 // The temporary font leaves the font table. When the system refuses, the file is
 // added and removed once more; while any addition of it stays in the table, it is
 // kept, so that the next file shown and the window's end try again.
-bool Form1::DropTemporaryFont() {
+bool Form1::TryToRemoveTemporaryFont() {
   if (!temporaryFont_) return true;
   if (!temporaryFont_->Leave([this] { FontsChanged(); })) return false;
-  ForgetTemporaryFont();
+  ClearTemporaryFontRecord();
   return true;
 }
 
@@ -65,7 +68,7 @@ void Form1::GiveUpTemporaryFont() {
   if (!temporaryFont_) return;
   lentFont_ = temporaryFont_->path();
   lentFace_ = temporaryFont_->face();
-  RemoveTemporaryFont();
+  RemoveTemporaryFontOnce();
 }
 
 void Form1::TakeBackTemporaryFont() {
@@ -73,8 +76,8 @@ void Form1::TakeBackTemporaryFont() {
   const std::string path = std::exchange(lentFont_, {});
   temporaryFont_.emplace(path);
   if (!temporaryFont_->added()) {
-    ForgetTemporaryFont();
-    Command2().SetEnabled(false);
+    ClearTemporaryFontRecord();
+    item(kCommand2).Enable(false);
     return;
   }
   temporaryFont_->SetFace(std::exchange(lentFace_, {}));
@@ -84,12 +87,12 @@ void Form1::TakeBackTemporaryFont() {
 }
 
 void Form1::File1_Click() {
-  if (!DropTemporaryFont()) return;
+  if (!TryToRemoveTemporaryFont()) return;
   const std::string path = File1.FullPath(File1.Selected());
 
-  FontFileFace font = MakeFontFilePrintable(path, FacesOf(Combo1()));
+  FontFileFace font = MakeFontFilePrintable(path, FacesOf(list(kCombo1)));
   if (font.outcome != FontFileFace::Outcome::Usable) {
-    Command2().SetEnabled(false);
+    item(kCommand2).Enable(false);
     ShowMessage(hwnd(), font.outcome == FontFileFace::Outcome::NotAFont ? kNotAFont : kCannotShow, Caption(),
                 MessageIcon::Critical);
     return;
@@ -102,19 +105,18 @@ void Form1::File1_Click() {
     Label4.set(path);
   }
   const std::string& face = font.face;
-  Text1().SetFontName(face);
+  controls_.SetFontName(kText1, face);
 
-  Frame1().SetCaption("Caractères de " + face + " : ");
+  controls_.SetCaption(kFrame1, "Caractères de " + face + " : ");
   const double tableSize = settings_.TableSize();
   const bool installed = Label4.get().empty();
-  Label5().SetVisible(installed);
-  Command2().SetEnabled(!installed);
+  item(kLabel5).Show(installed);
+  item(kCommand2).Enable(!installed);
   Text.SetFontAll(FontStyle{face, tableSize});
-  const Control magnifier = Text2();
-  magnifier.SetFont(FontStyle{face, magnifier.Font().size});
-  TwipRect rect = magnifier.Rect();
+  controls_.SetFont(kText2, FontStyle{face, controls_.FontOf(kText2).size});
+  TwipRect rect = controls_.RectOf(kText2);
   rect.height = kMagnifierHeight;
-  magnifier.Move(rect);
+  controls_.Move(kText2, rect);
 }
 
 }  // namespace glyvane

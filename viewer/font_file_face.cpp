@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/win/font_file_names.h"
-#include "common/win/font_trial.h"
-#include "common/win/screen_fonts.h"
+#include "common/system/font_file_names.h"
+#include "common/system/font_trial.h"
+#include "common/system/screen_fonts.h"
 #include "viewer/font_face.h"
 
 namespace glyvane {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "common/win/font_file_names.h"
+#include "common/system/font_file_names.h"
 #include "common/win/fonts.h"
 #include "common/win/unique.h"
 

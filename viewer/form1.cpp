@@ -1,15 +1,15 @@
 #include "viewer/form1.h"
 
 #include "common/number_text.h"
-#include "common/win/cursors.h"
+#include "common/system/cursors.h"
+#include "common/system/locale.h"
+#include "common/system/program_folder.h"
+#include "common/system/single_instance.h"
+#include "common/system/sounds.h"
+#include "common/system/start_program.h"
+#include "common/system/system_registry.h"
 #include "common/win/dialogs.h"
-#include "common/win/locale.h"
-#include "common/win/single_instance.h"
-#include "common/win/sounds.h"
 #include "common/win/error_policies.h"
-#include "common/win/system_registry.h"
-#include "common/win/program_folder.h"
-#include "common/win/start_program.h"
 #include "printing/form2.h"
 #include "viewer/help_menu.h"
 #include "viewer/help_viewer.h"
@@ -18,7 +18,7 @@
 
 namespace glyvane {
 
-using namespace form1;
+using namespace form1_ids;
 
 namespace {
 
@@ -150,25 +150,25 @@ bool Form1::Start() {
 }
 
 void Form1::Form_Load() {
-  Text.CreateFirstCell(Frame1().handle(), kTextFirst, controls_.twipsPerPixel(), kCellDesignFont);
-  Label3.Attach(control(kLabel3).window());
-  Label4.Attach(control(kLabel4).window());
-  List2.Attach(list(kList2).box());
-  File1.Attach(list(kFile1).box());
+  Text.CreateFirstCell(item(kFrame1).handle(), kTextFirst, controls_.twipsPerPixel(), kCellDesignFont);
+  Label3.Attach(item(kLabel3));
+  Label4.Attach(item(kLabel4));
+  List2.Attach(list(kList2));
+  File1.Attach(list(kFile1));
   char directory[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, directory);
   File1.SetPath(directory);
 
   CentreOnScreen();
-  ApplyCursorData3(Text1().handle());
-  ApplyCursorData3(Combo1().handle());
-  ApplyCursorData3(control(kFile1).handle());
-  ApplyCursorData5(Option1().handle());
+  ApplyCursorData3(item(kText1).handle());
+  ApplyCursorData3(list(kCombo1).handle());
+  ApplyCursorData3(item(kFile1).handle());
+  ApplyCursorData5(item(kOption1).handle());
   Text.SetCaption(0, "!");
   const double tableSize = settings_.TableSize();
   const double copySize = settings_.CopySize();
   Text.CreateCopies(tableSize);
-  Text1().SetFontSize(copySize);
+  controls_.SetFontSize(kText1, copySize);
   if (!settings_.PreviewOn()) MainMenu().SetChecked(kMenuApercu, false);
   WaitCursor hourglass;
   Remplir();
@@ -178,7 +178,7 @@ void Form1::ShowMain(int showCommand) {
   // The grid's frame stays out of the showing, so that its 223 cells are neither
   // erased nor painted one by one while the window appears: the frame is painted
   // with the rest, and the cells then in one pass.
-  const HWND grid = Frame1().handle();
+  const HWND grid = item(kFrame1).handle();
   SendMessageA(grid, WM_SETREDRAW, FALSE, 0);
   ShowWindow(hwnd(), showCommand);
   SendMessageA(grid, WM_SETREDRAW, TRUE, 0);
@@ -188,7 +188,7 @@ void Form1::ShowMain(int showCommand) {
   Text.PaintAll();
 }
 
-void Form1::Form_Activate() { ApplyCursorData3(Combo1().handle()); }
+void Form1::Form_Activate() { ApplyCursorData3(list(kCombo1).handle()); }
 
 // A printout reads this window's lists as it goes: closing it then cancels the
 // printout, and the window closes once the printout has stopped.
@@ -215,7 +215,7 @@ void Form1::PrintJobEnded() {
 void Form1::Form_Unload() {
   form2_.Unload();
   proposbox_.Unload();
-  RemoveTemporaryFont();
+  RemoveTemporaryFontOnce();
 }
 
 void Form1::menu_Click() {
@@ -228,7 +228,7 @@ void Form1::aide_Click() { PlayClickSound(); }
 
 void Form1::quitter_Click() {
   PlayClickSound();
-  RemoveTemporaryFont();
+  RemoveTemporaryFontOnce();
   EndProgram();
 }
 
@@ -254,9 +254,9 @@ void Form1::taille_Click() {
 void Form1::taillecopier_Click() {
   PlayClickSound();
   const std::optional<SizeAnswer> answer =
-      AskSize("Entrez la taille de la police (< 16) pour le texte à copier :", Text1().Font().size);
+      AskSize("Entrez la taille de la police (< 16) pour le texte à copier :", controls_.FontOf(kText1).size);
   if (!answer) return;
-  Text1().SetFontSize(answer->size);
+  controls_.SetFontSize(kText1, answer->size);
   settings_.SaveCopySize(answer->typed);
 }
 
@@ -266,7 +266,7 @@ void Form1::apercu_Click() {
   if (menu.IsChecked(kMenuApercu)) {
     settings_.SavePreview(false);
     menu.SetChecked(kMenuApercu, false);
-    Label2().SetCaption("");
+    controls_.SetCaption(kLabel2, "");
   } else {
     settings_.SavePreview(true);
     menu.SetChecked(kMenuApercu, true);
@@ -317,10 +317,10 @@ void Form1::auteur_Click() {
   }
 }
 
-bool Form1::OtherFontsMode() const { return Button(controls_.Handle(kOption2)).IsChecked(); }
+bool Form1::OtherFontsMode() const { return button(kOption2).IsChecked(); }
 
 std::vector<std::string> Form1::InstalledFonts() const {
-  const ListBox combo(controls_.Handle(kCombo1));
+  const ListBox combo = list(kCombo1);
   std::vector<std::string> names;
   names.reserve(static_cast<size_t>(combo.Count()));
   for (int i = 0; i < combo.Count(); ++i) names.push_back(combo.Item(i));
@@ -328,7 +328,7 @@ std::vector<std::string> Form1::InstalledFonts() const {
 }
 
 std::string Form1::SelectedInstalledFont() const {
-  const ListBox combo(controls_.Handle(kCombo1));
+  const ListBox combo = list(kCombo1);
   const int selected = combo.Selected();
   return selected < 0 ? std::string() : combo.Item(selected);
 }

@@ -47,7 +47,7 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   void AdoptTemporaryFont(const std::string& path);
   const FileList& Files() const { return File1; }
   bool OtherFontsMode() const override;
-  std::string CurrentFace() const override { return controls_.FontOf(form1::kText1).face; }
+  std::string CurrentFace() const override { return controls_.FontOf(form1_ids::kText1).face; }
   const CharGrid& Grid() const { return Text; }
   std::string SelectedInstalledFont() const override;
   std::vector<std::string> InstalledFonts() const override;
@@ -111,26 +111,11 @@ class Form1 : public FormOf<Form1>, public MainWindowState {
   };
   std::optional<SizeAnswer> AskSize(const std::string& prompt, double current) const;
   // The hover index of a list under the pointer's y (twips).
-  int ListHoverIndex(const ListControl& list, double yTwips) const;
-  void RemoveTemporaryFont();
-  bool DropTemporaryFont();
-  void ForgetTemporaryFont();
+  int ListHoverIndex(const ListBox& list, double yTwips) const;
+  void RemoveTemporaryFontOnce();
+  bool TryToRemoveTemporaryFont();
+  void ClearTemporaryFontRecord();
   void FontsChanged();
-
-  ListControl Combo1() { return list(form1::kCombo1); }
-  ListControl List1() { return list(form1::kList1); }
-  Control Label5() { return control(form1::kLabel5); }
-  TextControl Text1() { return text(form1::kText1); }
-  Control Text2() { return control(form1::kText2); }
-  Control Label1() { return control(form1::kLabel1); }
-  Control Label2() { return control(form1::kLabel2); }
-  Control Frame1() { return control(form1::kFrame1); }
-  Control Frame2() { return control(form1::kFrame2); }
-  Control Frame3() { return control(form1::kFrame3); }
-  Control Picture1() { return control(form1::kPicture1); }
-  Control Command2() { return control(form1::kCommand2); }
-  ButtonControl Option1() { return button(form1::kOption1); }
-  ButtonControl Option2() { return button(form1::kOption2); }
 
   RegistryStore& registry_;
   GlyvaneSettings settings_;

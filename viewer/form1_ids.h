@@ -2,7 +2,7 @@
 // Ids of Form1's controls and menu items: stable, so that tests and accessibility
 // tools find each control by id (controls in a frame are children of that frame).
 
-namespace glyvane::form1 {
+namespace glyvane::form1_ids {
 
 constexpr const char* kProgramName = "Glyvane";
 constexpr const char* kClassName = "Glyvane.Form1";
@@ -47,4 +47,4 @@ enum MenuId : int {
 // Positions of the three menus in the menu bar.
 enum MenuPosition : int { kMenuFichier = 0, kMenuEdition = 1, kMenuAide = 2 };
 
-}  // namespace glyvane::form1
+}  // namespace glyvane::form1_ids

@@ -3,17 +3,17 @@
 // is reported, and what was done so far is undone, so that the user can try again.
 #include <shlobj.h>
 
+#include "common/system/font_trial.h"
+#include "common/system/item_list.h"
+#include "common/system/program_folder.h"
+#include "common/system/sounds.h"
 #include "common/win/dialogs.h"
-#include "common/win/font_trial.h"
-#include "common/win/item_list.h"
-#include "common/win/program_folder.h"
-#include "common/win/sounds.h"
 #include "viewer/font_registration.h"
 #include "viewer/form1.h"
 
 namespace glyvane {
 
-using namespace form1;
+using namespace form1_ids;
 
 namespace {
 
@@ -123,9 +123,9 @@ void Form1::Command2_Click() {
   Remplir();
   // The file shown stays in the font table beside the installed copy.
   temporaryFont_->Keep();
-  ForgetTemporaryFont();
+  ClearTemporaryFontRecord();
   ShowMessage(hwnd(), "La police " + face + " a été ajoutée", Caption(), MessageIcon::Information);
-  Command2().SetEnabled(false);
+  item(kCommand2).Enable(false);
 }
 
 }  // namespace glyvane

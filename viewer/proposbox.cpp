@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "common/win/cursors.h"
-#include "common/win/program_folder.h"
-#include "common/win/sounds.h"
+#include "common/system/cursors.h"
+#include "common/system/program_folder.h"
+#include "common/system/sounds.h"
 
 namespace glyvane {
 
-using namespace proposbox;
+using namespace proposbox_ids;
 
 namespace {
 
@@ -61,14 +61,14 @@ Proposbox::Proposbox(const Form& owner) : FormOf<Proposbox>(kDesign, &owner) {}
 
 void Proposbox::Form_Load() {
   const HINSTANCE program = GetModuleHandleA(nullptr);
-  SetControlPicture(control(kPicture3).handle(), LoadIconA(program, MAKEINTRESOURCEA(kIconResource)));
+  SetControlPicture(item(kPicture3).handle(), LoadIconA(program, MAKEINTRESOURCEA(kIconResource)));
   picture_.reset(static_cast<HBITMAP>(
       LoadImageA(program, MAKEINTRESOURCEA(kPictureResource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-  SetControlPicture(control(kImage1).handle(), picture_.get());
+  SetControlPicture(item(kImage1).handle(), picture_.get());
 
   CentreOnScreen();
-  ApplyCursorData3(control(kBouton).handle());
-  control(kLabel4).SetCaption(ProgramVersionText());
+  ApplyCursorData3(item(kBouton).handle());
+  controls_.SetCaption(kLabel4, ProgramVersionText());
   SetTimer(hwnd(), kTimer1, 100, nullptr);
 }
 

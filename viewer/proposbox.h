@@ -19,7 +19,7 @@ class Proposbox : public FormOf<Proposbox> {
   void Timer1_Timer();
   void Image1_Click();
   void bouton_Click();
-  void FocusOk() { control(proposbox::kBouton).Focus(); }
+  void FocusOk() { item(proposbox_ids::kBouton).Focus(); }
 
  protected:
   void Form_Load() override;

@@ -1,7 +1,7 @@
 #pragma once
 // Ids of the about box's controls and of the resources it shows.
 
-namespace glyvane::proposbox {
+namespace glyvane::proposbox_ids {
 
 constexpr const char* kClassName = "Glyvane.Proposbox";
 constexpr const char* kCaption = "A propos de ...";
@@ -25,4 +25,4 @@ enum ControlId : int {
 
 constexpr int kTimer1 = 1;
 
-}  // namespace glyvane::proposbox
+}  // namespace glyvane::proposbox_ids

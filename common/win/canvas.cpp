@@ -7,7 +7,7 @@
 
 namespace glyvane {
 
-PictureCanvas::PictureCanvas(const Control& box) : box_(box.handle()) {
+PictureCanvas::PictureCanvas(Window box) : box_(box.handle()) {
   RECT area{};
   GetClientRect(box_, &area);
   size_ = SIZE{area.right, area.bottom};

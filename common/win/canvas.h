@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "common/win/controls.h"
+#include "common/win/window.h"
 #include "common/win/unique.h"
 
 namespace glyvane {
@@ -16,7 +16,7 @@ class PictureCanvas {
  public:
   PictureCanvas() = default;
   // The canvas of a picture box, cleared to white; the box shows it from now on.
-  explicit PictureCanvas(const Control& box);
+  explicit PictureCanvas(Window box);
   ~PictureCanvas();
   PictureCanvas(const PictureCanvas&) = delete;
   PictureCanvas& operator=(const PictureCanvas&) = delete;

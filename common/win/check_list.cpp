@@ -8,6 +8,7 @@
 #include "common/win/control_classes.h"
 #include "common/win/messages.h"
 #include "common/win/unique.h"
+#include "common/win/window.h"
 
 namespace glyvane {
 
@@ -31,7 +32,7 @@ void DrawCheckListItem(const DRAWITEMSTRUCT& item) {
   const int side = CheckBoxSide(list);
   RECT box{item.rcItem.left + 1, item.rcItem.top + 1, item.rcItem.left + 1 + side, item.rcItem.top + 1 + side};
   UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
-  if (IsListItemChecked(list, index)) state |= DFCS_CHECKED;
+  if (CheckListBox(list).IsChecked(index)) state |= DFCS_CHECKED;
   DrawFrameControl(item.hDC, &box, DFC_BUTTON, state);
 
   const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, item.itemID, 0);
@@ -49,7 +50,8 @@ void DrawCheckListItem(const DRAWITEMSTRUCT& item) {
 
 void ToggleCheck(HWND list, int index) {
   if (index < 0 || index >= static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0))) return;
-  SetListItemChecked(list, index, !IsListItemChecked(list, index));
+  const CheckListBox boxes(list);
+  boxes.SetChecked(index, !boxes.IsChecked(index));
   SendMessageA(GetParent(list), kItemCheckMessage, static_cast<WPARAM>(GetDlgCtrlID(list)), index);
 }
 
@@ -92,17 +94,16 @@ bool HandleCheckListInput(HWND list, WNDPROC base, UINT message, WPARAM wParam, 
   }
 }
 
-
-bool IsListItemChecked(HWND list, int index) {
-  const LRESULT data = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+bool CheckListBox::IsChecked(int index) const {
+  const LRESULT data = ItemData(index);
   return data != LB_ERR && (data & 1) != 0;
 }
 
-void SetListItemChecked(HWND list, int index, bool checked) {
-  SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
+void CheckListBox::SetChecked(int index, bool checked) const {
+  SetItemData(index, checked ? 1 : 0);
   RECT item;
-  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
-    InvalidateRect(list, &item, FALSE);
+  if (Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+    InvalidateRect(handle(), &item, FALSE);
   }
 }
 

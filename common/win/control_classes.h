@@ -52,8 +52,4 @@ int ButtonPictureSide(HWND button);
 // other, make a shadowed title.
 void MakeLabelTransparent(HWND label);
 
-// Check-box lists keep each entry's box in its item data.
-bool IsListItemChecked(HWND list, int index);
-void SetListItemChecked(HWND list, int index, bool checked);
-
 }  // namespace glyvane

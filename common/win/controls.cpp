@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "common/auto_size.h"
-#include "common/win/last_error.h"
+#include "common/system/last_error.h"
 
 namespace glyvane {
 
@@ -132,49 +132,6 @@ SIZE CaptionMargins(const ControlRow& row) {
 
 }  // namespace
 
-// --- Control ----------------------------------------------------------------------
-
-HWND Control::handle() const { return set_->Handle(id_); }
-void Control::SetCaption(const std::string& text) const { set_->SetCaption(id_, text); }
-void Control::SetVisible(bool visible) const { set_->SetVisible(id_, visible); }
-const FontStyle& Control::Font() const { return set_->FontOf(id_); }
-void Control::SetFont(const FontStyle& style) const { set_->SetFont(id_, style); }
-
-namespace {
-
-template <typename Change>
-void ChangeFont(const Control& control, Change change) {
-  FontStyle style = control.Font();
-  change(style);
-  control.SetFont(style);
-}
-
-}  // namespace
-
-void Control::SetFontName(const std::string& face) const {
-  ChangeFont(*this, [&face](FontStyle& style) { style.face = face; });
-}
-void Control::SetFontSize(double points) const {
-  ChangeFont(*this, [points](FontStyle& style) { style.size = points; });
-}
-void Control::SetFontBold(bool bold) const {
-  ChangeFont(*this, [bold](FontStyle& style) { style.bold = bold; });
-}
-void Control::SetFontItalic(bool italic) const {
-  ChangeFont(*this, [italic](FontStyle& style) { style.italic = italic; });
-}
-void Control::SetFontUnderline(bool underline) const {
-  ChangeFont(*this, [underline](FontStyle& style) { style.underline = underline; });
-}
-
-TwipRect Control::Rect() const { return set_->RectOf(id_); }
-void Control::Move(const TwipRect& rect) const { set_->Move(id_, rect); }
-void Control::SetTooltip(const std::string& text) const { set_->SetTooltip(id_, text); }
-HICON Control::Picture() const { return set_->PictureOf(id_); }
-void Control::SetPicture(HICON icon) const { set_->SetPicture(id_, icon); }
-
-// --- ControlSet -------------------------------------------------------------------
-
 ControlSet::~ControlSet() {
   // The controls are the form's children and die with it. The tooltip window is a
   // popup the form owns: the system destroys it with the form, and it goes with this
@@ -191,7 +148,7 @@ void ControlSet::Create(HWND form, Span<ControlRow> rows, const FontStyle& windo
   for (const ControlRow& row : rows) Add(row);
 }
 
-Control ControlSet::Add(const ControlRow& row) {
+void ControlSet::Add(const ControlRow& row) {
   const HWND parent = row.parent == 0 ? form_ : At(row.parent).window;
   const HWND window = CreateWindowExA(ExStyleFor(row), ControlClassName(row.kind), row.caption ? row.caption : "",
                                      StyleFor(row), ToPixels(row.rect.left), ToPixels(row.rect.top),
@@ -235,7 +192,6 @@ Control ControlSet::Add(const ControlRow& row) {
     SetPicture(row.id, entry.designPicture.get());
   }
   if (row.pointer) entry.pointer = LoadCursorA(program, MAKEINTRESOURCEA(row.pointer));
-  return Control(*this, row.id);
 }
 
 HWND ControlSet::Handle(int id) const {
@@ -257,8 +213,6 @@ void ControlSet::SetCaption(int id, const std::string& text) {
   if (entry.row.flags & kAutoSize) AutoSize(entry);
   FitCaption(entry);
 }
-
-void ControlSet::SetVisible(int id, bool visible) { Window(At(id).window).Show(visible); }
 
 void ControlSet::SetFont(int id, const FontStyle& style) {
   Entry& entry = At(id);

@@ -1,8 +1,10 @@
 #pragma once
 // A window's controls declared as data, one row per control as the layout tables give
 // them (name, kind, parent, Left/Top/Width/Height in twips, caption, design state),
-// the real child windows built from such a table, and typed handles through which the
-// handlers set their properties ("Label2().SetCaption(name)").
+// the real child windows built from such a table, and what the layer keeps for each
+// control beside its window: its font, its caption's fitting, tooltip, picture,
+// colours and place in twips. Everything else a handler does through the window's
+// non-owning views (Form::list(id), button(id) ...).
 #include <windows.h>
 
 #include <map>
@@ -62,97 +64,6 @@ struct ControlRow {
   int pointer = 0;  // a cursor resource shown over this control instead of its class's
 };
 
-class ControlSet;
-
-// A control of a window, reached by its id: the handlers' way to read and set its
-// properties. A handle is as cheap as an int; it lives as long as the window.
-class Control {
- public:
-  Control(ControlSet& set, int id) : set_(&set), id_(id) {}
-
-  int id() const { return id_; }
-  HWND handle() const;
-  Window window() const { return Window(handle()); }
-
-  // The caption of a label, button or frame; the text of a text box.
-  std::string Caption() const { return window().Text(); }
-  void SetCaption(const std::string& text) const;
-  void SetVisible(bool visible) const;
-  void SetEnabled(bool enabled) const { EnableWindow(handle(), enabled ? TRUE : FALSE); }
-  void Focus() const { SetFocus(handle()); }
-  void Refresh() const { RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
-
-  const FontStyle& Font() const;
-  void SetFont(const FontStyle& style) const;
-  void SetFontName(const std::string& face) const;
-  void SetFontSize(double points) const;
-  void SetFontBold(bool bold) const;
-  void SetFontItalic(bool italic) const;
-  void SetFontUnderline(bool underline) const;
-
-  // Place in twips relative to the container.
-  TwipRect Rect() const;
-  void Move(const TwipRect& rect) const;
-
-  // The text the pointer shows over the control; empty text shows none.
-  void SetTooltip(const std::string& text) const;
-
-  // The icon a picture button, image or picture box shows (nullptr: none). A picture
-  // set here must outlive the control or be replaced first.
-  HICON Picture() const;
-  void SetPicture(HICON icon) const;
-
- protected:
-  ControlSet& set() const { return *set_; }
-
- private:
-  ControlSet* set_;
-  int id_;
-};
-
-class ListControl : public Control {
- public:
-  using Control::Control;
-  ListBox box() const { return ListBox(handle()); }
-  int Count() const { return box().Count(); }
-  int Add(const std::string& text) const { return box().Add(text); }
-  void Clear() const { box().Clear(); }
-  std::string Item(int index) const { return box().Item(index); }
-  int Selected() const { return box().Selected(); }
-  void Select(int index) const { box().Select(index); }
-  int TopIndex() const { return box().TopIndex(); }
-  int FindExact(const std::string& text, int after = -1) const { return box().FindExact(text, after); }
-  LRESULT ItemData(int index) const { return box().Send(LB_GETITEMDATA, static_cast<WPARAM>(index)); }
-  void SetItemData(int index, LRESULT data) const {
-    box().Send(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
-  }
-  void SetRedraw(bool redraw) const { box().SetRedraw(redraw); }
-  void Reserve(int count, size_t bytes) const { box().Reserve(count, bytes); }
-};
-
-// A check-box list; its entries' item data hold their boxes.
-class CheckListControl : public ListControl {
- public:
-  using ListControl::ListControl;
-  bool IsChecked(int index) const { return IsListItemChecked(handle(), index); }
-  void SetChecked(int index, bool checked) const { SetListItemChecked(handle(), index, checked); }
-};
-
-// Option buttons and check boxes.
-class ButtonControl : public Control {
- public:
-  using Control::Control;
-  bool Value() const { return Button(handle()).IsChecked(); }
-};
-
-class TextControl : public Control {
- public:
-  using Control::Control;
-  std::string Text() const { return Caption(); }
-  void SetText(const std::string& text) const { window().SetText(text); }
-  void SetMaxLength(int characters) const { window().Send(EM_SETLIMITTEXT, static_cast<WPARAM>(characters)); }
-};
-
 class ControlSet {
  public:
   ControlSet() = default;
@@ -163,23 +74,29 @@ class ControlSet {
   // Builds the controls of `form` in table order (which is also the tab order).
   void Create(HWND form, Span<ControlRow> rows, const FontStyle& windowFont);
 
-  // Adds one more control at run time.
-  Control Add(const ControlRow& row);
-
-  Control operator[](int id) { return Control(*this, id); }
   HWND Handle(int id) const;
   // The row the control was built from.
   const ControlRow& Row(int id) const { return At(id).row; }
 
+  // The caption of a label, button or frame (an auto-size label takes its size).
   void SetCaption(int id, const std::string& text);
-  void SetVisible(int id, bool visible);
   const FontStyle& FontOf(int id) const { return At(id).style; }
   void SetFont(int id, const FontStyle& style);
-  void SetColours(int id, COLORREF fore, COLORREF back);
+  void SetFontName(int id, const std::string& face) { ChangeFont(id, [&face](FontStyle& f) { f.face = face; }); }
+  void SetFontSize(int id, double points) { ChangeFont(id, [points](FontStyle& f) { f.size = points; }); }
+  void SetFontBold(int id, bool bold) { ChangeFont(id, [bold](FontStyle& f) { f.bold = bold; }); }
+  void SetFontItalic(int id, bool italic) { ChangeFont(id, [italic](FontStyle& f) { f.italic = italic; }); }
+  void SetFontUnderline(int id, bool underline) {
+    ChangeFont(id, [underline](FontStyle& f) { f.underline = underline; });
+  }
+  // Place in twips relative to the container.
   TwipRect RectOf(int id) const;
   void Move(int id, const TwipRect& rect);
+  // The text the pointer shows over the control; empty text shows none.
   void SetTooltip(int id, const std::string& text);
   std::string TooltipOf(int id) const { return At(id).tooltip; }
+  // The icon a picture button, image or picture box shows (nullptr: none). A picture
+  // set here must outlive the control or be replaced first.
   HICON PictureOf(int id) const { return At(id).picture; }
   void SetPicture(int id, HICON icon);
   // The pointer of the control's own (ControlRow::pointer), or nullptr.
@@ -191,7 +108,6 @@ class ControlSet {
 
   HFONT WindowFont() const { return windowFont_.get(); }
   double twipsPerPixel() const { return twipsPerPixel_; }
-  int ToPixels(double twips) const { return TwipsToPixels(twips, twipsPerPixel_); }
 
  private:
   struct Entry {
@@ -207,8 +123,17 @@ class ControlSet {
     UniqueIcon designPicture;  // loaded from the row's resource
     HCURSOR pointer = nullptr;
   };
+  void Add(const ControlRow& row);
+  void SetColours(int id, COLORREF fore, COLORREF back);
+  int ToPixels(double twips) const { return TwipsToPixels(twips, twipsPerPixel_); }
   Entry& At(int id);
   const Entry& At(int id) const;
+  template <typename Change>
+  void ChangeFont(int id, Change change) {
+    FontStyle style = FontOf(id);
+    change(style);
+    SetFont(id, style);
+  }
   void AutoSize(Entry& entry);
   void FitCaption(const Entry& entry) const;
   HWND Tooltips();

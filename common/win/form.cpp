@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "common/app_error.h"
+#include "common/system/last_error.h"
 #include "common/twips.h"
 #include "common/win/dialogs.h"
-#include "common/win/last_error.h"
 #include "common/win/messages.h"
 
 namespace glyvane {

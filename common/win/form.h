@@ -91,11 +91,13 @@ class Form {
  protected:
   explicit Form(const FormDesign& design, const Form* owner = nullptr) : design_(design), owner_(owner) {}
 
-  Control control(int id) { return controls_[id]; }
-  ListControl list(int id) { return ListControl(controls_, id); }
-  CheckListControl checkList(int id) { return CheckListControl(controls_, id); }
-  ButtonControl button(int id) { return ButtonControl(controls_, id); }
-  TextControl text(int id) { return TextControl(controls_, id); }
+  // The controls as non-owning views, as 7-Zip's CDialog::GetItem; what the layer
+  // keeps per control (font, fitted caption, tooltip, twips) goes through controls_.
+  Window item(int id) const { return controls_.Handle(id); }
+  ListBox list(int id) const { return controls_.Handle(id); }
+  CheckListBox checkList(int id) const { return controls_.Handle(id); }
+  Button button(int id) const { return controls_.Handle(id); }
+  Edit edit(int id) const { return controls_.Handle(id); }
   UnloadReason unloadReason() const { return unloadReason_; }
   const Form* owner() const { return owner_; }
   // Creates the window (hidden) and its controls; Load is Create, then Form_Load.

@@ -20,6 +20,10 @@ class Window {
   void Show(bool visible) const { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
   bool IsEnabled() const { return IsWindowEnabled(handle_) != FALSE; }
   void Enable(bool enabled) const { EnableWindow(handle_, enabled ? TRUE : FALSE); }
+  void Focus() const { SetFocus(handle_); }
+  void Refresh() const {
+    RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
   int Id() const { return GetDlgCtrlID(handle_); }
   HFONT Font() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
   void SetFont(HFONT font) const { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
@@ -62,6 +66,18 @@ class ListBox : public Window {
   }
   void Reserve(int count, size_t bytes) const { Send(LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes)); }
   void SetRedraw(bool redraw) const;
+  LRESULT ItemData(int index) const { return Send(LB_GETITEMDATA, static_cast<WPARAM>(index)); }
+  void SetItemData(int index, LRESULT data) const {
+    Send(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+  }
+};
+
+// A check-box list (the layer's own list box): its entries' item data hold their boxes.
+class CheckListBox : public ListBox {
+ public:
+  using ListBox::ListBox;
+  bool IsChecked(int index) const;
+  void SetChecked(int index, bool checked) const;
 };
 
 class Button : public Window {
@@ -69,6 +85,12 @@ class Button : public Window {
   using Window::Window;
   bool IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
   void SetChecked(bool checked) const { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+};
+
+class Edit : public Window {
+ public:
+  using Window::Window;
+  void SetMaxLength(int characters) const { Send(EM_SETLIMITTEXT, static_cast<WPARAM>(characters)); }
 };
 
 }  // namespace glyvane

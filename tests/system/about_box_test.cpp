@@ -12,12 +12,12 @@
 namespace glyvane::test {
 namespace {
 
-using namespace proposbox;
+using namespace proposbox_ids;
 
 class AboutBoxTest : public MainWindowTest {
  protected:
   HWND Open() {
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPropos, 0), 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPropos, 0), 0);
     return form->AboutBox() ? form->AboutBox()->hwnd() : nullptr;
   }
   HWND Item(int id) const { return FindControl(form->AboutBox()->hwnd(), id); }

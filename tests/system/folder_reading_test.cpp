@@ -10,7 +10,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 using Clock = std::chrono::steady_clock;
 
 // Runs `action` on a thread of its own once `list` holds at least three entries, and

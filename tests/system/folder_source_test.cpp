@@ -8,7 +8,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 // Each file shown is in the font table until the next pick, a refusal or the window's
 // end; two files of one face are two entries, each opening its own file.

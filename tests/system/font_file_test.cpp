@@ -8,7 +8,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 using FontFileTest = FolderTest;
 

@@ -103,21 +103,21 @@ void FolderTest::TearDown() {
 void FolderTest::StartInOtherFontsMode(RegistryStore& registry) {
   registry_ = &registry;
   Start(registry);
-  Click(form1::kOption2);
+  Click(form1_ids::kOption2);
   g_sounds.clear();
 }
 
 FolderPickerAnswer& FolderTest::Browse(const std::string& folder, int button) {
   StoreFolder(folder, *registry_);
   picker_ = std::make_unique<FolderPickerAnswer>(folder.substr(folder.find_last_of('\\') + 1), button);
-  Click(form1::kCommand1);
+  Click(form1_ids::kCommand1);
   EXPECT_TRUE(picker_->Wait());
   EXPECT_TRUE(button != IDOK || form->Files().Path() == folder) << form->Files().Path();
   return *picker_;
 }
 
 int FolderTest::EntryOf(const std::string& fileName) const {
-  const HWND list = Control(form1::kList1);
+  const HWND list = Control(form1_ids::kList1);
   const FileList& files = form->Files();
   const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -130,9 +130,9 @@ int FolderTest::EntryOf(const std::string& fileName) const {
 void FolderTest::SelectFile(const std::string& fileName) {
   const int entry = EntryOf(fileName);
   ASSERT_GE(entry, 0) << fileName;
-  const HWND list = Control(form1::kList1);
+  const HWND list = Control(form1_ids::kList1);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kList1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kList1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
 void FolderTest::ClickFile(const std::string& fileName) {

@@ -63,9 +63,9 @@ class FolderTest : public MainWindowTest {
   // The same, with a message box expected: returns what it showed once answered.
   std::unique_ptr<DialogAnswer> ClickFileAnswering(const std::string& fileName);
   int EntryOf(const std::string& fileName) const;
-  std::vector<std::string> Entries() const { return ListItems(Control(form1::kList1)); }
-  bool Command2Enabled() const { return IsWindowEnabled(Control(form1::kCommand2)) != FALSE; }
-  bool Label5Visible() const { return IsWindowVisible(Control(form1::kLabel5)) != FALSE; }
+  std::vector<std::string> Entries() const { return ListItems(Control(form1_ids::kList1)); }
+  bool Command2Enabled() const { return IsWindowEnabled(Control(form1_ids::kCommand2)) != FALSE; }
+  bool Label5Visible() const { return IsWindowVisible(Control(form1_ids::kLabel5)) != FALSE; }
 
  private:
   std::unique_ptr<FolderPickerAnswer> picker_;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/win/font_trial.h"
+#include "common/system/font_trial.h"
 #include "font_folders.h"
 
 namespace glyvane::test {

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "common/twips.h"
-#include "common/win/sounds.h"
-#include "common/win/system_registry.h"
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 #include "font_folders.h"
 #include "main_window.h"
 #include "printing/form2.h"
@@ -20,7 +20,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 using Form1Test = MainWindowTest;
 

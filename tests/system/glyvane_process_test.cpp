@@ -11,7 +11,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 class GlyvaneProgram : public ::testing::Test {
  protected:
@@ -82,10 +82,10 @@ TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndClosesWith
 
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintpolice, 0), 0);
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
-  const HWND about = glyvane->WaitForWindow(proposbox::kClassName);
-  ASSERT_TRUE(about && glyvane->WaitForWindow(form2::kClassName));
+  const HWND about = glyvane->WaitForWindow(proposbox_ids::kClassName);
+  ASSERT_TRUE(about && glyvane->WaitForWindow(form2_ids::kClassName));
   // The version is the program's own, from its version resource.
-  EXPECT_EQ(WindowText(FindControl(about, proposbox::kLabel4)), "Version 3.20");
+  EXPECT_EQ(WindowText(FindControl(about, proposbox_ids::kLabel4)), "Version 3.20");
   EndWith(WM_CLOSE, 0);
 }
 
@@ -101,10 +101,10 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndQuit
 
   // Without an installed font selected, the print dialog offers no screen table.
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
-  const HWND dialog = glyvane->WaitForWindow(form2::kClassName);
+  const HWND dialog = glyvane->WaitForWindow(form2_ids::kClassName);
   ASSERT_TRUE(dialog);
-  EXPECT_FALSE(IsWindowEnabled(FindControl(dialog, form2::kCommand2)));
-  EXPECT_TRUE(IsWindowEnabled(FindControl(dialog, form2::kCommand1)));
+  EXPECT_FALSE(IsWindowEnabled(FindControl(dialog, form2_ids::kCommand2)));
+  EXPECT_TRUE(IsWindowEnabled(FindControl(dialog, form2_ids::kCommand1)));
   PostMessageA(dialog, WM_CLOSE, 0, 0);
 
   // The empty hover index counts as no entry: below the last one nothing changes.

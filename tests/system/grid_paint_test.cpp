@@ -33,7 +33,7 @@ TEST_F(GridPainting, TheFirstPaintingShowsEachCellAsItPaintsItselfAndLeavesNothi
   EXPECT_GT(std::set<uint32_t>(first.begin(), first.end()).size(), 2u);
 
   // Each cell paints itself again, as when the window is uncovered.
-  RedrawWindow(Control(form1::kFrame1), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(Control(form1_ids::kFrame1), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(area) == first; }, 5s));
 }
 

@@ -19,7 +19,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 constexpr const char* kHelpCaption = "Aide de Glyvane";  // the help file's title
 constexpr const char* kStandInClass = "Glyvane.StandIn";

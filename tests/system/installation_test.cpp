@@ -15,7 +15,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form1;
+using namespace form1_ids;
 
 constexpr const char* kValue = "Glyvane Installable (TrueType)";
 constexpr const char* kInstalled = "La police Glyvane Installable a été ajoutée";

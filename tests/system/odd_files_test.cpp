@@ -3,7 +3,7 @@
 // nothing written beside the program and the font table left as it was.
 #include <gtest/gtest.h>
 
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 #include "font_folders.h"
 
 namespace glyvane::test {
@@ -45,7 +45,7 @@ TEST_F(FolderTest, OddFilesAreListedAndEachPickGetsItsAnswerWithoutHarm) {
   StartInOtherFontsMode();
   Browse(folder.path());
   ASSERT_EQ(form->Files().Count(), static_cast<int>(std::size(files)));
-  for (const OddFile& file : files) EXPECT_EQ(ListBox(Control(form1::kList1)).Item(EntryOf(file.name)), file.entry);
+  for (const OddFile& file : files) EXPECT_EQ(ListBox(Control(form1_ids::kList1)).Item(EntryOf(file.name)), file.entry);
   ASSERT_TRUE(DeleteFileA(folder.PathOf("supprime.ttf").c_str()));
 
   std::string shown = form->CurrentFace();

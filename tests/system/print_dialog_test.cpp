@@ -12,7 +12,7 @@
 namespace glyvane::test {
 namespace {
 
-using namespace form2;
+using namespace form2_ids;
 using Names = std::vector<std::string>;
 
 class PrintDialogTest : public MainWindowTest {
@@ -54,21 +54,21 @@ class PrintDialogTest : public MainWindowTest {
 // the table command brings the table's panel back, as it was left.
 TEST_F(PrintDialogTest, OneDialogServesBothModesCentredWithEachModesPanel) {
   Start();
-  const HWND dialog = Open(form1::kMenuPrintto);
+  const HWND dialog = Open(form1_ids::kMenuPrintto);
   ASSERT_TRUE(dialog);
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
   const RECT design = Outer();
   // Every screen font once, in alphabetical order.
   const Names fonts = ListItems(Item(kList1));
-  EXPECT_EQ(fonts.size(), ListItems(FindControl(main, form1::kList2)).size());
+  EXPECT_EQ(fonts.size(), ListItems(FindControl(main, form1_ids::kList2)).size());
   EXPECT_TRUE(std::is_sorted(fonts.begin(), fonts.end(), [](const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) < 0;
   }));
   ClickEntry(1, 3);
   const char* const tableCaption = "Imprimer la table de caractères...";
-  for (const auto& [command, caption, table] : {std::tuple{form1::kMenuPrintto, tableCaption, true},
-                                               {form1::kMenuPrintpolice, "Imprimer la liste de polices...", false},
-                                               {form1::kMenuPrintto, tableCaption, true}}) {
+  for (const auto& [command, caption, table] : {std::tuple{form1_ids::kMenuPrintto, tableCaption, true},
+                                               {form1_ids::kMenuPrintpolice, "Imprimer la liste de polices...", false},
+                                               {form1_ids::kMenuPrintto, tableCaption, true}}) {
     SCOPED_TRACE(caption);
     EXPECT_EQ(Open(command), dialog) << "not loaded anew";
     EXPECT_EQ(WindowText(dialog), caption);
@@ -84,7 +84,7 @@ TEST_F(PrintDialogTest, OneDialogServesBothModesCentredWithEachModesPanel) {
 
 TEST_F(PrintDialogTest, BoxesToggleTheChosenFontsInTickingOrderWithMouseAndSpace) {
   Start();
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   EXPECT_FALSE(IsWindowEnabled(Item(kCommand4)));
   ClickEntry(5, 3);  // on the box
   ClickEntry(2, 3);
@@ -111,15 +111,15 @@ TEST_F(PrintDialogTest, EachAnnulerClosesTheDialogAndReopeningStartsFromTheDesig
   Start();
   for (int cancel : {kCommand3, kCommand7}) {
     SCOPED_TRACE(cancel);
-    ASSERT_TRUE(Open(form1::kMenuPrintto));
+    ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
     ClickEntry(3, 3);
     form->PrintDialog()->SetCancelFlag(true);
-    if (cancel == kCommand7) Open(form1::kMenuPrintpolice);
+    if (cancel == kCommand7) Open(form1_ids::kMenuPrintpolice);
     g_sounds.clear();
     Press(cancel);
     EXPECT_FALSE(form->PrintDialog());
     EXPECT_EQ(g_sounds, Names{"data2.dll"});
-    ASSERT_TRUE(Open(form1::kMenuPrintto));
+    ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
     EXPECT_TRUE(Chosen().empty());
     EXPECT_FALSE(SendMessageA(Item(kList1), LB_GETITEMDATA, 3, 0) & 1) << "the box is cleared";
     EXPECT_EQ(WindowText(Item(kLabel2)), "OK");
@@ -131,17 +131,17 @@ TEST_F(PrintDialogTest, EachAnnulerClosesTheDialogAndReopeningStartsFromTheDesig
 // Selecting a font while the dialog is open does not enable it; the next loading does.
 TEST_F(PrintDialogTest, TheScreenTableNeedsAnInstalledFontSelectedWhenTheDialogLoads) {
   Start();
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   EXPECT_TRUE(IsWindowEnabled(Item(kCommand2)));  // Arial is selected in the main window
   Press(kCommand3);
-  SendMessageA(FindControl(main, form1::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  SendMessageA(FindControl(main, form1_ids::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   EXPECT_FALSE(IsWindowEnabled(Item(kCommand2)));
-  SendMessageA(FindControl(main, form1::kCombo1), LB_SETCURSEL, 0, 0);
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  SendMessageA(FindControl(main, form1_ids::kCombo1), LB_SETCURSEL, 0, 0);
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   EXPECT_FALSE(IsWindowEnabled(Item(kCommand2)));
   Press(kCommand3);
-  ASSERT_TRUE(Open(form1::kMenuPrintto));
+  ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
   EXPECT_TRUE(IsWindowEnabled(Item(kCommand2)));
 }
 

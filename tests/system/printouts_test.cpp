@@ -69,10 +69,10 @@ class PrintoutTest : public FolderTest {
     return *form->PrintDialog();
   }
   std::vector<std::string> DialogFonts() const {
-    return ListItems(FindControl(form->PrintDialog()->hwnd(), form2::kList1));
+    return ListItems(FindControl(form->PrintDialog()->hwnd(), form2_ids::kList1));
   }
   Form3* Progress() const { return form->PrintDialog() ? form->PrintDialog()->ProgressWindow() : nullptr; }
-  void PressAnnuler() const { SendMessageA(FindControl(Progress()->hwnd(), form3::kCommand1), BM_CLICK, 0, 0); }
+  void PressAnnuler() const { SendMessageA(FindControl(Progress()->hwnd(), form3_ids::kCommand1), BM_CLICK, 0, 0); }
   // Presses a button of the print dialog, the system's print dialog answered as
   // `choice`, and `then` done at the printout's first pump where `when` holds;
   // returns when the printout has ended.
@@ -118,10 +118,10 @@ class PrintoutTest : public FolderTest {
 
 TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChosenOnesInTickingOrder) {
   Start();
-  Open(form1::kMenuPrintto);
+  Open(form1_ids::kMenuPrintto);
   const std::vector<std::string> fonts = DialogFonts();
   ASSERT_GT(fonts.size(), 20u);
-  Print(form1::kMenuPrintto, form2::kCommand1);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand1);
   std::optional<PrintedPdf> pdf = WaitForPdf(title, std::chrono::seconds(120));
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, static_cast<int>(fonts.size()));
@@ -130,8 +130,8 @@ TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChose
   EXPECT_EQ(TableFont(*pdf, pdf->pages), fonts.back());
 
   NewJob("chosen");
-  for (int item : {7, 3}) Open(form1::kMenuPrintto).List1_ItemCheck(item);
-  Print(form1::kMenuPrintto, form2::kCommand4);
+  for (int item : {7, 3}) Open(form1_ids::kMenuPrintto).List1_ItemCheck(item);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand4);
   pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   ASSERT_EQ(pdf->pages, 2);
@@ -145,8 +145,8 @@ TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChose
 TEST_F(PrintoutTest, TheScreenTableIsTheListsSelectionWithItsGlyphsDrawn) {
   Start();
   ASSERT_GE(ComboIndexOf("C059"), 0);
-  SendMessageA(Control(form1::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("C059")), 0);
-  Print(form1::kMenuPrintto, form2::kCommand2);
+  SendMessageA(Control(form1_ids::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("C059")), 0);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand2);
   const std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, 1);
@@ -175,7 +175,7 @@ TEST_F(PrintoutTest, TheScreenTableOfAFileIsItsFace) {
   StartInOtherFontsMode();
   Browse(folder.path());
   ClickFile("nouvelle.ttf");
-  Print(form1::kMenuPrintto, form2::kCommand2);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand2);
   const std::optional<PrintedPdf> pdf = WaitForPdf(title);
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, 1);
@@ -188,27 +188,27 @@ TEST_F(PrintoutTest, TheScreenTableOfAFileIsItsFace) {
 // the end of a session) cancels the printout, then closes.
 TEST_F(PrintoutTest, APrintoutEndsAtAnnulerOrWhenTheMainWindowCloses) {
   Start();
-  Open(form1::kMenuPrintto);
+  Open(form1_ids::kMenuPrintto);
   const std::vector<std::string> fonts = DialogFonts();
   const auto shows = [this](const std::string& font) {
     return [this, font] { return Progress() && Progress()->ShownFontName() == font; };
   };
-  Press(form2::kCommand1, {kPdfPrinter, 2, true}, shows(fonts[4]), [this] { PressAnnuler(); });
+  Press(form2_ids::kCommand1, {kPdfPrinter, 2, true}, shows(fonts[4]), [this] { PressAnnuler(); });
   ExpectTheWindowsBack();
   const std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 2, std::chrono::seconds(20));
   ASSERT_EQ(pdfs.size(), 1u);
   EXPECT_EQ(pdfs[0].pages, 5);
 
   NewJob("at_once");
-  Open(form1::kMenuPrintto);
-  Press(form2::kCommand2, {kPdfPrinter, std::nullopt, true}, [this] { return Progress() != nullptr; },
+  Open(form1_ids::kMenuPrintto);
+  Press(form2_ids::kCommand2, {kPdfPrinter, std::nullopt, true}, [this] { return Progress() != nullptr; },
         [this] { PressAnnuler(); });
   ExpectTheWindowsBack();
   EXPECT_TRUE(NoPdfTitled(title));
 
   NewJob("closed");
-  Open(form1::kMenuPrintto);
-  Press(form2::kCommand1, {kPdfPrinter, std::nullopt, true}, shows(fonts[2]), [this] {
+  Open(form1_ids::kMenuPrintto);
+  Press(form2_ids::kCommand1, {kPdfPrinter, std::nullopt, true}, shows(fonts[2]), [this] {
     EXPECT_FALSE(IsWindowEnabled(main));
     PostMessageA(main, WM_CLOSE, 0, 0);
   });
@@ -223,9 +223,9 @@ TEST_F(PrintoutTest, APrintoutEndsAtAnnulerOrWhenTheMainWindowCloses) {
 TEST_F(PrintoutTest, TheInstalledFontsSheetsArePortraitInTheListsOrderOncePerCopy) {
   Start();
   NewJob("table");
-  Print(form1::kMenuPrintto, form2::kCommand2);
+  Print(form1_ids::kMenuPrintto, form2_ids::kCommand2);
   NewJob("samples");
-  Print(form1::kMenuPrintpolice, form2::kCommand6);
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand6);
   const std::optional<PrintedPdf> samples = WaitForPdf(title, std::chrono::seconds(120));
   ASSERT_TRUE(samples);
   ExpectA4(*samples, 0);
@@ -237,7 +237,7 @@ TEST_F(PrintoutTest, TheInstalledFontsSheetsArePortraitInTheListsOrderOncePerCop
   EXPECT_TRUE(Has(text, "0123456789/*-+()[]#éèà@€%&"));
 
   NewJob("list");
-  Print(form1::kMenuPrintpolice, form2::kCommand5, {kPdfPrinter, 2, true});
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand5, {kPdfPrinter, 2, true});
   const std::vector<PrintedPdf> copies = WaitForPdfs(title, 2, std::chrono::seconds(120));
   ASSERT_EQ(copies.size(), 2u);
   for (const PrintedPdf& pdf : copies) {
@@ -288,10 +288,10 @@ TEST_F(PrintoutTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInTheFontTa
     EXPECT_TRUE(IsScreenFont("Glyvane Installable"));
     EXPECT_TRUE(Command2Enabled());
   };
-  for (const int button : {form2::kCommand5, form2::kCommand6}) {
+  for (const int button : {form2_ids::kCommand5, form2_ids::kCommand6}) {
     SCOPED_TRACE(button);
     NewJob("folder");
-    Print(form1::kMenuPrintpolice, button);
+    Print(form1_ids::kMenuPrintpolice, button);
     expectOnlyTheShownFileLeft();
     const std::optional<PrintedPdf> pdf = WaitForPdf(title, std::chrono::seconds(120));
     ASSERT_TRUE(pdf);
@@ -301,7 +301,7 @@ TEST_F(PrintoutTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInTheFontTa
       EXPECT_TRUE(Has(text, face)) << face;
     }
   }
-  Print(form1::kMenuPrintpolice, form2::kCommand5, {std::nullopt, std::nullopt, false});
+  Print(form1_ids::kMenuPrintpolice, form2_ids::kCommand5, {std::nullopt, std::nullopt, false});
   expectOnlyTheShownFileLeft();
 
   // Stopped at the pump of the entry of "nouvelle.ttf", while the printout holds it
@@ -312,13 +312,13 @@ TEST_F(PrintoutTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInTheFontTa
     NewJob("stopped");
     bool mainUsableUnderPrinterDialog = false;
     std::unique_ptr<DialogAnswer> message;
-    Open(form1::kMenuPrintpolice);
+    Open(form1_ids::kMenuPrintpolice);
     Press(
-        form2::kCommand6, {kPdfPrinter, std::nullopt, true},
+        form2_ids::kCommand6, {kPdfPrinter, std::nullopt, true},
         [&] {
           // Until the progress window shows, the system's print dialog is open.
           mainUsableUnderPrinterDialog |= !Progress() && IsWindowEnabled(main);
-          return WindowText(FindControl(form->PrintDialog()->hwnd(), form2::kLabel4)) == held;
+          return WindowText(FindControl(form->PrintDialog()->hwnd(), form2_ids::kLabel4)) == held;
         },
         [&] {
           if (!removalFails) return PressAnnuler();
@@ -331,7 +331,7 @@ TEST_F(PrintoutTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInTheFontTa
     if (removalFails) {
       ASSERT_TRUE(message && message->Wait());
       EXPECT_EQ(message->icon, static_cast<UINT>(MB_ICONSTOP));
-      EXPECT_EQ(message->title, form3::kCaption);
+      EXPECT_EQ(message->title, form3_ids::kCaption);
       EXPECT_TRUE(Has(message->text, "nouvelle.ttf")) << message->text;
     }
     expectOnlyTheShownFileLeft();

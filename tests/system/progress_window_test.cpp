@@ -20,12 +20,12 @@ class ProgressWindowTest : public MainWindowTest {
  protected:
   Form3& OpenProgress() {
     Start();
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1::kMenuPrintto, 0), 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
     dialog = form->PrintDialog();
     dialog->ShowProgressWindow();
     return *dialog->ProgressWindow();
   }
-  HWND Bar() const { return FindControl(dialog->ProgressWindow()->hwnd(), form3::kPicture1); }
+  HWND Bar() const { return FindControl(dialog->ProgressWindow()->hwnd(), form3_ids::kPicture1); }
   // The bar's inside as the screen shows it.
   std::vector<uint32_t> BarPixels(SIZE* size = nullptr) const {
     PumpFor(100ms);  // what is painted reaches the screen
@@ -97,14 +97,14 @@ TEST_F(ProgressWindowTest, OnlyTheUsersClosingAsksThePrintoutToStop) {
   dialog->CloseProgressWindow();
   EXPECT_FALSE(dialog->ProgressWindow());
   EXPECT_FALSE(dialog->UserCancelled());
-  EXPECT_EQ(WindowText(FindControl(dialog->hwnd(), form2::kLabel2)), "OK");
+  EXPECT_EQ(WindowText(FindControl(dialog->hwnd(), form2_ids::kLabel2)), "OK");
 
   // "Annuler": the flag stays raised, whatever is written to the window afterwards.
   dialog->ShowProgressWindow();
-  SendMessageA(FindControl(dialog->ProgressWindow()->hwnd(), form3::kCommand1), BM_CLICK, 0, 0);
+  SendMessageA(FindControl(dialog->ProgressWindow()->hwnd(), form3_ids::kCommand1), BM_CLICK, 0, 0);
   EXPECT_FALSE(dialog->ProgressWindow());
   EXPECT_TRUE(dialog->UserCancelled());
-  EXPECT_EQ(WindowText(FindControl(dialog->hwnd(), form2::kLabel2)), "Annuler");
+  EXPECT_EQ(WindowText(FindControl(dialog->hwnd(), form2_ids::kLabel2)), "Annuler");
   dialog->ShowProgress("Arial", 0.5, false);  // goes nowhere, and makes no window
   EXPECT_FALSE(dialog->ProgressWindow());
   dialog->CloseProgressWindow();

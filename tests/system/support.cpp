@@ -6,7 +6,7 @@
 
 #include "common/win/control_classes.h"
 #include "common/win/dialogs.h"
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 #include "common/win/unique.h"
 #include "viewer/form1_ids.h"
 
@@ -314,8 +314,8 @@ DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::strin
       }) {}
 
 void EndStrayGlyvanes() {
-  for (HWND window = FindWindowA(form1::kClassName, nullptr); window;
-       window = FindWindowExA(nullptr, window, form1::kClassName, nullptr)) {
+  for (HWND window = FindWindowA(form1_ids::kClassName, nullptr); window;
+       window = FindWindowExA(nullptr, window, form1_ids::kClassName, nullptr)) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId()) continue;
@@ -381,7 +381,7 @@ std::vector<std::string> FilesIn(const std::string& folder, const char* pattern)
   return names;
 }
 
-GlyvaneProcess::GlyvaneProcess(const std::string& program) : ProgramProcess(program, form1::kClassName) {}
+GlyvaneProcess::GlyvaneProcess(const std::string& program) : ProgramProcess(program, form1_ids::kClassName) {}
 
 ProgramProcess::ProgramProcess(const std::string& fileOrPath, const char* mainClass) : mainClass_(mainClass) {
   STARTUPINFOA startup{};

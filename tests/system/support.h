@@ -16,8 +16,8 @@
 #include <thread>
 #include <vector>
 
-#include "common/win/sounds.h"
-#include "common/win/system_registry.h"
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 
 namespace glyvane::test {
 

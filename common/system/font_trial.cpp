@@ -1,4 +1,4 @@
-#include "common/win/font_trial.h"
+#include "common/system/font_trial.h"
 
 #include <windows.h>
 
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/font_verdicts.h"
-#include "common/win/font_file_names.h"
-#include "common/win/program_folder.h"
+#include "common/system/font_file_names.h"
+#include "common/system/program_folder.h"
 #include "common/win/unique.h"
 
 namespace glyvane {

@@ -1,4 +1,4 @@
-#include "common/win/locale.h"
+#include "common/system/locale.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 
 #include <windows.h>
 

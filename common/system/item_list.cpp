@@ -1,4 +1,4 @@
-#include "common/win/item_list.h"
+#include "common/system/item_list.h"
 
 namespace glyvane {
 

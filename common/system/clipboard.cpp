@@ -1,8 +1,8 @@
-#include "common/win/clipboard.h"
+#include "common/system/clipboard.h"
 
 #include <cstring>
 
-#include "common/win/last_error.h"
+#include "common/system/last_error.h"
 #include "common/win/unique.h"
 
 namespace glyvane {

@@ -1,4 +1,4 @@
-#include "common/win/single_instance.h"
+#include "common/system/single_instance.h"
 
 #include <windows.h>
 

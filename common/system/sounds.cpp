@@ -1,9 +1,9 @@
-#include "common/win/sounds.h"
+#include "common/system/sounds.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 
 namespace glyvane {
 

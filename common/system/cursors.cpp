@@ -1,9 +1,9 @@
-#include "common/win/cursors.h"
+#include "common/system/cursors.h"
 
 #include <map>
 #include <string>
 
-#include "common/win/program_folder.h"
+#include "common/system/program_folder.h"
 
 namespace glyvane {
 

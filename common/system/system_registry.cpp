@@ -1,4 +1,4 @@
-#include "common/win/system_registry.h"
+#include "common/system/system_registry.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "common/win/start_program.h"
+#include "common/system/start_program.h"
 
 #include <windows.h>
 
-#include "common/win/last_error.h"
+#include "common/system/last_error.h"
 #include "common/win/unique.h"
 
 namespace glyvane {

@@ -1,4 +1,4 @@
-#include "common/win/font_file_names.h"
+#include "common/system/font_file_names.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "common/win/screen_fonts.h"
+#include "common/system/screen_fonts.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "common/win/last_error.h"
+#include "common/system/last_error.h"
 
 #include <string>
 
