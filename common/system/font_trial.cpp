@@ -73,11 +73,9 @@ class TrialProcess {
     return true;
   }
 
-  bool Send(const std::string& path) {
-    if (WriteLine(path)) return true;
-    Stop();
-    return false;
-  }
+  // false when the process has ended: it is not stopped here, so that the answer
+  // awaited for a file sent before tells how it ended.
+  bool Send(const std::string& path) { return WriteLine(path); }
 
   // The answer to the oldest file sent and not yet answered. A process that ends or
   // stalls on it is stopped.
@@ -210,14 +208,20 @@ class FontTrials {
   }
 
  private:
+  // A process that took no file yet and ended meanwhile gives way to a fresh one. One
+  // that ended with files sent to it keeps them: the wait for the oldest one's answer
+  // finds the ending and says which file it was.
   bool Send(const std::string& path) {
-    if (!trial_.running() && !StartTrial(trial_)) return false;
-    if (!trial_.Send(path)) {
-      sent_.clear();  // the process is gone, and with it every file sent
-      return false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      if (!trial_.running() && !StartTrial(trial_)) return false;
+      if (trial_.Send(path)) {
+        sent_.push_back(path);
+        return true;
+      }
+      if (!sent_.empty()) return false;
+      trial_.Stop();
     }
-    sent_.push_back(path);
-    return true;
+    return false;
   }
 
   void SendNextExpected(const std::string& asked) {
