@@ -194,7 +194,9 @@ class FontTrials {
       const std::string head = sent_.front();
       const std::optional<bool> survives = AnswerFor(head);
       if (survives) {
-        if (const std::optional<FileStamp> headStamp = StampOf(head)) verdicts_.Remember(head, *headStamp, *survives);
+        // The file asked about was stamped once already; an older one sent before it is stamped now.
+        const std::optional<FileStamp> headStamp = head == path ? stamp : StampOf(head);
+        if (headStamp) verdicts_.Remember(head, *headStamp, *survives);
       }
       if (head == path) return survives.value_or(false);
     }
