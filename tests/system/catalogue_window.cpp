@@ -1,9 +1,7 @@
 #include "catalogue_window.h"
 
-#include <cmath>
+#include <algorithm>
 
-#include "common/system/sounds.h"
-#include "common/system/system_registry.h"
 #include "common/win/unique.h"
 
 namespace glyvane::test {
@@ -11,7 +9,6 @@ namespace glyvane::test {
 namespace {
 constexpr const wchar_t* kDetailsKey = L"Software\\Orvex\\Catalogue\\Coordonn\u00e9es";
 
-// catalogue's details back to a first run (its per-user key removed).
 void ClearCatalogueSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue"); }
 }  // namespace
 
@@ -27,14 +24,6 @@ std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name) {
 void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value) {
   RegSetKeyValueW(HKEY_CURRENT_USER, kDetailsKey, name, REG_SZ, value.c_str(),
                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
-
-bool IsCentred(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  const double top = GetSystemMetrics(SM_CYSCREEN) / 2.0 - (rect.bottom - rect.top) / 2.0;
-  const double left = GetSystemMetrics(SM_CXSCREEN) / 2.0 - (rect.right - rect.left) / 2.0;
-  return std::abs(rect.top - top) <= 0.5 && std::abs(rect.left - left) <= 0.5;
 }
 
 bool ControlsFit(HWND window) {
@@ -66,11 +55,8 @@ POINT FindIcon(HWND window, int iconId, int side) {
   const int height = area.bottom - area.top;
   auto matches = [&](int left, int top) {
     for (int y = 0; y < side; ++y) {
-      for (int x = 0; x < side; ++x) {
-        if (shown[static_cast<size_t>((top + y) * width + left + x)] != drawn[static_cast<size_t>(y * side + x)]) {
-          return false;
-        }
-      }
+      const auto row = shown.begin() + (top + y) * width + left;
+      if (!std::equal(row, row + side, drawn.begin() + y * side)) return false;
     }
     return true;
   };
@@ -84,23 +70,12 @@ POINT FindIcon(HWND window, int iconId, int side) {
 
 void CatalogueTest::SetUp() {
   ClearCatalogueSettings();
-  SetSoundPlayer(&RecordSound);
-  g_sounds.clear();
+  WindowTest::SetUp();
 }
 
 void CatalogueTest::TearDown() {
-  form.reset();
-  SetSoundPlayer(nullptr);
+  WindowTest::TearDown();
   ClearCatalogueSettings();
-}
-
-void CatalogueTest::Start() {
-  form = std::make_unique<catalogue::Form1>(SystemRegistry());
-  ASSERT_TRUE(form->Start());
-  form->ShowMain(SW_SHOWNORMAL);
-  PumpFor(50ms);
-  main = form->hwnd();
-  g_sounds.clear();
 }
 
 std::unique_ptr<DialogAnswer> CatalogueTest::PressCommander() {
@@ -117,10 +92,6 @@ void CatalogueTest::Tick(int index) {
   RECT entry;
   SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
   ClickAt(list, 3, (entry.top + entry.bottom) / 2);
-}
-
-void CatalogueTest::Type(int box, const std::string& text) {
-  SendMessageA(OrderItem(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 }  // namespace glyvane::test

@@ -29,7 +29,7 @@ constexpr uint32_t kBlue = 0x0000FF;
 // above its caption.
 TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrderUnderTheirPictures) {
   Start();
-  EXPECT_TRUE(IsCentred(main));
+  EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(CutCaptions(main), std::vector<std::string>{});
   std::vector<std::tuple<LONG, LONG, std::string>> buttons;
   for (HWND child = GetWindow(Control(kFrame1), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -29,7 +29,7 @@ TEST_F(CommandeformTest, TicksKeepTheSelectionInTheOrderOfTicking) {
   Start();
   const HWND order = Open();
   ASSERT_TRUE(order);
-  EXPECT_TRUE(IsCentred(order));
+  EXPECT_TRUE(CentredOnScreen(order));
   EXPECT_TRUE(ControlsFit(order));
   EXPECT_EQ(CutCaptions(order, {kLabel16}), std::vector<std::string>{});
   EXPECT_EQ(ListItems(OrderItem(kList1)), std::vector<std::string>(OrderItems().begin(), OrderItems().end()));

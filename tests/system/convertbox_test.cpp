@@ -72,7 +72,7 @@ TEST_F(ConvertboxTest, EachEntryFillsTheOneDialogWhichScrollsAndOpensCentredAfte
   EXPECT_EQ(WindowText(box), description);
 
   const HWND first = Dialog();
-  EXPECT_TRUE(IsCentred(first));
+  EXPECT_TRUE(CentredOnScreen(first));
   SetWindowPos(first, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   g_sounds.clear();
   SendMessageA(DialogItem(kCommand1), BM_CLICK, 0, 0);
@@ -82,7 +82,7 @@ TEST_F(ConvertboxTest, EachEntryFillsTheOneDialogWhichScrollsAndOpensCentredAfte
   EXPECT_EQ(g_sounds, std::vector<std::string>{click});
   Click(form1_ids::kCommand16);
   ASSERT_TRUE(Dialog());
-  EXPECT_TRUE(IsCentred(Dialog()));
+  EXPECT_TRUE(CentredOnScreen(Dialog()));
   SendMessageA(Dialog(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(Dialog());
 }

@@ -13,12 +13,6 @@ namespace {
 constexpr int kPrinterComboId = 1139;
 constexpr int kCopiesEditId = 1154;
 
-// "Z:" maps the Unix root, which the tests' prefix keeps.
-std::string DosPath(std::string path) {
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return "Z:" + path;
-}
-
 std::string Unique() {
   static std::atomic<unsigned> counter{0};
   LARGE_INTEGER now;
@@ -71,16 +65,10 @@ int JobNumber(const std::string& name) { return std::atoi(name.c_str() + name.rf
 // The PDFs of the jobs with this title, in the order they were printed. Some titles
 // come back with a tail that cups-pdf adds.
 std::vector<std::string> PdfsTitled(const std::string& title) {
-  std::vector<std::string> found;
-  WIN32_FIND_DATAA data;
-  const HANDLE find = FindFirstFileA(DosPath(PdfFolder() + "/" + title + "*-job_*.pdf").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return found;
-  do {
-    found.push_back(PdfFolder() + "/" + data.cFileName);
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
+  std::vector<std::string> found = FilesIn(DosPath(PdfFolder()), (title + "*-job_*.pdf").c_str());
   std::sort(found.begin(), found.end(),
             [](const std::string& a, const std::string& b) { return JobNumber(a) < JobNumber(b); });
+  for (std::string& name : found) name = PdfFolder() + "/" + name;
   return found;
 }
 
@@ -124,16 +112,16 @@ std::string RunUnix(const std::string& command) {
     out << "{\n" << command << "\n} >" << Quoted(output + ".part") << " 2>/dev/null </dev/null\n"
         << "mv " << Quoted(output + ".part") << " " << Quoted(output) << "\n";
   }
-  // Wine runs a Unix program named by its path, but its process handle does not
-  // wait for it: the output file tells when it has ended.
+  // Wine runs a Unix program named by its path but gives no handles for it: the
+  // output file tells when it has ended. The handles it fills in are whatever its
+  // stack held, at times one of this process's own (standard output, whose loss
+  // silenced every later line of the test's report), so they are never closed.
   std::string line = "/bin/sh " + script;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::ostringstream text;
   if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     const std::string done = DosPath(output);
     WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, std::chrono::seconds(60));
     text << std::ifstream(done, std::ios::binary).rdbuf();
@@ -149,11 +137,6 @@ std::vector<PrintedPdf> WaitForPdfs(const std::string& title, std::size_t count,
   std::vector<PrintedPdf> pdfs;
   for (const std::string& path : found) pdfs.push_back(ReadPdf(path));
   return pdfs;
-}
-
-std::optional<PrintedPdf> WaitForPdf(const std::string& title, std::chrono::milliseconds timeout) {
-  std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 1, timeout);
-  return pdfs.empty() ? std::nullopt : std::optional(pdfs.front());
 }
 
 bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait) {
@@ -199,45 +182,20 @@ std::string DefaultPrinterEntry() {
   return entry;
 }
 
-PrintDialogAnswer::PrintDialogAnswer(PrintDialogChoice choice) : thread_([this, choice] { Run(choice); }) {}
-
-PrintDialogAnswer::~PrintDialogAnswer() {
-  stop_ = true;
-  thread_.join();
-}
-
-bool PrintDialogAnswer::Wait(std::chrono::milliseconds timeout) {
-  return WaitUntil([this] { return done_.load(); }, timeout) && answered_;
-}
-
-void PrintDialogAnswer::Run(PrintDialogChoice choice) {
-  HWND dialog = nullptr;
-  while (!stop_ && !dialog) {
-    for (const HWND window : ProcessWindows(GetCurrentProcessId(), "#32770")) {
-      if (WindowText(window) == "Imprimer") dialog = window;
-    }
-    if (!dialog) Sleep(20);
-  }
-  if (!dialog) return;
-  Sleep(100);  // let the dialog finish WM_INITDIALOG
-  const HWND combo = GetDlgItem(dialog, kPrinterComboId);
-  printerShown = WindowText(combo);
-  bool offered = true;
-  if (choice.printer) {
-    const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(choice.printer->c_str()));
-    offered = index != CB_ERR;
-    if (offered) {
-      SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPrinterComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-    }
-  }
-  if (choice.copies) SetDlgItemInt(dialog, kCopiesEditId, static_cast<UINT>(*choice.copies), FALSE);
-  const int button = offered && choice.ok ? IDOK : IDCANCEL;
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-  answered_ = offered;
-  done_ = true;
-}
+PrintDialogAnswer::PrintDialogAnswer(PrintDialogChoice choice)
+    : thread_(GetCurrentProcessId(), "Imprimer", [this, choice](HWND dialog) {
+        const HWND combo = GetDlgItem(dialog, kPrinterComboId);
+        printerShown = WindowText(combo);
+        LRESULT index = 0;
+        if (choice.printer) {
+          index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(choice.printer->c_str()));
+          SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+          SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPrinterComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        }
+        if (choice.copies) SetDlgItemInt(dialog, kCopiesEditId, static_cast<UINT>(*choice.copies), FALSE);
+        offered_ = index != CB_ERR;
+        Press(dialog, offered_ && choice.ok ? IDOK : IDCANCEL);
+      }) {}
 
 }  // namespace glyvane::test

@@ -6,15 +6,6 @@
 // Other developers print to the same CUPS at the same time, so a job is found by its
 // title, which UniqueJobTitle makes unlike any other (cups-pdf names each file
 // "<title>-job_<N>.pdf", at times with a tail after the title).
-#include <windows.h>
-
-#include <atomic>
-#include <chrono>
-#include <optional>
-#include <string>
-#include <thread>
-#include <vector>
-
 #include "support.h"
 
 namespace glyvane::test {
@@ -25,7 +16,7 @@ inline const std::string kPdfPrinter = "PDF";
 // A job title no other job has, starting with the first 16 characters of `what`.
 std::string UniqueJobTitle(const std::string& what);
 
-// What to do in the print dialog ("Imprimer", a #32770 window of this process).
+// What to do in this process's print dialog ("Imprimer").
 struct PrintDialogChoice {
   std::optional<std::string> printer;  // picked in the printer combo
   std::optional<int> copies;           // typed in the copies box
@@ -35,21 +26,13 @@ struct PrintDialogChoice {
 class PrintDialogAnswer {
  public:
   explicit PrintDialogAnswer(PrintDialogChoice choice);
-  ~PrintDialogAnswer();
-  PrintDialogAnswer(const PrintDialogAnswer&) = delete;
-  PrintDialogAnswer& operator=(const PrintDialogAnswer&) = delete;
-
-  // Waits until the dialog was answered; false when none came or the printer to
-  // pick was not offered.
-  bool Wait(std::chrono::milliseconds timeout = kPatience);
+  // False when no dialog came or the printer to pick was not offered.
+  bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout) && offered_; }
   std::string printerShown;  // the printer the combo showed as the dialog opened
 
  private:
-  void Run(PrintDialogChoice choice);
-  std::atomic<bool> done_{false};
-  std::atomic<bool> answered_{false};
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  std::atomic<bool> offered_{false};
+  DialogThread thread_;
 };
 
 // A word that pdftotext -bbox read, in points from the page's top-left corner.
@@ -83,12 +66,14 @@ struct PrintedPdf {
 // Waits for `count` PDFs of jobs with this title (one job per copy); returns those
 // there are by then, in the order they were printed.
 std::vector<PrintedPdf> WaitForPdfs(const std::string& title, std::size_t count,
-                                    std::chrono::milliseconds timeout = std::chrono::seconds(60));
-std::optional<PrintedPdf> WaitForPdf(const std::string& title,
-                                     std::chrono::milliseconds timeout = std::chrono::seconds(60));
+                                    std::chrono::milliseconds timeout = 60s);
+inline std::optional<PrintedPdf> WaitForPdf(const std::string& title, std::chrono::milliseconds timeout = 60s) {
+  std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 1, timeout);
+  return pdfs.empty() ? std::nullopt : std::optional(pdfs.front());
+}
 // True when no PDF with this title has come after waiting `wait` (for a job that
 // must not print: cups-pdf writes its file a few seconds after the job ends).
-bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait = std::chrono::seconds(5));
+bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait = 5s);
 
 // Runs a Unix command line through /bin/sh and returns its standard output.
 std::string RunUnix(const std::string& command);

@@ -9,7 +9,6 @@
 #include "common/system/program_folder.h"
 #include "common/win/unique.h"
 #include "viewer/form1_ids.h"
-#include "viewer/settings.h"
 
 namespace glyvane::test {
 
@@ -32,8 +31,7 @@ bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 void PumpFor(std::chrono::milliseconds time) {
-  const auto until = std::chrono::steady_clock::now() + time;
-  PumpUntil([until] { return std::chrono::steady_clock::now() > until; }, time + 1s);
+  PumpUntil([] { return false; }, time);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -47,39 +45,87 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 namespace {
 
-// A 32-bit top-down bitmap to copy pixels into and read them back.
+// A 32-bit top-down bitmap, filled with a colour, to draw or copy into and read back.
 class PixelBuffer {
  public:
-  PixelBuffer(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+  PixelBuffer(SIZE size, COLORREF fill) : size_(size), dc_(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
     old_ = SelectObject(dc_.get(), bitmap_.get());
+    RECT area{0, 0, size.cx, size.cy};
+    UniqueBrush brush(CreateSolidBrush(fill));
+    FillRect(dc_.get(), &area, brush.get());
   }
   ~PixelBuffer() { SelectObject(dc_.get(), old_); }
-  PixelBuffer(const PixelBuffer&) = delete;
-  PixelBuffer& operator=(const PixelBuffer&) = delete;
   HDC dc() const { return dc_.get(); }
   std::vector<uint32_t> Pixels() const {
     GdiFlush();
-    std::vector<uint32_t> pixels(bits_, bits_ + static_cast<size_t>(width_) * static_cast<size_t>(height_));
+    std::vector<uint32_t> pixels(bits_, bits_ + static_cast<size_t>(size_.cx) * static_cast<size_t>(size_.cy));
     for (uint32_t& pixel : pixels) pixel &= 0x00FFFFFF;
     return pixels;
   }
 
  private:
-  int width_;
-  int height_;
+  SIZE size_;
   UniqueDC dc_;
   UniqueBitmap bitmap_;
   HGDIOBJ old_ = nullptr;
   uint32_t* bits_ = nullptr;
 };
+
+BOOL CALLBACK NoteWindow(HWND window, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
+// The descendants of a window, or the top-level windows when it is null.
+std::vector<HWND> Windows(HWND root) {
+  std::vector<HWND> found;
+  if (root) {
+    EnumChildWindows(root, &NoteWindow, reinterpret_cast<LPARAM>(&found));
+  } else {
+    EnumWindows(&NoteWindow, reinterpret_cast<LPARAM>(&found));
+  }
+  return found;
+}
+
+bool OfClass(HWND window, const char* className) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
+// The MB_ICON* flag of the icon a message box shows, told by its pixels: the one of
+// the system's icons that looks the same drawn on the same background (an icon handle
+// of another process cannot be compared).
+UINT MessageIcon(HWND dialog) {
+  for (const HWND window : Windows(dialog)) {
+    if (!OfClass(window, "Static") || (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) continue;
+    RECT area;
+    GetWindowRect(window, &area);
+    const SIZE size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    const std::vector<uint32_t> shown = ScreenPixels({area.left, area.top, area.left + size.cx, area.top + size.cy});
+    const std::pair<LPCSTR, UINT> icons[] = {{IDI_HAND, MB_ICONSTOP},
+                                             {IDI_ASTERISK, MB_ICONINFORMATION},
+                                             {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+                                             {IDI_QUESTION, MB_ICONQUESTION}};
+    for (const auto& [id, flag] : icons) {
+      if (DrawnIcon(LoadIconA(nullptr, id), size, shown.front()) == shown) return flag;
+    }
+  }
+  return 0;
+}
+
+// The size a text takes in a control's font, laid out in `width` pixels (0: on one line).
+SIZE LaidOut(HWND control, const std::string& text, int width, UINT flags) {
+  WindowDC screen(nullptr);
+  SelectObjectGuard select(screen.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT area{0, 0, width, 0};
+  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area,
+            DT_CALCRECT | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  return SIZE{area.right, area.bottom};
+}
 
 }  // namespace
 
@@ -112,29 +158,22 @@ std::string TooltipText(HWND control) {
 }
 
 std::vector<uint32_t> ScreenPixels(const RECT& area) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  PixelBuffer buffer(width, height);
+  const SIZE size{area.right - area.left, area.bottom - area.top};
+  PixelBuffer buffer(size, 0);
   WindowDC screen(nullptr);
-  BitBlt(buffer.dc(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+  BitBlt(buffer.dc(), 0, 0, size.cx, size.cy, screen.get(), area.left, area.top, SRCCOPY);
   return buffer.Pixels();
 }
 
 std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background) {
-  PixelBuffer buffer(size.cx, size.cy);
-  RECT area{0, 0, size.cx, size.cy};
-  UniqueBrush brush(CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF)));
-  FillRect(buffer.dc(), &area, brush.get());
+  PixelBuffer buffer(size, RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
   DrawIconEx(buffer.dc(), 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
   return buffer.Pixels();
 }
 
 std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, RECT place, UINT format,
                                 COLORREF back, COLORREF fore) {
-  PixelBuffer buffer(size.cx, size.cy);
-  RECT area{0, 0, size.cx, size.cy};
-  UniqueBrush brush(CreateSolidBrush(back));
-  FillRect(buffer.dc(), &area, brush.get());
+  PixelBuffer buffer(size, back);
   UniqueFont made(CreateFontIndirectA(&font));
   SelectObjectGuard select(buffer.dc(), made.get());
   SetBkColor(buffer.dc(), back);
@@ -152,89 +191,11 @@ LOGFONTA ScreenFont(const char* face, double points) {
   return font;
 }
 
-namespace {
-
-struct ControlSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<ControlSearch*>(data);
-  if (GetDlgCtrlID(window) == search->id) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-struct WindowSearch {
-  DWORD processId;
-  const char* className;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  const bool kind = search->className ? lstrcmpA(className, search->className) == 0 : !GetWindow(window, GW_OWNER);
-  if (process == search->processId && IsWindowVisible(window) && kind) {
-    search->found.push_back(window);
-  }
-  return TRUE;
-}
-
-// The MB_ICON* flag of the icon a message box shows, told by its pixels: the one of
-// the system's icons that, drawn on the same background, looks the same (an icon
-// handle of another process cannot be compared).
-BOOL CALLBACK FindMessageIcon(HWND window, LPARAM data) {
-  char className[32] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpiA(className, "Static") != 0 || (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
-    return TRUE;
-  }
-  RECT area;
-  GetWindowRect(window, &area);
-  const SIZE size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-  area.right = area.left + size.cx;
-  area.bottom = area.top + size.cy;
-  const std::vector<uint32_t> shown = ScreenPixels(area);
-  const struct {
-    LPCSTR id;
-    UINT flag;
-  } icons[] = {{IDI_HAND, MB_ICONSTOP},
-               {IDI_ASTERISK, MB_ICONINFORMATION},
-               {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
-               {IDI_QUESTION, MB_ICONQUESTION}};
-  for (const auto& icon : icons) {
-    if (DrawnIcon(LoadIconA(nullptr, icon.id), size, shown.front()) == shown) *reinterpret_cast<UINT*>(data) = icon.flag;
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK CollectStaticText(HWND window, LPARAM data) {
-  auto* text = reinterpret_cast<std::string*>(data);
-  char className[32] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpiA(className, "Static") == 0) {
-    const std::string part = WindowText(window);
-    if (!part.empty()) {
-      if (!text->empty()) *text += "\n";
-      *text += part;
-    }
-  }
-  return TRUE;
-}
-
-}  // namespace
-
 HWND FindControl(HWND root, int id) {
-  ControlSearch search{id, nullptr};
-  EnumChildWindows(root, &MatchControl, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (const HWND window : Windows(root)) {
+    if (GetDlgCtrlID(window) == id) return window;
+  }
+  return nullptr;
 }
 
 std::string WindowText(HWND window) {
@@ -245,8 +206,7 @@ std::string WindowText(HWND window) {
 }
 
 std::vector<std::string> ListItems(HWND list) {
-  // Wine passes list texts between processes in their wide form only: ask for that
-  // and convert to the ANSI code page here.
+  // Wine passes list texts between processes in their wide form only.
   std::vector<std::string> items;
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
@@ -259,119 +219,99 @@ std::vector<std::string> ListItems(HWND list) {
   return items;
 }
 
-namespace {
-
-// The size a text takes in a control's font, laid out in `width` pixels (0: on one line).
-SIZE LaidOut(HWND control, const std::string& text, int width, UINT flags) {
-  WindowDC screen(nullptr);
-  SelectObjectGuard select(screen.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  RECT area{0, 0, width, 0};
-  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &area,
-            DT_CALCRECT | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-  return SIZE{area.right, area.bottom};
-}
-
-struct CaptionSearch {
-  std::vector<int> neverShown;
-  std::vector<std::string> cut;
-};
-
-BOOL CALLBACK NoteCutCaption(HWND control, LPARAM data) {
-  auto* search = reinterpret_cast<CaptionSearch*>(data);
-  const int id = GetDlgCtrlID(control);
-  if (std::find(search->neverShown.begin(), search->neverShown.end(), id) != search->neverShown.end()) return TRUE;
-  const std::string text = WindowText(control);
-  char className[64] = {};
-  GetClassNameA(control, className, sizeof className);
-  const auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
-  RECT client;
-  GetClientRect(control, &client);
-  // The room the control gives its caption, and the caption's size laid out there,
-  // as the control draws it (Wine's button and static drawing).
-  SIZE room{client.right, client.bottom};
-  SIZE needs{0, 0};
-  if (text.empty()) return TRUE;
-  if (lstrcmpiA(className, ControlClassName(ControlKind::Label)) == 0) {
-    needs = LaidOut(control, text, room.cx, ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0u) | DT_EXPANDTABS);
-  } else if (lstrcmpiA(className, ControlClassName(ControlKind::CommandButton)) == 0) {
-    const int inset = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 3 : 2;
-    room = SIZE{room.cx - 2 * inset, room.cy - 2 * inset};
-    if ((style & BS_TYPEMASK) == BS_OWNERDRAW) {  // a picture above one line
-      needs = LaidOut(control, text, 0, 0);
-      needs.cy = 0;
-    } else {
-      needs = LaidOut(control, text, room.cx, 0);
-    }
-  } else if (lstrcmpiA(className, ControlClassName(ControlKind::OptionButton)) == 0 ||
-             lstrcmpiA(className, ControlClassName(ControlKind::CheckBox)) == 0) {
-    room.cx -= 13 + 3;  // the box and the gap after it
-    needs = LaidOut(control, text, 0, 0);
-  } else if (lstrcmpiA(className, ControlClassName(ControlKind::Frame)) == 0) {
-    room.cx -= 2 * 8;  // the caption sits in the top line, inside its corners
-    needs = LaidOut(control, text, 0, 0);
-    needs.cy = 0;
-  } else {
-    return TRUE;  // text boxes and lists hold data, not a caption
-  }
-  if (needs.cx > room.cx || needs.cy > room.cy) {
-    search->cut.push_back(std::to_string(id) + " \"" + text + "\" needs " + std::to_string(needs.cx) +
-                   " x " + std::to_string(needs.cy) + " px, has " + std::to_string(room.cx) + " x " +
-                   std::to_string(room.cy));
-  }
-  return TRUE;
-}
-
-}  // namespace
-
 std::vector<std::string> CutCaptions(HWND root, const std::vector<int>& neverShown) {
-  CaptionSearch search{neverShown, {}};
-  EnumChildWindows(root, &NoteCutCaption, reinterpret_cast<LPARAM>(&search));
-  return search.cut;
+  std::vector<std::string> cut;
+  for (const HWND control : Windows(root)) {
+    const int id = GetDlgCtrlID(control);
+    const std::string text = WindowText(control);
+    if (text.empty() || std::find(neverShown.begin(), neverShown.end(), id) != neverShown.end()) continue;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
+    RECT client;
+    GetClientRect(control, &client);
+    // The room the control gives its caption and the caption laid out there, as
+    // Wine's button and static controls draw them.
+    SIZE room{client.right, client.bottom};
+    SIZE needs{0, 0};
+    if (OfClass(control, ControlClassName(ControlKind::Label))) {
+      needs = LaidOut(control, text, room.cx, ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0u) | DT_EXPANDTABS);
+    } else if (OfClass(control, ControlClassName(ControlKind::CommandButton))) {
+      const int inset = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 3 : 2;
+      room = SIZE{room.cx - 2 * inset, room.cy - 2 * inset};
+      const bool picture = (style & BS_TYPEMASK) == BS_OWNERDRAW;  // above one line of caption
+      needs = LaidOut(control, text, picture ? 0 : room.cx, 0);
+      if (picture) needs.cy = 0;
+    } else if (OfClass(control, ControlClassName(ControlKind::OptionButton)) ||
+               OfClass(control, ControlClassName(ControlKind::CheckBox))) {
+      room.cx -= 13 + 3;  // the box and the gap after it
+      needs = LaidOut(control, text, 0, 0);
+    } else if (OfClass(control, ControlClassName(ControlKind::Frame))) {
+      room.cx -= 2 * 8;  // the caption sits in the top line, inside its corners
+      needs = {LaidOut(control, text, 0, 0).cx, 0};
+    } else {
+      continue;  // text boxes and lists hold data, not a caption
+    }
+    if (needs.cx > room.cx || needs.cy > room.cy) {
+      cut.push_back(std::to_string(id) + " \"" + text + "\" needs " + std::to_string(needs.cx) + " x " +
+                    std::to_string(needs.cy) + " px, has " + std::to_string(room.cx) + " x " + std::to_string(room.cy));
+    }
+  }
+  return cut;
 }
 
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {
-  WindowSearch search{processId, className, {}};
-  EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (const HWND window : Windows(nullptr)) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const bool kind = className ? OfClass(window, className) : !GetWindow(window, GW_OWNER);
+    if (process == processId && IsWindowVisible(window) && kind) found.push_back(window);
+  }
+  return found;
 }
 
-DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::string> typed)
-    : thread_([this, processId, button, typed] { Run(processId, button, typed); }) {}
+void Press(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
 
-DialogAnswer::~DialogAnswer() {
+DialogThread::DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer)
+    : thread_([this, processId, title, answer] {
+        HWND dialog = nullptr;
+        for (; !stop_ && !dialog; Sleep(20)) {
+          for (const HWND window : ProcessWindows(processId, "#32770")) {
+            if (!dialog && (!title || WindowText(window) == title)) dialog = window;
+          }
+        }
+        if (!dialog) return;
+        Sleep(100);  // let the dialog finish WM_INITDIALOG
+        answer(dialog);
+        WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);
+        done_ = true;
+      }) {}
+
+DialogThread::~DialogThread() {
   stop_ = true;
   thread_.join();
 }
 
-void DialogAnswer::Run(DWORD processId, int button, std::optional<std::string> typed) {
-  HWND dialog = nullptr;
-  while (!stop_ && !dialog) {
-    const std::vector<HWND> dialogs = ProcessWindows(processId, "#32770");
-    if (!dialogs.empty()) {
-      dialog = dialogs.front();
-    } else {
-      Sleep(20);
-    }
-  }
-  if (!dialog) return;
-  Sleep(100);  // let the dialog finish WM_INITDIALOG
-  title = WindowText(dialog);
-  EnumChildWindows(dialog, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
-  EnumChildWindows(dialog, &FindMessageIcon, reinterpret_cast<LPARAM>(&icon));
-  if (const HWND edit = GetDlgItem(dialog, kInputBoxEditId)) {
-    editBefore = WindowText(edit);
-    if (typed) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed->c_str()));
-  }
-  pressed_ = true;
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-  WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);
-  done_ = true;
-}
-
-bool DialogAnswer::Wait(std::chrono::milliseconds timeout) {
+bool DialogThread::Wait(std::chrono::milliseconds timeout) const {
   return WaitUntil([this] { return done_.load(); }, timeout);
 }
+
+DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::string> typed)
+    : thread_(processId, nullptr, [this, button, typed](HWND dialog) {
+        title = WindowText(dialog);
+        for (const HWND label : Windows(dialog)) {
+          const std::string part = OfClass(label, "Static") ? WindowText(label) : "";
+          if (!part.empty()) text += (text.empty() ? "" : "\n") + part;
+        }
+        icon = MessageIcon(dialog);
+        if (const HWND edit = GetDlgItem(dialog, kInputBoxEditId)) {
+          editBefore = WindowText(edit);
+          if (typed) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed->c_str()));
+        }
+        pressed_ = true;
+        Press(dialog, button);
+      }) {}
 
 void EndStrayGlyvanes() {
   for (HWND window = FindWindowA(form1_ids::kClassName, nullptr); window;
@@ -388,49 +328,58 @@ void EndStrayGlyvanes() {
 
 void ClearGlyvaneSettings() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvex\\Glyvane"); }
 
-std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
-  UniqueKey key(opened);
-  DWORD size = 0;
-  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  std::string data(size + 1, '\0');
-  DWORD got = size + 1;
-  RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &got);
-  data.resize(data.find('\0'));  // the system adds the terminator a writer left out
+namespace {
+
+// The system adds the terminator a writer left out.
+std::optional<std::string> ReadValue(HKEY root, const char* path, const char* name) {
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  if (RegGetValueA(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) return std::nullopt;
   return data;
 }
 
-void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text) {
-  RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), REG_SZ, text.c_str(),
-                  static_cast<DWORD>(text.size() + 1));
+void WriteValue(HKEY root, const char* path, const char* name, const std::string& text) {
+  RegSetKeyValueA(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 
-namespace {
 constexpr const char* kReplacements = "Software\\Wine\\Fonts\\Replacements";
+
+}  // namespace
+
+std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name) {
+  return ReadValue(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str());
 }
 
-WithoutArial::WithoutArial() {
-  char value[256] = {};
-  DWORD size = sizeof value - 1;
-  if (RegGetValueA(HKEY_CURRENT_USER, kReplacements, "Arial", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) {
-    saved_ = value;
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, kReplacements, "Arial");
-  }
+void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text) {
+  WriteValue(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), text);
+}
+
+WithoutArial::WithoutArial() : saved_(ReadValue(HKEY_CURRENT_USER, kReplacements, "Arial")) {
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, kReplacements, "Arial");
 }
 
 WithoutArial::~WithoutArial() {
-  if (saved_) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, kReplacements, "Arial", REG_SZ, saved_->c_str(),
-                    static_cast<DWORD>(saved_->size() + 1));
-  }
+  if (saved_) WriteValue(HKEY_CURRENT_USER, kReplacements, "Arial", *saved_);
 }
 
 std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }
 
-GlyvaneProcess::GlyvaneProcess() : ProgramProcess("Glyvane.exe", form1_ids::kClassName) {}
+std::string DosPath(std::string unixPath) {
+  std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
+  return "Z:" + unixPath;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder, const char* pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  UniqueFind find(FindFirstFileA((folder + "\\" + pattern).c_str(), &found));
+  if (!find) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+  } while (FindNextFileA(find.get(), &found));
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 GlyvaneProcess::GlyvaneProcess(const std::string& program) : ProgramProcess(program, form1_ids::kClassName) {}
 

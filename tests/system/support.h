@@ -1,17 +1,23 @@
 #pragma once
-// What the system tests need to drive real windows: waiting for conditions while
-// messages flow, answering modal dialogs from another thread, starting the real
-// program, and putting the registry and fonts in a known state.
+// What the system tests need to drive real windows: waiting while messages flow,
+// answering modal dialogs from another thread, starting the real programs, and
+// putting the registry and fonts in a known state.
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "common/system/sounds.h"
+#include "common/system/system_registry.h"
 
 namespace glyvane::test {
 
@@ -32,74 +38,72 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 HWND FindControl(HWND root, int id);
 std::string WindowText(HWND window);
 std::vector<std::string> ListItems(HWND list);
-// The controls of a window, at any depth, whose caption does not show whole in them
-// as the control lays it out in its font: one line each, naming the control, its
-// caption, the pixels the caption needs and those the control gives it. Hidden labels
-// that only hold state, never shown, are passed over by their ids.
+// One line for each control of a window whose caption does not show whole in it as
+// the control lays it out in its font. neverShown: ids of hidden labels that only hold state.
 std::vector<std::string> CutCaptions(HWND root, const std::vector<int>& neverShown = {});
-// The visible top-level windows of a process with the given class ("#32770"), or
-// without an owner when the class is null.
+// The visible top-level windows of a process of the class ("#32770"), or without an
+// owner when the class is null.
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className);
+// Presses a dialog's button as a click does.
+void Press(HWND dialog, int button);
 
-// Answers the next dialog box (#32770) that a process shows: records its title and
-// texts, types into its edit box when asked, then presses a button. Runs on its own
-// thread, so the dialog may be modal on the caller's thread.
-class DialogAnswer {
+// Answers the next dialog box (#32770) of a process with this title (any when null),
+// on a thread of its own so that the dialog may be modal on the caller's thread:
+// runs `answer` on it, which presses a button, then waits until it has closed.
+class DialogThread {
  public:
-  DialogAnswer(DWORD processId, int button, std::optional<std::string> typed = std::nullopt);
-  ~DialogAnswer();
-  DialogAnswer(const DialogAnswer&) = delete;
-  DialogAnswer& operator=(const DialogAnswer&) = delete;
-
-  // Waits until the dialog was answered; false when none came.
-  bool Wait(std::chrono::milliseconds timeout = kPatience);
-  // True once a dialog came and its button was pressed (it may still be closing).
-  bool Pressed() const { return pressed_.load(); }
-  std::string title;
-  std::string text;           // the static texts, joined by newlines
-  std::string editBefore;     // the edit box's text as the dialog opened
-  // The message box's icon as its MB_ICON* flag (MB_ICONSTOP, MB_ICONINFORMATION,
-  // MB_ICONEXCLAMATION, MB_ICONQUESTION), 0 when it shows none.
-  UINT icon = 0;
+  DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer);
+  ~DialogThread();
+  // False when no dialog came and went.
+  bool Wait(std::chrono::milliseconds timeout = kPatience) const;
 
  private:
-  void Run(DWORD processId, int button, std::optional<std::string> typed);
   std::atomic<bool> done_{false};
-  std::atomic<bool> pressed_{false};
   std::atomic<bool> stop_{false};
   std::thread thread_;
 };
 
+// Answers the next dialog box of a process: records its texts, types into its edit
+// box when asked, then presses a button.
+class DialogAnswer {
+ public:
+  DialogAnswer(DWORD processId, int button, std::optional<std::string> typed = std::nullopt);
+  bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout); }
+  // True once a dialog came and its button was pressed (it may still be closing).
+  bool Pressed() const { return pressed_.load(); }
+  std::string title;
+  std::string text;        // the static texts, joined by newlines
+  std::string editBefore;  // the edit box's text as the dialog opened
+  UINT icon = 0;           // MB_ICONSTOP, MB_ICONINFORMATION, ... as shown; 0 for none
+
+ private:
+  std::atomic<bool> pressed_{false};
+  DialogThread thread_;  // last: ends before what it records goes
+};
+
 // A control's place in its parent's client area, in pixels.
 RECT BoundsInParent(HWND window);
-// True when the window stands in the middle of the screen, to the pixel.
+// Top = screen height / 2 - height / 2, Left likewise, to the pixel.
 bool CentredOnScreen(HWND window);
-
-// The tooltip text the tooltip control of the control's window holds for it, as the
-// pointer over the control shows it; empty when there is none.
+// The text the pointer over the control shows in a tooltip; empty when none.
 std::string TooltipText(HWND control);
 
 // The pixels of a rectangle of the screen as it shows now, row by row, 0x00RRGGBB.
 std::vector<uint32_t> ScreenPixels(const RECT& area);
-// A text drawn by the test itself (DrawTextA with `format`, in `place`) on a
-// background of its own, the reference for what a control should have painted.
+// What a control should have painted: text drawn by the test (DrawTextA with format,
+// in place) on a background of its own.
 std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, RECT place, UINT format,
                                 COLORREF back, COLORREF fore);
 LOGFONTA ScreenFont(const char* face, double points);
-// An icon drawn by the test on a background of 0x00RRGGBB.
 std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background);
 
-// Ends any Glyvane left running by an earlier test that failed: it would hold the
-// single-instance claim.
+// Ends any Glyvane left running by an earlier failed test: it holds the single-instance claim.
 void EndStrayGlyvanes();
-
-// Glyvane's settings back to a first run (the configuration key removed).
 void ClearGlyvaneSettings();
 std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name);
 void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text);
 
-// Removes Wine's "Arial" replacement for the life of the object: programs started
-// meanwhile run on a system without "Arial".
+// Programs started while it lives run on a system without "Arial" (Wine's replacement removed).
 class WithoutArial {
  public:
   WithoutArial();
@@ -111,10 +115,9 @@ class WithoutArial {
   std::optional<std::string> saved_;
 };
 
-// A real program of the build (Glyvane.exe, catalogue.exe), started from the
-// programs' folder (or a copy of it at a full path, from that copy's folder); its
-// main windows, of class mainClass, are closed at the end, and the program killed
-// when that does not end it.
+// A program of the build, started from its folder (the programs' folder unless a full
+// path is given); its main windows are closed at the end, and it is killed when that
+// does not end it.
 class ProgramProcess {
  public:
   ProgramProcess(const std::string& fileOrPath, const char* mainClass);
@@ -123,9 +126,8 @@ class ProgramProcess {
   ProgramProcess& operator=(const ProgramProcess&) = delete;
 
   DWORD id() const { return info_.dwProcessId; }
-  // The main window once it is shown (nullptr when it never is).
   HWND WaitForMainWindow(std::chrono::milliseconds timeout = kPatience);
-  // The first window of the class it shows (nullptr when none comes).
+  // The first window of the class it shows; nullptr when none comes.
   HWND WaitForWindow(const char* className, std::chrono::milliseconds timeout = kPatience) const;
   // True when the process ended in time; its exit code in *code.
   bool WaitForExit(std::chrono::milliseconds timeout, DWORD* code = nullptr);
@@ -137,11 +139,41 @@ class ProgramProcess {
 
 class GlyvaneProcess : public ProgramProcess {
  public:
-  GlyvaneProcess();
-  // The copy of Glyvane at this full path.
-  explicit GlyvaneProcess(const std::string& program);
+  explicit GlyvaneProcess(const std::string& program = "Glyvane.exe");
 };
 
 std::string ProgramPath(const char* fileName);
+// A Unix path as this process sees it ("Z:" maps the Unix root in the tests' prefix).
+std::string DosPath(std::string unixPath);
+// The names of the files (not folders) of a folder that match pattern, sorted.
+std::vector<std::string> FilesIn(const std::string& folder, const char* pattern = "*");
+
+// A program's main window in the test's own process, created as the program creates
+// it, driven (with the windows it opens) by the messages a user's actions produce.
+template <class Form>
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetSoundPlayer(&RecordSound);
+    g_sounds.clear();
+  }
+  void TearDown() override {
+    form.reset();
+    SetSoundPlayer(nullptr);
+  }
+  void Start(RegistryStore& registry = SystemRegistry()) {
+    form = std::make_unique<Form>(registry);
+    ASSERT_TRUE(form->Start());
+    form->ShowMain(SW_SHOWNORMAL);
+    PumpFor(50ms);
+    main = form->hwnd();
+    g_sounds.clear();
+  }
+  HWND Control(int id) const { return FindControl(main, id); }
+  void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+
+  std::unique_ptr<Form> form;
+  HWND main = nullptr;
+};
 
 }  // namespace glyvane::test
