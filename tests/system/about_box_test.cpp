@@ -1,8 +1,4 @@
 // The about box, opened from the main window in this process as the menu opens it.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <set>
 

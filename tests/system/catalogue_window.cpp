@@ -26,16 +26,6 @@ void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value) {
                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-bool ControlsFit(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const RECT place = BoundsInParent(child);
-    if (IsWindowVisible(child) && (place.right > client.right || place.bottom > client.bottom)) return false;
-  }
-  return true;
-}
-
 void ClickAt(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));

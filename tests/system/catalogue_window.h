@@ -9,9 +9,6 @@ namespace glyvane::test {
 std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name);
 void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value);
 
-// Whether every visible control lies within the window's client area, which a window
-// smaller than its design cuts off.
-bool ControlsFit(HWND window);
 // A click of the left button at (x, y) of a window's client area.
 void ClickAt(HWND window, int x, int y);
 // The top-left corner of the first place where the window shows the program's icon,

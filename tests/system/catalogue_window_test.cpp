@@ -1,10 +1,6 @@
 // The catalogue window in this process: created as the program creates it, driven
 // with the messages a user's actions produce, and read back from its windows and
 // the screen.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
 #include <tuple>

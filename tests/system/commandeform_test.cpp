@@ -1,9 +1,5 @@
 // The order form, opened by "&Commander" of the catalogue window in this process,
 // and driven with the mouse and keyboard messages a user's actions produce.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include "catalogue/order_items.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue_window.h"

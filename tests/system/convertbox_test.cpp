@@ -1,9 +1,5 @@
 // The detail dialog, opened by the entry buttons of the catalogue window in this
 // process as a user's clicks open it.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include "catalogue/entry_table.h"
 #include "catalogue_window.h"
 #include "common/win/unique.h"

@@ -2,8 +2,6 @@
 // picked one after another and the face shown printed; none ends or stalls the
 // program. The same test runs on a folder of many such files (scripts/damaged-fonts),
 // which names the folder in GLYVANE_DAMAGED_FONTS and reads the lines it prints.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,10 +1,6 @@
 // What the user may do while a folder is read: the read lets window events run after
 // each file, and stops cleanly when a newer folder, closing the window or "Quitter"
 // supersedes it.
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "font_folders.h"
 
 namespace glyvane::test {

@@ -1,7 +1,5 @@
 // The folder source: the real folder picker, the listing by face name and its tooltips,
 // and each file shown from it: in the font table while it is shown, its face in the grid.
-#include <gtest/gtest.h>
-
 #include "font_folders.h"
 #include "viewer/face_match.h"
 

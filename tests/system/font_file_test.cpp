@@ -1,7 +1,5 @@
 // A font file that brings no face of its own, and the font table left as it was
 // after a file that the system would not let go at once.
-#include <gtest/gtest.h>
-
 #include "font_folders.h"
 #include "viewer/temporary_font.h"
 

@@ -4,13 +4,7 @@
 // The program may work long on the file before: the killer has then ended the
 // process before it is asked about. A sound font with PostScript outlines survives
 // too: the trial prints it as the program does.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "common/system/font_trial.h"
 #include "font_folders.h"

@@ -1,11 +1,6 @@
 // Form1 in this process: created as the program creates it, driven with the
 // messages a user's actions produce, and read back from its windows.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <iterator>
-#include <memory>
 
 #include "common/twips.h"
 #include "common/system/sounds.h"
@@ -39,13 +34,7 @@ TEST_F(Form1Test, OpensCentredWithItsMenusAndSwitchesSources) {
   Start();
   EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(GetFocus(), Control(kCombo1));
-  RECT client;
-  GetClientRect(main, &client);
-  for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const RECT rect = BoundsInParent(child);
-    EXPECT_TRUE(!IsWindowVisible(child) || (rect.right <= client.right && rect.bottom <= client.bottom))
-        << "cut by the window's edge: " << GetDlgCtrlID(child);
-  }
+  EXPECT_TRUE(ControlsFit(main));
   const HMENU bar = GetMenu(main);
   // The first letter opens a menu (Alt+E) and picks an item in it; two items begin
   // with T: the letter moves between them rather than choosing one.

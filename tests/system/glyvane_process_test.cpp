@@ -1,7 +1,5 @@
 // The real Glyvane.exe, started as a user starts it, seen from outside: its windows,
 // the registry it writes, and how it ends.
-#include <gtest/gtest.h>
-
 #include "printing/form2_ids.h"
 #include "support.h"
 #include "viewer/form1_ids.h"

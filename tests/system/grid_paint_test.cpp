@@ -1,10 +1,6 @@
 // The character grid's first painting, done in one pass by the grid rather than by
 // each of its 223 cells: it must show exactly what the cells show when they paint
 // themselves, and leave them nothing to paint again.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <set>
 
 #include "main_window.h"

@@ -3,11 +3,8 @@
 // Glyvane runs from a copy in a folder whose name holds blanks, as an installation
 // in "Program Files" would put it, so that the real command lines are tested.
 #include <windows.h>
+
 #include <tlhelp32.h>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 #include "common/win/unique.h"
 #include "font_folders.h"

@@ -1,11 +1,9 @@
 // Installing the font file shown, against the prefix's real Fonts folder and font
 // table, and its real registry or the registry's test double (which can lack
 // "SystemRoot" or refuse a write). Each test undoes every file and value it added.
-#include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include <fstream>
-#include <functional>
 #include <iterator>
 
 #include "font_folders.h"

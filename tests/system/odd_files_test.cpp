@@ -1,8 +1,6 @@
 // A folder of odd files: the listing finishes, each entry reads as expected, and
 // picking each file gives the program's answer, with the process alive throughout,
 // nothing written beside the program and the font table left as it was.
-#include <gtest/gtest.h>
-
 #include "common/system/program_folder.h"
 #include "font_folders.h"
 

@@ -2,13 +2,8 @@
 // on the CUPS PDF printer and read back where only paper shows it (every item on the
 // one page, the details as typed, the euro sign, the tab stops of the real font),
 // and a printer that refuses the job.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 #include "catalogue_window.h"
 #include "print_bench.h"
@@ -51,15 +46,10 @@ class OrderPrintTest : public CatalogueTest {
  protected:
   void SetUp() override {
     CatalogueTest::SetUp();
-    savedEntry_ = DefaultPrinterEntry();
     title = UniqueJobTitle(::testing::UnitTest::GetInstance()->current_test_info()->name());
     ProgramPrinter().SetDocumentName(title);
     Start();
     PressCommander();
-  }
-  void TearDown() override {
-    CatalogueTest::TearDown();
-    WriteProfileStringA("windows", "device", savedEntry_.c_str());
   }
   // "Imprimer" with the print dialog answered; returns when the click has run.
   void Imprimer(PrintDialogChoice choice) {
@@ -68,10 +58,8 @@ class OrderPrintTest : public CatalogueTest {
     EXPECT_TRUE(answer.Wait());
   }
 
+  const KeptDefaultPrinter kept;
   std::string title;
-
- private:
-  std::string savedEntry_;
 };
 
 // The timer runs at the pumps of the print dialog and of the job: it presses

@@ -81,4 +81,14 @@ std::string RunUnix(const std::string& command);
 // The system's default-printer entry (section "windows", key "device").
 std::string DefaultPrinterEntry();
 
+// The default printer, which the tests choose, back as it was when the object was made.
+class KeptDefaultPrinter {
+ public:
+  KeptDefaultPrinter() : entry_(DefaultPrinterEntry()) {}
+  ~KeptDefaultPrinter() { WriteProfileStringA("windows", "device", entry_.c_str()); }
+
+ private:
+  std::string entry_;
+};
+
 }  // namespace glyvane::test

@@ -1,9 +1,5 @@
 // The print dialog, opened from the main window in this process as the menu opens
 // it, and driven with the mouse and keyboard messages a user's actions produce.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "main_window.h"

@@ -1,12 +1,6 @@
 // Printer selection and the real printer surface, on the CUPS PDF printers of the
 // test prefix: the system's print dialog answered from a helper thread, the jobs
 // read back from the PDF files they produced.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "print_bench.h"
 #include "printing/gdi_printer_surface.h"
 #include "printing/recording_surface.h"
@@ -47,7 +41,6 @@ bool QueuePrinted(const std::string& queue, const PrintedPdf& pdf) {
 class PrintingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedEntry_ = DefaultPrinterEntry();
     owner_ = CreateWindowA("STATIC", "Glyvane", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
     title_ = UniqueJobTitle(::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -56,7 +49,6 @@ class PrintingTest : public ::testing::Test {
   void TearDown() override {
     printer_.reset();
     DestroyWindow(owner_);
-    WriteProfileStringA("windows", "device", savedEntry_.c_str());
   }
   // SelectPrinter with the dialog answered as `choice`.
   int Select(const PrintDialogChoice& choice, DWORD flags = kPrintFlags, PrinterSurface* printer = nullptr) {
@@ -82,7 +74,7 @@ class PrintingTest : public ::testing::Test {
     EXPECT_TRUE(printer_->EndDocument());
   }
 
-  std::string savedEntry_;
+  const KeptDefaultPrinter kept_;
   HWND owner_ = nullptr;
   std::string title_;
   std::string shown_;  // the printer the last dialog opened on

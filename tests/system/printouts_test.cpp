@@ -1,14 +1,8 @@
 // The character tables, font lists and sample sheets printed from the print dialog
 // to the CUPS PDF printer, with the main window and the dialog in this process as
 // the user drives them, and the PDF read back.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <memory>
 
 #include "font_folders.h"
 #include "print_bench.h"
@@ -53,12 +47,7 @@ class PrintoutTest : public FolderTest {
  protected:
   void SetUp() override {
     FolderTest::SetUp();
-    savedEntry_ = DefaultPrinterEntry();
     NewJob(::testing::UnitTest::GetInstance()->current_test_info()->name());
-  }
-  void TearDown() override {
-    FolderTest::TearDown();
-    WriteProfileStringA("windows", "device", savedEntry_.c_str());
   }
   void NewJob(const std::string& what) {
     title = UniqueJobTitle(what);
@@ -110,10 +99,8 @@ class PrintoutTest : public FolderTest {
     EXPECT_EQ(pdf.rotation, rotation);
   }
 
+  const KeptDefaultPrinter kept;
   std::string title;
-
- private:
-  std::string savedEntry_;
 };
 
 TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChosenOnesInTickingOrder) {

@@ -1,9 +1,5 @@
 // The progress window of a printout, opened through the print dialog as a printout
 // opens it, and what its bar paints.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 #include "common/win/unique.h"

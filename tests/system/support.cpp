@@ -136,6 +136,16 @@ RECT BoundsInParent(HWND window) {
   return rect;
 }
 
+bool ControlsFit(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT place = BoundsInParent(child);
+    if (IsWindowVisible(child) && (place.right > client.right || place.bottom > client.bottom)) return false;
+  }
+  return true;
+}
+
 bool CentredOnScreen(HWND window) {
   RECT outer;
   GetWindowRect(window, &outer);

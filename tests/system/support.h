@@ -83,6 +83,9 @@ class DialogAnswer {
 
 // A control's place in its parent's client area, in pixels.
 RECT BoundsInParent(HWND window);
+// Whether every visible control lies within the window's client area, which a window
+// smaller than its design cuts off.
+bool ControlsFit(HWND window);
 // Top = screen height / 2 - height / 2, Left likewise, to the pixel.
 bool CentredOnScreen(HWND window);
 // The text the pointer over the control shows in a tooltip; empty when none.
