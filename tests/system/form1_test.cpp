@@ -3,10 +3,7 @@
 #include <iterator>
 
 #include "common/twips.h"
-#include "common/system/sounds.h"
-#include "common/system/system_registry.h"
 #include "font_folders.h"
-#include "main_window.h"
 #include "printing/form2.h"
 #include "printing/form3.h"
 #include "viewer/grid_layout.h"

@@ -8,9 +8,6 @@
 
 #include "common/win/unique.h"
 #include "font_folders.h"
-#include "main_window.h"
-#include "support.h"
-#include "viewer/form1_ids.h"
 #include "viewer/help_viewer.h"
 
 namespace glyvane::test {

@@ -5,7 +5,6 @@
 #include "printing/gdi_printer_surface.h"
 #include "printing/recording_surface.h"
 #include "printing/select_printer.h"
-#include "support.h"
 
 namespace glyvane::test {
 namespace {
