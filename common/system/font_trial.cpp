@@ -23,6 +23,7 @@ constexpr const char* kTrialProgram = "FontTrial.exe";
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kFileTimeoutMs = 5000;
 constexpr int kStartAttempts = 3;
+constexpr size_t kFilesAhead = 4;
 
 std::optional<FileStamp> StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -190,7 +191,7 @@ class FontTrials {
     for (;;) {
       // A file that could not be tried is refused this time, not for the session.
       if (std::find(sent_.begin(), sent_.end(), path) == sent_.end() && !Send(path)) return false;
-      SendNextExpected(path);
+      SendExpectedAfter(path);
       const std::string head = sent_.front();
       const std::optional<bool> survives = AnswerFor(head);
       if (survives) {
@@ -202,7 +203,10 @@ class FontTrials {
     }
   }
 
-  void Expect(std::vector<std::string> paths) { expected_ = std::move(paths); }
+  void Expect(std::vector<std::string> paths) {
+    expected_ = std::move(paths);
+    asked_ = consulted_ = 0;
+  }
 
   void End() {
     trial_.Stop();
@@ -226,13 +230,22 @@ class FontTrials {
     return false;
   }
 
-  void SendNextExpected(const std::string& asked) {
-    const auto at = std::find(expected_.begin(), expected_.end(), asked);
-    if (at == expected_.end() || at + 1 == expected_.end() || sent_.size() > 1) return;
-    const std::string& next = *(at + 1);
-    const std::optional<FileStamp> stamp = StampOf(next);
-    if (stamp && verdicts_.Known(next, *stamp)) return;
-    Send(next);
+  // Files expected after the one asked about go to the trial process, up to
+  // kFilesAhead of them: it then runs ahead of the caller, and a moment where either
+  // process waits for the processor costs the other nothing. The caller asks in the
+  // order it gave, and each expected file is looked at once, so that a printout of
+  // files already judged stays linear.
+  void SendExpectedAfter(const std::string& asked) {
+    const auto at = std::find(expected_.begin() + static_cast<std::ptrdiff_t>(asked_), expected_.end(), asked);
+    if (at == expected_.end()) return;
+    asked_ = static_cast<size_t>(at - expected_.begin());
+    consulted_ = std::max(consulted_, asked_ + 1);
+    while (consulted_ < expected_.size() && consulted_ <= asked_ + kFilesAhead && sent_.size() <= kFilesAhead) {
+      const std::string& next = expected_[consulted_++];
+      const std::optional<FileStamp> stamp = StampOf(next);
+      if (stamp && verdicts_.Known(next, *stamp)) continue;
+      if (std::find(sent_.begin(), sent_.end(), next) == sent_.end() && !Send(next)) return;
+    }
   }
 
   // The verdict on the oldest file sent; nullopt when no trial process could be
@@ -263,6 +276,8 @@ class FontTrials {
   TrialProcess trial_;
   std::deque<std::string> sent_;
   std::vector<std::string> expected_;
+  size_t asked_ = 0;      // where the caller is in expected_
+  size_t consulted_ = 0;  // the first expected file not yet sent or found judged
   FontVerdicts verdicts_;
 };
 
