@@ -42,7 +42,10 @@ class TrialProcess {
 
   bool running() const { return static_cast<bool>(process_); }
 
-  bool Start() {
+  bool ready() const { return running() && ready_; }
+
+  // Starts a process without waiting for it to set itself up: AwaitReady does.
+  bool Launch() {
     Stop();
     static unsigned serial = 0;
     const std::string name =
@@ -69,9 +72,14 @@ class TrialProcess {
     }
     CloseHandle(started.hThread);
     process_.reset(started.hProcess);
+    return true;
+  }
+
+  bool AwaitReady() {
+    if (ready_) return true;
     std::string line;
     if (!ReadLine(line, kStartTimeoutMs) || line != "ready") return Stop();
-    return true;
+    return ready_ = true;
   }
 
   // false when the process has ended: it is not stopped here, so that the answer
@@ -106,6 +114,7 @@ class TrialProcess {
     event_.reset();
     received_.clear();
     answered_ = 0;
+    ready_ = false;
     return false;
   }
 
@@ -166,13 +175,14 @@ class TrialProcess {
   UniqueHandle process_;
   std::string received_;
   int answered_ = 0;
+  bool ready_ = false;
 };
 
 // Under Wine a new trial process now and then ends while it sets itself up, before
 // any file: it is started again a few times before the file goes untried.
 bool StartTrial(TrialProcess& trial) {
   for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
-    if (trial.Start()) return true;
+    if ((trial.running() || trial.Launch()) && trial.AwaitReady()) return true;
   }
   return false;
 }
@@ -208,9 +218,11 @@ class FontTrials {
     asked_ = consulted_ = 0;
   }
 
-  void End() {
+  void Restart() {
+    const bool wasRunning = trial_.running();
     trial_.Stop();
     sent_.clear();
+    if (wasRunning) trial_.Launch();
   }
 
  private:
@@ -219,7 +231,7 @@ class FontTrials {
   // finds the ending and says which file it was.
   bool Send(const std::string& path) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-      if (!trial_.running() && !StartTrial(trial_)) return false;
+      if (!trial_.ready() && !StartTrial(trial_)) return false;
       if (trial_.Send(path)) {
         sent_.push_back(path);
         return true;
@@ -294,7 +306,7 @@ ExpectedFontFiles::ExpectedFontFiles(std::vector<std::string> paths) { Trials().
 
 ExpectedFontFiles::~ExpectedFontFiles() { Trials().Expect({}); }
 
-void EndFontTrials() { Trials().End(); }
+void RestartFontTrials() { Trials().Restart(); }
 
 bool IsFontFileSafeToAdd(const std::string& path) { return !IsDamagedTrueTypeFile(path) && FontFileSurvivesTrial(path); }
 
