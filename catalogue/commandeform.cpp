@@ -135,8 +135,6 @@ std::vector<std::string> commandeform::SelectedItemTexts() const {
   return texts;
 }
 
-OrderTotal commandeform::Total() const { return PriceOrder(SelectedItemTexts(), UserDecimalSeparator()); }
-
 void commandeform::OrderPrinted() {
   controls_.SetCaption(kCommand1, "OK");
   controls_.SetPicture(kCommand1, controls_.PictureOf(kImage1));

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "catalogue/commandeform_ids.h"
-#include "catalogue/order_pricing.h"
 #include "catalogue/order_printout.h"
 #include "common/registry_store.h"
 #include "common/win/form.h"
@@ -27,9 +26,8 @@ class commandeform : public FormOf<commandeform> {
 
   // The selection string: ";" and, for each ticked item, its list index and ";".
   const std::string& Selection() const { return Label16.get(); }
-  // The texts of the ordered items, in the order of the selection, and their price.
+  // The texts of the ordered items, in the order of the selection.
   std::vector<std::string> SelectedItemTexts() const;
-  OrderTotal Total() const;
   // After a copy of the order went out: "Annuler" becomes "OK" and takes Image1's
   // picture, and closing with it stores the details.
   void OrderPrinted();

@@ -228,7 +228,7 @@ double GdiPrinterSurface::PrintableWidth() const {
 bool GdiPrinterSurface::StartDocument() {
   const HDC dc = Dc();
   if (!dc) return false;
-  EndFontTrials();
+  RestartFontTrials();
   DOCINFOA info{};
   info.cbSize = sizeof info;
   info.lpszDocName = documentName_.c_str();

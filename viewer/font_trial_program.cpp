@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,15 +45,14 @@ LONG WINAPI EndQuietly(EXCEPTION_POINTERS* fault) {
 }
 
 int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM data) {
-  auto* names = reinterpret_cast<std::vector<std::string>*>(data);
-  if (std::find(names->begin(), names->end(), font->lfFaceName) == names->end()) names->push_back(font->lfFaceName);
+  reinterpret_cast<std::set<std::string>*>(data)->insert(font->lfFaceName);
   return 1;
 }
 
-std::vector<std::string> Families(HDC dc) {
+std::set<std::string> Families(HDC dc) {
   LOGFONTA query{};
   query.lfCharSet = DEFAULT_CHARSET;
-  std::vector<std::string> names;
+  std::set<std::string> names;
   EnumFontFamiliesExA(dc, &query, &CollectFamily, reinterpret_cast<LPARAM>(&names), 0);
   return names;
 }
@@ -135,20 +135,22 @@ void Print(HDC printer, const std::vector<std::string>& faces) {
   DeleteFileA(scratch.c_str());
 }
 
-void Try(HDC dc, HDC printer, const std::string& path) {
-  const std::vector<std::string> before = Families(dc);
+// `system` is the font list as this program found it: each file is taken out again
+// after its trial, so the families beyond it are the file's own. A system with
+// thousands of fonts makes this a lookup per family, not a list read per file.
+void Try(HDC dc, HDC printer, const std::set<std::string>& system, const std::string& path) {
   if (AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr) <= 0) return;
-  const std::vector<std::string> after = Families(dc);
+  const std::set<std::string> after = Families(dc);
   std::vector<std::string> faces;
   for (const std::string& name : after) {
-    if (!Contains(before, name)) faces.push_back(name);
+    if (!system.contains(name)) faces.push_back(name);
   }
   // A file that repeats an installed family brings no new name; its own face is
   // still the one the reader names, and its vertical twin when the system made one.
   if (const auto names = glyvane::ReadFontNamesForSystem(path)) {
     if (!Contains(faces, names->family)) faces.push_back(names->family);
     const std::string vertical = "@" + names->family;
-    if (Contains(after, vertical) && !Contains(faces, vertical)) faces.push_back(vertical);
+    if (after.contains(vertical) && !Contains(faces, vertical)) faces.push_back(vertical);
   }
   const std::vector<int> heights(std::begin(kScreenHeights), std::end(kScreenHeights));
   for (const std::string& face : faces) Exercise(dc, face, heights, false);
@@ -192,12 +194,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   void* bits = nullptr;
   const UniqueBitmap canvas(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   const SelectObjectGuard drawnOn(dc.get(), canvas.get());
-  Families(dc.get());  // the system's font list, read once before Glyvane waits on a file
+  const std::set<std::string> system = Families(dc.get());
   const UniqueDC printer = DefaultPrinter();
 
   if (!Say(out, "ready\n")) return 1;
   for (std::string path; ReadLine(in, path);) {
-    Try(dc.get(), printer.get(), path);
+    Try(dc.get(), printer.get(), system, path);
     if (!Say(out, "ok\n")) return 1;
   }
   return 0;

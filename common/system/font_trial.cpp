@@ -23,6 +23,7 @@ constexpr const char* kTrialProgram = "FontTrial.exe";
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kFileTimeoutMs = 5000;
 constexpr int kStartAttempts = 3;
+constexpr size_t kFilesAhead = 4;
 
 std::optional<FileStamp> StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -41,7 +42,10 @@ class TrialProcess {
 
   bool running() const { return static_cast<bool>(process_); }
 
-  bool Start() {
+  bool ready() const { return running() && ready_; }
+
+  // Starts a process without waiting for it to set itself up: AwaitReady does.
+  bool Launch() {
     Stop();
     static unsigned serial = 0;
     const std::string name =
@@ -68,9 +72,14 @@ class TrialProcess {
     }
     CloseHandle(started.hThread);
     process_.reset(started.hProcess);
+    return true;
+  }
+
+  bool AwaitReady() {
+    if (ready_) return true;
     std::string line;
     if (!ReadLine(line, kStartTimeoutMs) || line != "ready") return Stop();
-    return true;
+    return ready_ = true;
   }
 
   // false when the process has ended: it is not stopped here, so that the answer
@@ -105,6 +114,7 @@ class TrialProcess {
     event_.reset();
     received_.clear();
     answered_ = 0;
+    ready_ = false;
     return false;
   }
 
@@ -165,13 +175,14 @@ class TrialProcess {
   UniqueHandle process_;
   std::string received_;
   int answered_ = 0;
+  bool ready_ = false;
 };
 
 // Under Wine a new trial process now and then ends while it sets itself up, before
 // any file: it is started again a few times before the file goes untried.
 bool StartTrial(TrialProcess& trial) {
   for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
-    if (trial.Start()) return true;
+    if ((trial.running() || trial.Launch()) && trial.AwaitReady()) return true;
   }
   return false;
 }
@@ -190,7 +201,7 @@ class FontTrials {
     for (;;) {
       // A file that could not be tried is refused this time, not for the session.
       if (std::find(sent_.begin(), sent_.end(), path) == sent_.end() && !Send(path)) return false;
-      SendNextExpected(path);
+      SendExpectedAfter(path);
       const std::string head = sent_.front();
       const std::optional<bool> survives = AnswerFor(head);
       if (survives) {
@@ -202,11 +213,16 @@ class FontTrials {
     }
   }
 
-  void Expect(std::vector<std::string> paths) { expected_ = std::move(paths); }
+  void Expect(std::vector<std::string> paths) {
+    expected_ = std::move(paths);
+    asked_ = consulted_ = 0;
+  }
 
-  void End() {
+  void Restart() {
+    const bool wasRunning = trial_.running();
     trial_.Stop();
     sent_.clear();
+    if (wasRunning) trial_.Launch();
   }
 
  private:
@@ -215,7 +231,7 @@ class FontTrials {
   // finds the ending and says which file it was.
   bool Send(const std::string& path) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-      if (!trial_.running() && !StartTrial(trial_)) return false;
+      if (!trial_.ready() && !StartTrial(trial_)) return false;
       if (trial_.Send(path)) {
         sent_.push_back(path);
         return true;
@@ -226,13 +242,22 @@ class FontTrials {
     return false;
   }
 
-  void SendNextExpected(const std::string& asked) {
-    const auto at = std::find(expected_.begin(), expected_.end(), asked);
-    if (at == expected_.end() || at + 1 == expected_.end() || sent_.size() > 1) return;
-    const std::string& next = *(at + 1);
-    const std::optional<FileStamp> stamp = StampOf(next);
-    if (stamp && verdicts_.Known(next, *stamp)) return;
-    Send(next);
+  // Files expected after the one asked about go to the trial process, up to
+  // kFilesAhead of them: it then runs ahead of the caller, and a moment where either
+  // process waits for the processor costs the other nothing. The caller asks in the
+  // order it gave, and each expected file is looked at once, so that a printout of
+  // files already judged stays linear.
+  void SendExpectedAfter(const std::string& asked) {
+    const auto at = std::find(expected_.begin() + static_cast<std::ptrdiff_t>(asked_), expected_.end(), asked);
+    if (at == expected_.end()) return;
+    asked_ = static_cast<size_t>(at - expected_.begin());
+    consulted_ = std::max(consulted_, asked_ + 1);
+    while (consulted_ < expected_.size() && consulted_ <= asked_ + kFilesAhead && sent_.size() <= kFilesAhead) {
+      const std::string& next = expected_[consulted_++];
+      const std::optional<FileStamp> stamp = StampOf(next);
+      if (stamp && verdicts_.Known(next, *stamp)) continue;
+      if (std::find(sent_.begin(), sent_.end(), next) == sent_.end() && !Send(next)) return;
+    }
   }
 
   // The verdict on the oldest file sent; nullopt when no trial process could be
@@ -263,6 +288,8 @@ class FontTrials {
   TrialProcess trial_;
   std::deque<std::string> sent_;
   std::vector<std::string> expected_;
+  size_t asked_ = 0;      // where the caller is in expected_
+  size_t consulted_ = 0;  // the first expected file not yet sent or found judged
   FontVerdicts verdicts_;
 };
 
@@ -279,7 +306,7 @@ ExpectedFontFiles::ExpectedFontFiles(std::vector<std::string> paths) { Trials().
 
 ExpectedFontFiles::~ExpectedFontFiles() { Trials().Expect({}); }
 
-void EndFontTrials() { Trials().End(); }
+void RestartFontTrials() { Trials().Restart(); }
 
 bool IsFontFileSafeToAdd(const std::string& path) { return !IsDamagedTrueTypeFile(path) && FontFileSurvivesTrial(path); }
 

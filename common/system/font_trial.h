@@ -33,9 +33,10 @@ class ExpectedFontFiles {
   ExpectedFontFiles& operator=(const ExpectedFontFiles&) = delete;
 };
 
-// Ends the warm trial process, if any; the next file starts a new one. A printer
-// document asks this first: under Wine the trial's dropped printer documents keep spool files
-// that the program's own jobs, numbered alike, would need.
-void EndFontTrials();
+// Ends the warm trial process, if any, and starts its successor, which sets itself up
+// while the caller goes on. A printer document asks this first: under Wine the trial's
+// dropped printer documents keep spool files that the program's own jobs, numbered
+// alike, would need.
+void RestartFontTrials();
 
 }  // namespace glyvane

@@ -1,4 +1,4 @@
-// A folder printout's files go to the font trial one ahead of the program: a file
+// A folder printout's files go to the font trial ahead of the program: a file
 // that ends the trial process while the program works on the file before it is the
 // one refused, and the files sent with it or after it are tried again and survive.
 // The program may work long on the file before: the killer has then ended the
