@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "common/system/font_trial.h"
 #include "common/system/item_list.h"
 #include "common/system/program_folder.h"
 #include "common/system/sounds.h"
@@ -76,6 +77,9 @@ void Form1::Command1_Click() {
   settings_.SaveFolder(folder);
   if (folder != File1.Path()) item(kCommand2).Enable(false);
   File1.SetPath(folder);
+  // The user is about to pick one of these files: the trial process that tries it
+  // first sets itself up while the list fills.
+  if (File1.Count() > 0) PrepareFontTrials();
   const ListBox files = list(kList1);
   files.Clear();
   list1Hover_ = -1;  // no entry is under the pointer any more

@@ -43,6 +43,9 @@ class TrialProcess {
   bool running() const { return static_cast<bool>(process_); }
 
   bool ready() const { return running() && ready_; }
+  // Whether a file went to this process: one that took none has no printer document
+  // behind it.
+  bool used() const { return used_; }
 
   // Starts a process without waiting for it to set itself up: AwaitReady does.
   bool Launch() {
@@ -115,6 +118,7 @@ class TrialProcess {
     received_.clear();
     answered_ = 0;
     ready_ = false;
+    used_ = false;
     return false;
   }
 
@@ -140,11 +144,9 @@ class TrialProcess {
     OVERLAPPED transfer{};
     transfer.hEvent = event_.get();
     DWORD written = 0;
-    if (!WriteFile(pipe_.get(), line.data(), static_cast<DWORD>(line.size()), nullptr, &transfer) &&
-        !Finish(transfer, written, GetTickCount64() + kFileTimeoutMs)) {
-      return false;
-    }
-    return true;
+    used_ = true;
+    return WriteFile(pipe_.get(), line.data(), static_cast<DWORD>(line.size()), nullptr, &transfer) ||
+           Finish(transfer, written, GetTickCount64() + kFileTimeoutMs);
   }
 
   bool ReadLine(std::string& line, DWORD timeoutMs) {
@@ -176,6 +178,7 @@ class TrialProcess {
   std::string received_;
   int answered_ = 0;
   bool ready_ = false;
+  bool used_ = false;
 };
 
 // Under Wine a new trial process now and then ends while it sets itself up, before
@@ -219,10 +222,14 @@ class FontTrials {
   }
 
   void Restart() {
-    const bool wasRunning = trial_.running();
+    if (!trial_.used()) return;
     trial_.Stop();
     sent_.clear();
-    if (wasRunning) trial_.Launch();
+    trial_.Launch();
+  }
+
+  void Prepare() {
+    if (!trial_.running()) trial_.Launch();
   }
 
  private:
@@ -302,11 +309,16 @@ FontTrials& Trials() {
 
 bool FontFileSurvivesTrial(const std::string& path) { return Trials().Survives(path); }
 
-ExpectedFontFiles::ExpectedFontFiles(std::vector<std::string> paths) { Trials().Expect(std::move(paths)); }
+ExpectedFontFiles::ExpectedFontFiles(std::vector<std::string> paths) {
+  Trials().Expect(std::move(paths));
+  Trials().Prepare();
+}
 
 ExpectedFontFiles::~ExpectedFontFiles() { Trials().Expect({}); }
 
 void RestartFontTrials() { Trials().Restart(); }
+
+void PrepareFontTrials() { Trials().Prepare(); }
 
 bool IsFontFileSafeToAdd(const std::string& path) { return !IsDamagedTrueTypeFile(path) && FontFileSurvivesTrial(path); }
 

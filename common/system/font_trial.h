@@ -23,7 +23,7 @@ bool FontFileSurvivesTrial(const std::string& path);
 bool IsFontFileSafeToAdd(const std::string& path);
 
 // The files a caller will ask about in this order while the object lives (a folder
-// printout's files): the trial process tries the next one while this process works
+// printout's files): the trial process tries the next ones while this process works
 // on the one it asked about.
 class ExpectedFontFiles {
  public:
@@ -33,10 +33,14 @@ class ExpectedFontFiles {
   ExpectedFontFiles& operator=(const ExpectedFontFiles&) = delete;
 };
 
-// Ends the warm trial process, if any, and starts its successor, which sets itself up
-// while the caller goes on. A printer document asks this first: under Wine the trial's
-// dropped printer documents keep spool files that the program's own jobs, numbered
-// alike, would need.
+// Starts a trial process when none runs, without waiting for it: a caller about to
+// ask about files lets it set itself up meanwhile.
+void PrepareFontTrials();
+
+// Ends a trial process that has tried files and starts its successor, which sets
+// itself up while the caller goes on. A printer document asks this first: under Wine
+// the trial's dropped printer documents keep spool files that the program's own
+// jobs, numbered alike, would need.
 void RestartFontTrials();
 
 }  // namespace glyvane
