@@ -77,28 +77,36 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::vector<std::string> files = FontFiles(argv[1], argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1000);
-  if (files.size() < 2) return 1;
+  if (files.size() < 3) return 1;
 
   auto start = Clock::now();
   const bool first = glyvane::FontFileSurvivesTrial(files[0]);
   std::printf("first file, trial process started: %.0f ms (%s)\n", Milliseconds(Clock::now() - start),
               first ? "survived" : "refused");
 
+  // A printer document, like a folder listed, sets a new process up while the program
+  // goes on: the next pick finds it ready.
+  glyvane::RestartFontTrials();
+  Sleep(500);
+  start = Clock::now();
+  glyvane::FontFileSurvivesTrial(files[1]);
+  std::printf("next file, process restarted 500 ms before: %.0f ms\n", Milliseconds(Clock::now() - start));
+
   std::vector<double> trial, again, own;
   int refused = 0;
-  for (size_t i = 1; i < files.size(); ++i) {
+  for (size_t i = 2; i < files.size(); ++i) {
     start = Clock::now();
     if (!glyvane::FontFileSurvivesTrial(files[i])) ++refused;
     trial.push_back(Milliseconds(Clock::now() - start));
   }
-  for (size_t i = 1; i < files.size(); ++i) {
+  for (size_t i = 2; i < files.size(); ++i) {
     start = Clock::now();
     glyvane::FontFileSurvivesTrial(files[i]);
     again.push_back(Milliseconds(Clock::now() - start));
   }
-  for (size_t i = 1; i < files.size(); ++i) own.push_back(OwnPick(files[i]));
+  for (size_t i = 2; i < files.size(); ++i) own.push_back(OwnPick(files[i]));
 
-  std::printf("%zu files, %d refused\n", files.size() - 1, refused);
+  std::printf("%zu files, %d refused\n", files.size() - 2, refused);
   Report("trial, warm process (target: at most 50 ms)", trial);
   Report("trial of a file tried before", again);
   Report("this process's own pick, without trial", own);
