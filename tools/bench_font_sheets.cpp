@@ -136,8 +136,10 @@ int main(int argc, char** argv) {
     const size_t count = std::min(all.size(), static_cast<size_t>(std::atoi(argv[4])));
     const size_t extra = std::min(all.size() - count, static_cast<size_t>(std::atoi(argv[5])));
     const std::vector<std::string> files(all.begin(), all.begin() + static_cast<long>(count));
+    print_bench::WaitForIdleQueues();
     const double normal = FolderPerFile(files, argv[2]);
     for (size_t i = count; i < count + extra; ++i) AddFontResourceA(all[i].c_str());
+    print_bench::WaitForIdleQueues();
     const double crowded = FolderPerFile(files, argv[2]);
     for (size_t i = count; i < count + extra; ++i) RemoveFontResourceA(all[i].c_str());
     std::printf("folder files=%zu extra_fonts=%zu normal_ms=%.2f crowded_ms=%.2f ratio=%.2f\n", count, extra,
@@ -148,7 +150,9 @@ int main(int argc, char** argv) {
     const std::vector<std::string> all = FontFiles(argv[3]);
     const size_t count = std::min(all.size(), static_cast<size_t>(std::atoi(argv[4])));
     const std::vector<std::string> files(all.begin(), all.begin() + static_cast<long>(count));
+    print_bench::WaitForIdleQueues();
     const double tried = FolderPerFile(files, argv[2]);
+    print_bench::WaitForIdleQueues();
     const double known = FolderPerFile(files, argv[2]);
     std::printf("trial files=%zu tried_ms=%.2f known_ms=%.2f ratio=%.2f\n", count, 1000 * tried, 1000 * known,
                 tried / known);
