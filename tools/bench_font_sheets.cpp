@@ -27,6 +27,7 @@
 #include "common/win/fonts.h"
 #include "printing/font_sheet.h"
 #include "printing/gdi_printer_surface.h"
+#include "tests/system/print_bench.h"
 #include "tools/print_bench.h"
 #include "viewer/font_file_face.h"
 
@@ -36,6 +37,12 @@ using print_bench::Now;
 using print_bench::UsePrinter;
 
 std::string Today() { return "07/12/2026"; }
+
+// cups-pdf turns each finished job into a PDF with Ghostscript, which would otherwise
+// share the processor with the next measurement: each pass waits for the queues to empty.
+void WaitForIdleQueues() {
+  glyvane::test::RunUnix("while [ -n \"$(lpstat -o 2>/dev/null)\" ]; do sleep 0.2; done");
+}
 
 double ProgramPage(const std::vector<std::string>& names, const std::string& printer) {
   glyvane::GdiPrinterSurface surface("bench_sheet_glyvane");
@@ -136,10 +143,10 @@ int main(int argc, char** argv) {
     const size_t count = std::min(all.size(), static_cast<size_t>(std::atoi(argv[4])));
     const size_t extra = std::min(all.size() - count, static_cast<size_t>(std::atoi(argv[5])));
     const std::vector<std::string> files(all.begin(), all.begin() + static_cast<long>(count));
-    print_bench::WaitForIdleQueues();
+    WaitForIdleQueues();
     const double normal = FolderPerFile(files, argv[2]);
     for (size_t i = count; i < count + extra; ++i) AddFontResourceA(all[i].c_str());
-    print_bench::WaitForIdleQueues();
+    WaitForIdleQueues();
     const double crowded = FolderPerFile(files, argv[2]);
     for (size_t i = count; i < count + extra; ++i) RemoveFontResourceA(all[i].c_str());
     std::printf("folder files=%zu extra_fonts=%zu normal_ms=%.2f crowded_ms=%.2f ratio=%.2f\n", count, extra,
@@ -150,9 +157,9 @@ int main(int argc, char** argv) {
     const std::vector<std::string> all = FontFiles(argv[3]);
     const size_t count = std::min(all.size(), static_cast<size_t>(std::atoi(argv[4])));
     const std::vector<std::string> files(all.begin(), all.begin() + static_cast<long>(count));
-    print_bench::WaitForIdleQueues();
+    WaitForIdleQueues();
     const double tried = FolderPerFile(files, argv[2]);
-    print_bench::WaitForIdleQueues();
+    WaitForIdleQueues();
     const double known = FolderPerFile(files, argv[2]);
     std::printf("trial files=%zu tried_ms=%.2f known_ms=%.2f ratio=%.2f\n", count, 1000 * tried, 1000 * known,
                 tried / known);

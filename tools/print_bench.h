@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -51,28 +50,6 @@ inline HFONT MakeFont(HDC dc, const char* face, double points) {
   font.lfCharSet = DEFAULT_CHARSET;
   std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
   return CreateFontIndirectA(&font);
-}
-
-// Waits, at most a minute, until the CUPS queues are empty: cups-pdf turns each
-// finished job into a PDF with Ghostscript, which would otherwise share the processor
-// with the next measurement. Wine runs a Unix program named by its path but gives no
-// handle to wait on: the file the script makes at its end tells it has ended.
-inline void WaitForIdleQueues() {
-  const std::string name = "print-bench-" + std::to_string(GetCurrentProcessId());
-  const std::string script = "Z:\\tmp\\" + name + ".sh";
-  const std::string done = "Z:\\tmp\\" + name + ".done";
-  DeleteFileA(done.c_str());
-  std::ofstream(script, std::ios::binary) << "while [ -n \"$(lpstat -o 2>/dev/null)\" ]; do sleep 0.2; done\n"
-                                          << ": > /tmp/" << name << ".done\n";
-  std::string line = "/bin/sh /tmp/" + name + ".sh";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    for (int wait = 0; wait < 600 && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++wait) Sleep(100);
-  }
-  DeleteFileA(done.c_str());
-  DeleteFileA(script.c_str());
 }
 
 }  // namespace print_bench
