@@ -118,6 +118,8 @@ UINT MessageIcon(HWND dialog) {
 }
 
 // The size a text takes in a control's font, laid out in `width` pixels (0: on one line).
+// Measured here, not by the window layer's own measure of a caption, so that a fault
+// in that measure shows as a cut caption instead of agreeing with itself.
 SIZE LaidOut(HWND control, const std::string& text, int width, UINT flags) {
   WindowDC screen(nullptr);
   SelectObjectGuard select(screen.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
