@@ -92,12 +92,15 @@ class PrintoutTest : public FolderTest {
     EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"}) << "the button's click";
     ExpectTheWindowsBack();
   }
-  // Print, then the PDF of its one job (an empty one, the failure told, when none comes).
-  PrintedPdf Printed(int menu, int button, std::chrono::seconds wait = 60s) {
-    Print(menu, button);
+  // The PDF of the job (an empty one, the failure told, when none comes).
+  PrintedPdf Job(std::chrono::seconds wait = 60s) const {
     const std::optional<PrintedPdf> pdf = WaitForPdf(title, wait);
     EXPECT_TRUE(pdf) << "nothing printed";
     return pdf.value_or(PrintedPdf{});
+  }
+  PrintedPdf Printed(int menu, int button, std::chrono::seconds wait = 60s) {
+    Print(menu, button);
+    return Job(wait);
   }
   // A4 as cups-pdf writes it: a landscape page is the upright sheet turned by 90°.
   static void ExpectA4(const PrintedPdf& pdf, int rotation) {
@@ -110,7 +113,7 @@ class PrintoutTest : public FolderTest {
   std::string title;
 };
 
-TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChosenOnesInTickingOrder) {
+TEST_F(PrintoutTest, TheTablesAreLandscapePagesOfEveryFontTheChosenOnesInTickingOrderOrTheListsSelection) {
   Start();
   Open(form1_ids::kMenuPrintto);
   const std::vector<std::string> fonts = DialogFonts();
@@ -127,16 +130,14 @@ TEST_F(PrintoutTest, TheTablesOfTheListsAreLandscapePagesOfEveryFontOrOfTheChose
   ASSERT_EQ(pdf.pages, 2);
   EXPECT_EQ(TableFont(pdf, 1), fonts[7]);
   EXPECT_EQ(TableFont(pdf, 2), fonts[3]);
-}
 
-// The screen's table of the installed fonts is the list's selection, not the font
-// the grid shows. C059 (of the URW fonts) has PostScript outlines, which are printed
-// as outlines: Wine's printer driver would crash the program if the font were sent.
-TEST_F(PrintoutTest, TheScreenTableIsTheListsSelectionWithItsGlyphsDrawn) {
-  Start();
+  // The screen's table of the installed fonts is the list's selection, not the font
+  // the grid shows. C059 (of the URW fonts) has PostScript outlines, which are printed
+  // as outlines: Wine's printer driver would crash the program if the font were sent.
+  NewJob("screen");
   ASSERT_GE(ComboIndexOf("C059"), 0);
   SendMessageA(Control(form1_ids::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("C059")), 0);
-  const PrintedPdf pdf = Printed(form1_ids::kMenuPrintto, form2_ids::kCommand2);
+  pdf = Printed(form1_ids::kMenuPrintto, form2_ids::kCommand2);
   EXPECT_EQ(pdf.pages, 1);
   ExpectA4(pdf, 90);
   EXPECT_EQ(TableFont(pdf, 1), "C059");
@@ -169,9 +170,7 @@ TEST_F(PrintoutTest, APrintoutEndsAtAnnulerOrWhenTheMainWindowCloses) {
     PostMessageA(main, WM_CLOSE, 0, 0);
   });
   EXPECT_TRUE(PumpUntil([this] { return !IsWindow(main); }, std::chrono::seconds(10)));
-  const std::optional<PrintedPdf> pdf = WaitForPdf(title);
-  ASSERT_TRUE(pdf);
-  EXPECT_EQ(pdf->pages, 3);
+  EXPECT_EQ(Job().pages, 3);
 }
 
 // Portrait pages, each copy a document of its own from page 1, in the main window's
@@ -218,8 +217,9 @@ TEST_F(PrintoutTest, TheInstalledFontsSheetsArePortraitInTheListsOrderOncePerCop
 
 // Families no installed font has, so that one left in the font table is seen. The
 // screen's table of a file is its face, a temporary font the system knows only while
-// it is shown. The folder's own faces are printed, the copy of an installed font under its installed
-// name; the folder's path, 150 characters long, leaves the date on the page. However
+// it is shown. The folder's own faces are printed, the copy of an installed font
+// under its installed name; the folder's path, 150 characters long, leaves the date
+// on the page. However
 // the printout ends (printed whole, its printer dialog cancelled, "Annuler", a file
 // that cannot be removed), nothing of the folder stays in the font table and the
 // main window's font file is back.
@@ -285,10 +285,9 @@ TEST_F(PrintoutTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInTheFontTa
       EXPECT_TRUE(Has(message->text, "nouvelle.ttf")) << message->text;
     }
     expectOnlyTheShownFileLeft();
-    const std::optional<PrintedPdf> pdf = WaitForPdf(title);
-    ASSERT_TRUE(pdf);
-    EXPECT_TRUE(Has(pdf->Text(1), "Glyvane Installable"));
-    EXPECT_FALSE(Has(pdf->Text(1), "Glyvane Seconde"));
+    const std::string text = Job().Text(1);
+    EXPECT_TRUE(Has(text, "Glyvane Installable"));
+    EXPECT_FALSE(Has(text, "Glyvane Seconde"));
   }
 }
 
