@@ -57,9 +57,6 @@ class PrintoutTest : public FolderTest {
     SendMessageA(main, WM_COMMAND, MAKEWPARAM(menu, 0), 0);
     return *form->PrintDialog();
   }
-  std::vector<std::string> DialogFonts() const {
-    return ListItems(FindControl(form->PrintDialog()->hwnd(), form2_ids::kList1));
-  }
   Form3* Progress() const { return form->PrintDialog() ? form->PrintDialog()->ProgressWindow() : nullptr; }
   void PressAnnuler() const { SendMessageA(FindControl(Progress()->hwnd(), form3_ids::kCommand1), BM_CLICK, 0, 0); }
   // Presses a button of the print dialog, the system's print dialog answered as
@@ -113,10 +110,10 @@ class PrintoutTest : public FolderTest {
   std::string title;
 };
 
-TEST_F(PrintoutTest, TheTablesAreLandscapePagesOfEveryFontTheChosenOnesInTickingOrderOrTheListsSelection) {
+TEST_F(PrintoutTest, TheTablesArePagesOfEveryFontTheChosenOnesOrTheListsSelectionAndEndAtAnnulerOrClosing) {
   Start();
-  Open(form1_ids::kMenuPrintto);
-  const std::vector<std::string> fonts = DialogFonts();
+  const std::vector<std::string> fonts =
+      ListItems(FindControl(Open(form1_ids::kMenuPrintto).hwnd(), form2_ids::kList1));
   ASSERT_GT(fonts.size(), 20u);
   PrintedPdf pdf = Printed(form1_ids::kMenuPrintto, form2_ids::kCommand1, 120s);
   EXPECT_EQ(pdf.pages, static_cast<int>(fonts.size()));
@@ -147,15 +144,12 @@ TEST_F(PrintoutTest, TheTablesAreLandscapePagesOfEveryFontTheChosenOnesInTicking
   const int x = static_cast<int>(label.xMin);
   const int y = static_cast<int>(label.yMin);
   EXPECT_GT(pdf.Grey(1, 72).Dark({x + 6, y - 17, x + 16, y - 6}), 20) << label.text;
-}
 
-// The screen's table lets events in before its page, so "Annuler" at once prints
-// nothing. The main window closed (as the system does at the end of a session) while
-// the third font's page is drawn cancels the printout at the next font, then closes.
-TEST_F(PrintoutTest, APrintoutEndsAtAnnulerOrWhenTheMainWindowCloses) {
-  Start();
+  // The screen's table lets events in before its page, so "Annuler" at once prints
+  // nothing. The main window closed (as the system does at the end of a session) while
+  // the third font's page is drawn cancels the printout at the next font, then closes.
+  NewJob("cancelled");
   Open(form1_ids::kMenuPrintto);
-  const std::string third = DialogFonts()[2];
   Press(form2_ids::kCommand2, {kPdfPrinter, std::nullopt, true}, [this] { return Progress() != nullptr; },
         [this] { PressAnnuler(); });
   ExpectTheWindowsBack();
@@ -164,7 +158,7 @@ TEST_F(PrintoutTest, APrintoutEndsAtAnnulerOrWhenTheMainWindowCloses) {
 
   NewJob("closed");
   Open(form1_ids::kMenuPrintto);
-  const auto showsThird = [this, third] { return Progress() && Progress()->ShownFontName() == third; };
+  const auto showsThird = [this, &fonts] { return Progress() && Progress()->ShownFontName() == fonts[2]; };
   Press(form2_ids::kCommand1, {kPdfPrinter, std::nullopt, true}, showsThird, [this] {
     EXPECT_FALSE(IsWindowEnabled(main));
     PostMessageA(main, WM_CLOSE, 0, 0);
