@@ -74,7 +74,6 @@ PrintedPdf ReadPdf(const std::string& path) {
   return pdf;
 }
 
-// A poppler tool's output for one page of the PDF.
 std::string OnePage(const std::string& tool, const std::string& path, int page, const std::string& tail = "") {
   const std::string number = std::to_string(page);
   return RunUnix(tool + " -f " + number + " -l " + number + " " + Quoted(path) + tail);

@@ -75,7 +75,7 @@ inline std::optional<PrintedPdf> WaitForPdf(const std::string& title, std::chron
 // Runs a Unix command line through /bin/sh and returns its standard output.
 std::string RunUnix(const std::string& command);
 
-// The system's default-printer entry (section "windows", key "device").
+// Section "windows", key "device".
 std::string DefaultPrinterEntry();
 
 // The default printer, which the tests choose, back as it was when the object was made.

@@ -49,7 +49,6 @@ class PrintingTest : public ::testing::Test {
     printer_.reset();
     DestroyWindow(owner_);
   }
-  // SelectPrinter with the dialog answered as `choice`.
   int Select(const PrintDialogChoice& choice, DWORD flags = kPrintFlags, PrinterSurface* printer = nullptr) {
     PrintDialogAnswer answer(choice);
     const int copies = SelectPrinter(owner_, flags, printer ? *printer : *printer_);
@@ -64,7 +63,6 @@ class PrintingTest : public ::testing::Test {
     ADD_FAILURE() << device << " is not installed";
     return {};
   }
-  // Prints one page with one line of text as a document titled `title`.
   void PrintOnePage(const std::string& title) {
     printer_->SetDocumentName(title);
     printer_->SetCurrentX(1440);
@@ -170,7 +168,6 @@ TEST_F(PrintingTest, DocumentsComeOutAsDrawnAndOnlyWhenSomethingWasDrawn) {
   printer_->SetFontName("Arial");
   EXPECT_TRUE(printer_->EndDocument());
 
-  // Times New Roman 15 pt, then Arial 10 pt on two lines, a line, and page 2.
   printer_->SetDocumentName(title_);
   printer_->SetOrientation(kPortrait);
   printer_->SetPaperSize(kPaperA4);

@@ -21,7 +21,6 @@ std::string Today() {
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// The font a character table's page names in its title.
 std::string TableFont(const PrintedPdf& pdf, int page) {
   const std::string text = pdf.Text(page);
   const std::string title = "Table de caractères de \"";
@@ -211,12 +210,11 @@ TEST_F(PrintoutTest, TheInstalledFontsSheetsArePortraitInTheListsOrderOncePerCop
 
 // Families no installed font has, so that one left in the font table is seen. The
 // screen's table of a file is its face, a temporary font the system knows only while
-// it is shown. The folder's own faces are printed, the copy of an installed font
-// under its installed name; the folder's path, 150 characters long, leaves the date
-// on the page. However
-// the printout ends (printed whole, its printer dialog cancelled, "Annuler", a file
-// that cannot be removed), nothing of the folder stays in the font table and the
-// main window's font file is back.
+// it is shown. The folder's own faces are printed, the copy of an installed font under
+// its installed name; the folder's path, 150 characters long, leaves the date on the
+// page. However the printout ends (printed whole, its printer dialog cancelled,
+// "Annuler", a file that cannot be removed), nothing of the folder stays in the font
+// table and the main window's font file is back.
 TEST_F(PrintoutTest, AFoldersFilesPrintUnderTheirFacesAndLeaveNothingInTheFontTable) {
   FontFolder folder(std::string(133, 'p'));
   ASSERT_EQ(folder.path().size(), 150u);

@@ -14,13 +14,6 @@ constexpr uint32_t kNavyRgb = 0x000080;
 
 class ProgressWindowTest : public MainWindowTest {
  protected:
-  Form3& OpenProgress() {
-    Start();
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
-    dialog = form->PrintDialog();
-    dialog->ShowProgressWindow();
-    return *dialog->ProgressWindow();
-  }
   HWND Bar() const { return FindControl(dialog->ProgressWindow()->hwnd(), form3_ids::kPicture1); }
   // The bar's inside as the screen shows it.
   std::vector<uint32_t> BarPixels(SIZE* size = nullptr) const {
@@ -60,7 +53,11 @@ class ProgressWindowTest : public MainWindowTest {
 };
 
 TEST_F(ProgressWindowTest, ShowsCentredPaintsThePercentageTurnedOverTheBarAndStopsThePrintoutWhenClosed) {
-  Form3& progress = OpenProgress();
+  Start();
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
+  dialog = form->PrintDialog();
+  dialog->ShowProgressWindow();
+  Form3& progress = *dialog->ProgressWindow();
   EXPECT_EQ(WindowText(progress.hwnd()), "Impression ...");
   EXPECT_FALSE(IsWindowVisible(dialog->hwnd()));
   EXPECT_TRUE(CentredOnScreen(progress.hwnd()));
