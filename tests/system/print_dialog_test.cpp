@@ -38,7 +38,7 @@ class PrintDialogTest : public MainWindowTest {
 
 // The font-list command shows the same dialog, shrunk to its own panel and renamed;
 // the table command brings the table's panel back, as it was left.
-TEST_F(PrintDialogTest, OneDialogServesBothModesAndItsBoxesToggleTheChosenFontsInTickingOrder) {
+TEST_F(PrintDialogTest, OneDialogServesBothModesTogglesTheChosenFontsAndLoadsAsDesignedAfterAnnuler) {
   Start();
   const HWND dialog = Open(form1_ids::kMenuPrintto);
   ASSERT_TRUE(dialog);
@@ -86,12 +86,10 @@ TEST_F(PrintDialogTest, OneDialogServesBothModesAndItsBoxesToggleTheChosenFontsI
   EXPECT_TRUE(Chosen().empty());
   EXPECT_FALSE(IsWindowEnabled(Item(kCommand4)));
   EXPECT_EQ(g_sounds.size(), 4u) << "each opening plays the click, ticking none";
-}
 
-// The screen table needs an installed font selected in the main window as the dialog
-// loads: selecting one while the dialog is open does not enable it, the next loading does.
-TEST_F(PrintDialogTest, EachAnnulerClosesTheDialogAndReopeningStartsFromTheDesignAndTheMainSelection) {
-  Start();
+  // Either "Annuler" closes it; it loads again as designed. The screen table needs an
+  // installed font selected in the main window as the dialog loads: selecting one
+  // while the dialog is open does not enable it, the next loading does.
   for (int cancel : {kCommand3, kCommand7}) {
     SCOPED_TRACE(cancel);
     ASSERT_TRUE(Open(form1_ids::kMenuPrintto));
