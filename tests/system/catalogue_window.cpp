@@ -7,24 +7,8 @@
 namespace glyvane::test {
 
 namespace {
-constexpr const wchar_t* kDetailsKey = L"Software\\Orvex\\Catalogue\\Coordonn\u00e9es";
-
 void ClearCatalogueSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue"); }
 }  // namespace
-
-std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name) {
-  wchar_t data[256] = {};
-  DWORD size = sizeof data;
-  if (RegGetValueW(HKEY_CURRENT_USER, kDetailsKey, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  return std::wstring(data);
-}
-
-void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, kDetailsKey, name, REG_SZ, value.c_str(),
-                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
 
 void ClickAt(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

@@ -4,11 +4,6 @@
 
 namespace glyvane::test {
 
-// A value of catalogue's per-user details, read with the wide registry calls so that
-// the accented names of the key and value are checked too; nullopt when absent.
-std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name);
-void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value);
-
 // A click of the left button at (x, y) of a window's client area.
 void ClickAt(HWND window, int x, int y);
 // The top-left corner of the first place where the window shows the program's icon,
