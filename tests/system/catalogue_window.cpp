@@ -60,12 +60,4 @@ std::unique_ptr<DialogAnswer> CatalogueTest::PressCommander() {
   return answer;
 }
 
-void CatalogueTest::Tick(int index) {
-  const HWND list = OrderItem(catalogue::commandeform_ids::kList1);
-  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-  RECT entry;
-  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
-  ClickAt(list, 3, (entry.top + entry.bottom) / 2);
-}
-
 }  // namespace glyvane::test

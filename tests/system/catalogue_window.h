@@ -21,11 +21,6 @@ class CatalogueTest : public WindowTest<catalogue::Form1> {
   catalogue::commandeform& Order() const { return *form->OrderForm(); }
   // Presses "&Commander" and closes its message box with OK, which it returns.
   std::unique_ptr<DialogAnswer> PressCommander();
-  // A click on the tick box of the order form's item `index`.
-  void Tick(int index);
-  void Type(int box, const std::string& text) {
-    SendMessageA(OrderItem(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  }
 
   const std::string click = ProgramPath("data2.dll");
 };
