@@ -132,8 +132,6 @@ void PressKey(catalogue::Form1& window, HWND target, UINT message, WPARAM key) {
   }
 }
 
-std::vector<uint32_t> Drawn(HICON icon) { return DrawnIcon(icon, SIZE{32, 32}, 0x808080); }
-
 // Each entry in turn, in grid order, so that every field of the one detail dialog is
 // refilled after an entry with and one without it (stale extra requirements,
 // "Windows 9x" after "9x/NT"). The buttons answer the keyboard and quick clicks as
@@ -163,12 +161,12 @@ TEST_F(CatalogueWindowTest, EntryButtonsFillTheOneDetailDialogAndAnswerTheMouseA
     EXPECT_EQ(shown, (std::vector<std::string>{entry.entryName, entry.entryName, entry.operatingSystem,
                                                entry.extraRequirement, entry.versionText, entry.priceText,
                                                entry.description}));
-    const UniqueIcon picture(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                           MAKEINTRESOURCEA(entry.button.picture), IMAGE_ICON, 32,
-                                                           32, 0)));
+    const auto picture = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                       MAKEINTRESOURCEA(entry.button.picture), IMAGE_ICON, 32, 32,
+                                                       LR_SHARED));
     const auto icon = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
     ASSERT_TRUE(icon);
-    EXPECT_EQ(Drawn(icon), Drawn(picture.get()));
+    EXPECT_EQ(DrawnIcon(icon, SIZE{32, 32}, 0x808080), DrawnIcon(picture, SIZE{32, 32}, 0x808080));
     EXPECT_EQ(CutCaptions(dialog), std::vector<std::string>{});
     EXPECT_TRUE(ControlsFit(dialog));
   }
@@ -310,21 +308,17 @@ std::vector<char> CursorImage(HCURSOR cursor) {
 // dialog and the order form open, and the program runs until the last of them goes.
 TEST_F(CatalogueWindowTest, LinksOpenAndTheProgramEndsWithTheLastOfItsWindows) {
   Start();
-  const HINSTANCE program = GetModuleHandleA(nullptr);
   auto pointerOver = [](HWND control) {
     SetCursor(nullptr);
     SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
-  const HCURSOR mail = LoadCursorA(program, MAKEINTRESOURCEA(IDC_MAIL_LINK));
-  const HCURSOR web = LoadCursorA(program, MAKEINTRESOURCEA(IDC_WEB_LINK));
-  const HCURSOR logo = LoadCursorA(program, MAKEINTRESOURCEA(IDC_LOGO));
-  ASSERT_TRUE(mail && web && logo);
-  EXPECT_EQ(pointerOver(Control(kLabel5)), mail);
-  EXPECT_EQ(pointerOver(Control(kLabel8)), web);
-  EXPECT_EQ(pointerOver(Control(kImage1)), logo);
-  const HCURSOR plain = pointerOver(Control(kLabel3));
-  EXPECT_TRUE(plain != mail && plain != web && plain != logo);
+  const std::pair<int, int> pointers[] = {{kLabel5, IDC_MAIL_LINK}, {kLabel8, IDC_WEB_LINK}, {kImage1, IDC_LOGO}};
+  for (const auto& [label, pointer] : pointers) {
+    const HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pointer));
+    EXPECT_TRUE(own && pointerOver(Control(label)) == own) << label;
+    EXPECT_NE(pointerOver(Control(kLabel3)), own);
+  }
 
   const RecordedLinks links;
   ClickAt(Control(kLabel5), 3, 3);
