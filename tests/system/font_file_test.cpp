@@ -33,7 +33,7 @@ TEST_F(FontFileTest, AFileOfAnInstalledFontShowsTheInstalledFaceItsNameBeginsWit
   ClickFile("sans-copie.ttf");
   EXPECT_EQ(form->CurrentFace(), "Liberation Sans");
 
-  const auto answer = ClickFileAnswering("copie-sans-nom.ttf");
+  const auto answer = Pick("copie-sans-nom.ttf");
   EXPECT_EQ(answer->text, "Impossible d'afficher cette police. Si le problème persiste, envoyez-moi le fichier à "
                           "l'adresse suivante : talvenne@orvex.fr");
   EXPECT_EQ(form->CurrentFace(), "Liberation Sans");

@@ -37,9 +37,10 @@ FontFolder::~FontFolder() {
 }
 
 std::string FontFolder::Add(const std::string& fixture, std::string fileName) {
-  if (fileName.empty()) fileName = fixture.substr(fixture.find_last_of('/') + 1);
+  if (fileName.empty()) fileName = fixture.substr(fixture.find_last_of("/\\") + 1);
   const std::string path = PathOf(fileName);
-  EXPECT_TRUE(CopyFileA(FixturePath(fixture).c_str(), path.c_str(), FALSE)) << fixture;
+  const std::string source = fixture.find(':') == 1 ? fixture : FixturePath(fixture);
+  EXPECT_TRUE(CopyFileA(source.c_str(), path.c_str(), FALSE)) << fixture;
   return path;
 }
 
@@ -127,25 +128,20 @@ int FolderTest::EntryOf(const std::string& fileName) const {
   return -1;
 }
 
-void FolderTest::SelectFile(const std::string& fileName) {
+std::unique_ptr<DialogAnswer> FolderTest::Pick(const std::string& fileName) {
+  auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
   const int entry = EntryOf(fileName);
-  ASSERT_GE(entry, 0) << fileName;
+  EXPECT_GE(entry, 0) << fileName;
   const HWND list = Control(form1_ids::kList1);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  // The box is modal: once the click has returned, any box came and went.
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kList1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  return answer;
 }
 
 void FolderTest::ClickFile(const std::string& fileName) {
-  DialogAnswer unexpected(GetCurrentProcessId(), IDOK);  // so that a test fails rather than hangs
-  SelectFile(fileName);
-  EXPECT_FALSE(unexpected.Pressed()) << fileName << " showed: " << unexpected.text;
-}
-
-std::unique_ptr<DialogAnswer> FolderTest::ClickFileAnswering(const std::string& fileName) {
-  auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
-  SelectFile(fileName);
-  EXPECT_TRUE(answer->Wait()) << fileName;
-  return answer;
+  const auto shown = Pick(fileName);
+  EXPECT_FALSE(shown->Pressed()) << fileName << " showed: " << shown->text;
 }
 
 }  // namespace glyvane::test
