@@ -41,15 +41,10 @@ TEST_F(FontFileTest, AFileOfAnInstalledFontShowsTheInstalledFaceItsNameBeginsWit
 }
 
 // The system stands in: it refuses a number of removals while it holds the file.
-class RefusingFontTable : public FontTable {
- public:
+struct RefusingFontTable : FontTable {
   int Add(const std::string&) override { return ++held; }
   int Remove(const std::string&) override {
-    if (refusals > 0) {
-      --refusals;
-      return 0;
-    }
-    if (held == 0) return 0;
+    if (refusals-- > 0 || held == 0) return 0;
     --held;
     return 1;
   }

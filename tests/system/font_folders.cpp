@@ -51,37 +51,31 @@ void StoreFolder(const std::string& folder, RegistryStore& registry) {
 bool LeftTheFontTable(const std::string& path) { return RemoveFontResourceA(path.c_str()) == 0; }
 
 namespace {
-int CALLBACK NoteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
+int CALLBACK StopAtFirst(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) { return 0; }
 }  // namespace
 
 bool IsScreenFont(const std::string& face) {
-  bool found = false;
-  WindowDC screen(nullptr);
   LOGFONTA font{};
   font.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
-  EnumFontFamiliesExA(screen.get(), &font, &NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-  return found;
+  // The enumeration returns what the callback last returned, 1 when it never ran.
+  return EnumFontFamiliesExA(WindowDC(nullptr).get(), &font, &StopAtFirst, 0, 0) == 0;
 }
 
 FolderPickerAnswer::FolderPickerAnswer(std::string selected, int button)
     : thread_(GetCurrentProcessId(), "Parcourir les dossiers", [this, selected, button](HWND picker) {
         // The picker selects its start folder once its tree has been filled.
-        auto selectedText = [picker] {
-          const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
-          char buffer[MAX_PATH] = {};
-          TVITEMA item{};
-          item.mask = TVIF_TEXT;
+        const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
+        char shown[MAX_PATH] = {};
+        TVITEMA item{};
+        item.mask = TVIF_TEXT;
+        item.pszText = shown;
+        item.cchTextMax = MAX_PATH;
+        WaitUntil([&] {
           item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-          item.pszText = buffer;
-          item.cchTextMax = MAX_PATH;
-          if (item.hItem) SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-          return std::string(buffer);
-        };
-        WaitUntil([&] { return lstrcmpiA(selectedText().c_str(), selected.c_str()) == 0; }, 10s);
+          return item.hItem && SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) &&
+                 lstrcmpiA(shown, selected.c_str()) == 0;
+        }, 10s);
         for (HWND label = nullptr; (label = FindWindowExA(picker, label, "Static", nullptr)) != nullptr;) {
           text += WindowText(label) + "\n";
         }
