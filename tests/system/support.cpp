@@ -284,9 +284,9 @@ void Press(HWND dialog, int button) {
 }
 
 DialogThread::DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer)
-    : thread_([this, processId, title, answer] {
+    : thread_([this, processId, title, answer](std::stop_token stop) {
         HWND dialog = nullptr;
-        for (; !stop_ && !dialog; Sleep(20)) {
+        for (; !stop.stop_requested() && !dialog; Sleep(20)) {
           for (const HWND window : ProcessWindows(processId, "#32770")) {
             if (!dialog && (!title || WindowText(window) == title)) dialog = window;
           }
@@ -297,11 +297,6 @@ DialogThread::DialogThread(DWORD processId, const char* title, std::function<voi
         WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);
         done_ = true;
       }) {}
-
-DialogThread::~DialogThread() {
-  stop_ = true;
-  thread_.join();
-}
 
 bool DialogThread::Wait(std::chrono::milliseconds timeout) const {
   return WaitUntil([this] { return done_.load(); }, timeout);
