@@ -31,14 +31,6 @@ std::string Contents(const std::string& path) {
 
 class InstallationTest : public FolderTest {
  protected:
-  void SetUp() override {
-    FolderTest::SetUp();
-    Uninstall();  // a test that stopped half-way may have left some
-  }
-  void TearDown() override {
-    FolderTest::TearDown();
-    Uninstall();
-  }
   // The copies in the Fonts folder, their place in the font table, their values.
   static void Uninstall() {
     for (const char* name : {"installable.ttf", "glyvane-installable.ttf"}) {
@@ -56,6 +48,11 @@ class InstallationTest : public FolderTest {
     EXPECT_TRUE(answer->Wait());
     return answer;
   }
+  // Before the test, as one that stopped half-way may have left some, and once its window has gone.
+  struct Uninstalled {
+    Uninstalled() { Uninstall(); }
+    ~Uninstalled() { Uninstall(); }
+  } uninstalled_;
 };
 
 // Neither what File1 selects nor what the grid shows after the file was shown changes
