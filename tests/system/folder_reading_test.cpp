@@ -30,9 +30,11 @@ void FillWithSmallFonts(FontFolder& folder, int count) {
   for (int i = 0; i < count; ++i) folder.Add("faces/petite.ttf", "petite-" + std::to_string(10000 + i) + ".ttf");
 }
 
-// The newer folder has more files than the older read had listed: an older read that
-// went on would list them again from where it stood.
-TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenAndANewerFolderReplacesIt) {
+// A read superseded: the newer folder has more files than the older read had listed,
+// so an older read that went on would list them again from where it stood. Closing the window or "Quitter" while a folder
+// is read ends the read and the program at once: in about the time an idle program
+// takes to end, not after the rest of the read.
+TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenANewerFolderReplacesItAndClosingEndsIt) {
   FontFolder many("nombreux");
   const std::string first = many.Add("faces/nouvelle.ttf", "a-nouvelle.ttf");  // sorts first
   FillWithSmallFonts(many, kManyFiles);
@@ -68,14 +70,6 @@ TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenAndANewerFolderReplacesI
   EXPECT_EQ(Entries(), expected);
   ClickFile("seconde.ttf");
   EXPECT_EQ(form->TemporaryFontPath(), seconde);
-}
-
-// Closing the window or "Quitter" while a folder is read ends the read and the program
-// at once: in about the time an idle program takes to end, not after the rest of the read.
-TEST_F(FolderTest, ClosingTheWindowOrQuitterDuringAReadEndsTheProgramAtOnce) {
-  FontFolder many("nombreux");
-  FillWithSmallFonts(many, kManyFiles);
-  StartInOtherFontsMode();
   const auto wholeRead = Clock::now() - Browse(many.path()).pressedAt;
   form.reset();
   Clock::duration idleEnd;
@@ -96,7 +90,7 @@ TEST_F(FolderTest, ClosingTheWindowOrQuitterDuringAReadEndsTheProgramAtOnce) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(kOption2, BN_CLICKED), 0);
     StoreFolder(many.path());
     DialogAnswer picker(glyvane.id(), IDOK);
-    std::atomic<int> seen = 0;
+    seen = 0;
     Clock::time_point asked;
     const std::jthread during = WhenListed(FindControl(window, kList1), seen, [&] {
       asked = Clock::now();
