@@ -9,29 +9,19 @@ namespace {
 using namespace form1_ids;
 using Clock = std::chrono::steady_clock;
 
-// Runs `action` on a thread of its own once `list` holds at least three entries, and
-// records how many it held then.
-class WhenListed {
- public:
-  WhenListed(HWND list, std::function<void()> action)
-      : thread_([this, list, action] {
-          WaitUntil([&] {
-            DWORD_PTR held = 0;
-            SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 1000, &held);
-            seen = static_cast<int>(held);
-            return seen >= 3;
-          });
-          when = Clock::now();
-          action();
-        }) {}
-  ~WhenListed() { thread_.join(); }
-
-  std::atomic<int> seen{0};
-  Clock::time_point when;
-
- private:
-  std::thread thread_;
-};
+// Runs `action` on a thread of its own once `list` holds three entries or more; how
+// many it held then in `seen`.
+std::jthread WhenListed(HWND list, std::atomic<int>& seen, std::function<void()> action) {
+  return std::jthread([list, &seen, action] {
+    WaitUntil([&] {
+      DWORD_PTR held = 0;
+      SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 1000, &held);
+      seen = static_cast<int>(held);
+      return seen >= 3;
+    });
+    action();
+  });
+}
 
 constexpr int kManyFiles = 3000;
 constexpr int kNewerFiles = 400;
@@ -40,9 +30,11 @@ void FillWithSmallFonts(FontFolder& folder, int count) {
   for (int i = 0; i < count; ++i) folder.Add("faces/petite.ttf", "petite-" + std::to_string(10000 + i) + ".ttf");
 }
 
-// The newer folder has more files than the older read had listed: an older read that
-// went on would list them again from where it stood.
-TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenAndANewerFolderReplacesIt) {
+// A read superseded: the newer folder has more files than the older read had listed,
+// so an older read that went on would list them again from where it stood. Closing the window or "Quitter" while a folder
+// is read ends the read and the program at once: in about the time an idle program
+// takes to end, not after the rest of the read.
+TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenANewerFolderReplacesItAndClosingEndsIt) {
   FontFolder many("nombreux");
   const std::string first = many.Add("faces/nouvelle.ttf", "a-nouvelle.ttf");  // sorts first
   FillWithSmallFonts(many, kManyFiles);
@@ -52,8 +44,9 @@ TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenAndANewerFolderReplacesI
   StartInOtherFontsMode();
   const HWND list = Control(kList1);
   std::unique_ptr<FolderPickerAnswer> secondPicker;
+  std::atomic<int> seen = 0;
   {
-    WhenListed during(list, [&] {
+    const std::jthread during = WhenListed(list, seen, [&] {
       PostMessageA(Control(kOption1), BM_CLICK, 0, 0);
       PostMessageA(Control(kOption2), BM_CLICK, 0, 0);
       SendMessageA(list, LB_SETCURSEL, 0, 0);
@@ -66,7 +59,7 @@ TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenAndANewerFolderReplacesI
     FolderPickerAnswer picker("nombreux", IDOK);
     Click(kCommand1);
     ASSERT_TRUE(picker.Wait());
-    EXPECT_LT(during.seen, kNewerFiles);
+    EXPECT_LT(seen, kNewerFiles);
   }
   ASSERT_TRUE(secondPicker && secondPicker->Wait());
   EXPECT_EQ(form->TemporaryFontPath(), first);
@@ -77,14 +70,6 @@ TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenAndANewerFolderReplacesI
   EXPECT_EQ(Entries(), expected);
   ClickFile("seconde.ttf");
   EXPECT_EQ(form->TemporaryFontPath(), seconde);
-}
-
-// Closing the window or "Quitter" while a folder is read ends the read and the program
-// at once: in about the time an idle program takes to end, not after the rest of the read.
-TEST_F(FolderTest, ClosingTheWindowOrQuitterDuringAReadEndsTheProgramAtOnce) {
-  FontFolder many("nombreux");
-  FillWithSmallFonts(many, kManyFiles);
-  StartInOtherFontsMode();
   const auto wholeRead = Clock::now() - Browse(many.path()).pressedAt;
   form.reset();
   Clock::duration idleEnd;
@@ -105,13 +90,18 @@ TEST_F(FolderTest, ClosingTheWindowOrQuitterDuringAReadEndsTheProgramAtOnce) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(kOption2, BN_CLICKED), 0);
     StoreFolder(many.path());
     DialogAnswer picker(glyvane.id(), IDOK);
-    WhenListed during(FindControl(window, kList1), [&] { PostMessageA(window, message, wParam, 0); });
+    seen = 0;
+    Clock::time_point asked;
+    const std::jthread during = WhenListed(FindControl(window, kList1), seen, [&] {
+      asked = Clock::now();
+      PostMessageA(window, message, wParam, 0);
+    });
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(kCommand1, BN_CLICKED), 0);
     DWORD code = 1;
     ASSERT_TRUE(glyvane.WaitForExit(kPatience, &code));
     EXPECT_EQ(code, 0u);
-    EXPECT_LT(during.seen, kManyFiles);
-    EXPECT_LT(Clock::now() - during.when, idleEnd + wholeRead / 2);
+    EXPECT_LT(seen, kManyFiles);
+    EXPECT_LT(Clock::now() - asked, idleEnd + wholeRead / 2);
   }
 }
 

@@ -47,7 +47,7 @@ TEST_F(FolderTest, ThePickedFolderIsListedByFaceAndEachEntryShowsItsOwnFileUntil
   EXPECT_EQ(Entries(), listed);
   EXPECT_TRUE(Command2Enabled());
 
-  const auto answer = ClickFileAnswering("pas-une-police.ttf");
+  const auto answer = Pick("pas-une-police.ttf");
   EXPECT_EQ(answer->text, "Ce fichier n'est pas une police d'imrpimante.");
   EXPECT_EQ(answer->title, "Glyvane de Talvenne");
   EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONSTOP));

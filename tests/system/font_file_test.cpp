@@ -33,7 +33,7 @@ TEST_F(FontFileTest, AFileOfAnInstalledFontShowsTheInstalledFaceItsNameBeginsWit
   ClickFile("sans-copie.ttf");
   EXPECT_EQ(form->CurrentFace(), "Liberation Sans");
 
-  const auto answer = ClickFileAnswering("copie-sans-nom.ttf");
+  const auto answer = Pick("copie-sans-nom.ttf");
   EXPECT_EQ(answer->text, "Impossible d'afficher cette police. Si le problème persiste, envoyez-moi le fichier à "
                           "l'adresse suivante : talvenne@orvex.fr");
   EXPECT_EQ(form->CurrentFace(), "Liberation Sans");
@@ -41,15 +41,10 @@ TEST_F(FontFileTest, AFileOfAnInstalledFontShowsTheInstalledFaceItsNameBeginsWit
 }
 
 // The system stands in: it refuses a number of removals while it holds the file.
-class RefusingFontTable : public FontTable {
- public:
+struct RefusingFontTable : FontTable {
   int Add(const std::string&) override { return ++held; }
   int Remove(const std::string&) override {
-    if (refusals > 0) {
-      --refusals;
-      return 0;
-    }
-    if (held == 0) return 0;
+    if (refusals-- > 0 || held == 0) return 0;
     --held;
     return 1;
   }

@@ -37,9 +37,10 @@ FontFolder::~FontFolder() {
 }
 
 std::string FontFolder::Add(const std::string& fixture, std::string fileName) {
-  if (fileName.empty()) fileName = fixture.substr(fixture.find_last_of('/') + 1);
+  if (fileName.empty()) fileName = fixture.substr(fixture.find_last_of("/\\") + 1);
   const std::string path = PathOf(fileName);
-  EXPECT_TRUE(CopyFileA(FixturePath(fixture).c_str(), path.c_str(), FALSE)) << fixture;
+  const std::string source = fixture.find(':') == 1 ? fixture : FixturePath(fixture);
+  EXPECT_TRUE(CopyFileA(source.c_str(), path.c_str(), FALSE)) << fixture;
   return path;
 }
 
@@ -50,37 +51,31 @@ void StoreFolder(const std::string& folder, RegistryStore& registry) {
 bool LeftTheFontTable(const std::string& path) { return RemoveFontResourceA(path.c_str()) == 0; }
 
 namespace {
-int CALLBACK NoteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
+int CALLBACK StopAtFirst(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) { return 0; }
 }  // namespace
 
 bool IsScreenFont(const std::string& face) {
-  bool found = false;
-  WindowDC screen(nullptr);
   LOGFONTA font{};
   font.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
-  EnumFontFamiliesExA(screen.get(), &font, &NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-  return found;
+  // The enumeration returns what the callback last returned, 1 when it never ran.
+  return EnumFontFamiliesExA(WindowDC(nullptr).get(), &font, &StopAtFirst, 0, 0) == 0;
 }
 
 FolderPickerAnswer::FolderPickerAnswer(std::string selected, int button)
     : thread_(GetCurrentProcessId(), "Parcourir les dossiers", [this, selected, button](HWND picker) {
         // The picker selects its start folder once its tree has been filled.
-        auto selectedText = [picker] {
-          const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
-          char buffer[MAX_PATH] = {};
-          TVITEMA item{};
-          item.mask = TVIF_TEXT;
+        const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
+        char shown[MAX_PATH] = {};
+        TVITEMA item{};
+        item.mask = TVIF_TEXT;
+        item.pszText = shown;
+        item.cchTextMax = MAX_PATH;
+        WaitUntil([&] {
           item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-          item.pszText = buffer;
-          item.cchTextMax = MAX_PATH;
-          if (item.hItem) SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-          return std::string(buffer);
-        };
-        WaitUntil([&] { return lstrcmpiA(selectedText().c_str(), selected.c_str()) == 0; }, 10s);
+          return item.hItem && SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) &&
+                 lstrcmpiA(shown, selected.c_str()) == 0;
+        }, 10s);
         for (HWND label = nullptr; (label = FindWindowExA(picker, label, "Static", nullptr)) != nullptr;) {
           text += WindowText(label) + "\n";
         }
@@ -127,25 +122,20 @@ int FolderTest::EntryOf(const std::string& fileName) const {
   return -1;
 }
 
-void FolderTest::SelectFile(const std::string& fileName) {
+std::unique_ptr<DialogAnswer> FolderTest::Pick(const std::string& fileName) {
+  auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
   const int entry = EntryOf(fileName);
-  ASSERT_GE(entry, 0) << fileName;
+  EXPECT_GE(entry, 0) << fileName;
   const HWND list = Control(form1_ids::kList1);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  // The box is modal: once the click has returned, any box came and went.
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kList1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  return answer;
 }
 
 void FolderTest::ClickFile(const std::string& fileName) {
-  DialogAnswer unexpected(GetCurrentProcessId(), IDOK);  // so that a test fails rather than hangs
-  SelectFile(fileName);
-  EXPECT_FALSE(unexpected.Pressed()) << fileName << " showed: " << unexpected.text;
-}
-
-std::unique_ptr<DialogAnswer> FolderTest::ClickFileAnswering(const std::string& fileName) {
-  auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
-  SelectFile(fileName);
-  EXPECT_TRUE(answer->Wait()) << fileName;
-  return answer;
+  const auto shown = Pick(fileName);
+  EXPECT_FALSE(shown->Pressed()) << fileName << " showed: " << shown->text;
 }
 
 }  // namespace glyvane::test

@@ -19,7 +19,8 @@ class FontFolder {
 
   const std::string& path() const { return path_; }
   std::string PathOf(const std::string& fileName) const { return path_ + "\\" + fileName; }
-  // Copies a fixture in, under its own name or as fileName; returns the new path.
+  // Copies a fixture (or a file by its full path) in, under its own name or as
+  // fileName; returns the new path.
   std::string Add(const std::string& fixture, std::string fileName = "");
 
  private:
@@ -56,12 +57,10 @@ class FolderTest : public MainWindowTest {
   // "Parcourir ...", answered with `button` once the picker opens on folder (stored
   // as "Dossier" first); returns when the listing is done.
   FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
-  // Clicks the List1 entry that opens fileName (the caller answers what it shows).
-  void SelectFile(const std::string& fileName);
+  // Clicks the List1 entry that opens fileName: the message box it showed, if any, answered.
+  std::unique_ptr<DialogAnswer> Pick(const std::string& fileName);
   // The same, with no message box expected.
   void ClickFile(const std::string& fileName);
-  // The same, with a message box expected: returns what it showed once answered.
-  std::unique_ptr<DialogAnswer> ClickFileAnswering(const std::string& fileName);
   int EntryOf(const std::string& fileName) const;
   std::vector<std::string> Entries() const { return ListItems(Control(form1_ids::kList1)); }
   bool Command2Enabled() const { return IsWindowEnabled(Control(form1_ids::kCommand2)) != FALSE; }

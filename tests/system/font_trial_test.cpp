@@ -4,8 +4,6 @@
 // The program may work long on the file before: the killer has then ended the
 // process before it is asked about. A sound font with PostScript outlines survives
 // too: the trial prints it as the program does.
-#include <algorithm>
-
 #include "common/system/font_trial.h"
 #include "font_folders.h"
 
@@ -14,15 +12,10 @@ namespace {
 
 TEST(FontTrialTest, AFileThatEndsTheTrialAmongFilesTriedAheadIsTheOneRefused) {
   FontFolder folder("essai");
-  const auto copyIn = [&folder](std::string source, const std::string& name) {
-    std::replace(source.begin(), source.end(), '/', '\\');
-    EXPECT_TRUE(CopyFileA(source.c_str(), folder.PathOf(name).c_str(), FALSE)) << source;
-    return folder.PathOf(name);
-  };
-  const std::string cff = copyIn(std::string(GLYVANE_FONT_FIXTURES) + "/cff.otf", "cff.otf");
-  const std::string killer = copyIn(std::string("Z:") + GLYVANE_DAMAGED_FIXTURES + "/tueuse.ttf", "tueuse.ttf");
-  const std::vector<std::string> files = {cff, folder.Add("faces/nouvelle.ttf"), folder.Add("faces/seconde.ttf"),
-                                          killer, folder.Add("faces/installable.ttf"), folder.Add("faces/bitmap.fon")};
+  const std::string killer = folder.Add(GLYVANE_DAMAGED_FIXTURES "/tueuse.ttf");
+  const std::vector<std::string> files = {folder.Add(std::string(GLYVANE_FONT_FIXTURES) + "/cff.otf"),
+                                          folder.Add("faces/nouvelle.ttf"), folder.Add("faces/seconde.ttf"), killer,
+                                          folder.Add("faces/installable.ttf"), folder.Add("faces/bitmap.fon")};
   const std::vector<bool> survives = {true, true, true, false, true, true};
   const ExpectedFontFiles expected(files);
   for (size_t i = 0; i < files.size(); ++i) {

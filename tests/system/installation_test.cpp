@@ -31,14 +31,6 @@ std::string Contents(const std::string& path) {
 
 class InstallationTest : public FolderTest {
  protected:
-  void SetUp() override {
-    FolderTest::SetUp();
-    Uninstall();  // a test that stopped half-way may have left some
-  }
-  void TearDown() override {
-    FolderTest::TearDown();
-    Uninstall();
-  }
   // The copies in the Fonts folder, their place in the font table, their values.
   static void Uninstall() {
     for (const char* name : {"installable.ttf", "glyvane-installable.ttf"}) {
@@ -56,6 +48,11 @@ class InstallationTest : public FolderTest {
     EXPECT_TRUE(answer->Wait());
     return answer;
   }
+  // Before the test, as one that stopped half-way may have left some, and once its window has gone.
+  struct Uninstalled {
+    Uninstalled() { Uninstall(); }
+    ~Uninstalled() { Uninstall(); }
+  } uninstalled_;
 };
 
 // Neither what File1 selects nor what the grid shows after the file was shown changes
@@ -89,20 +86,10 @@ TEST_F(InstallationTest, TheFileShownIsCopiedRecordedUnderTheNtKeyAndItsFaceList
   EXPECT_FALSE(Command2Enabled());
 }
 
-// A file of the Fonts folder itself that is not installed yet is installed where it is.
-TEST_F(InstallationTest, AFileShownFromTheFontsFolderIsInstalledWithoutACopy) {
-  const std::string inFonts = FontsFolder() + "\\glyvane-installable.ttf";
-  ASSERT_TRUE(CopyFileA(FixturePath("faces/installable.ttf").c_str(), inFonts.c_str(), FALSE));
-  StartInOtherFontsMode();
-  Browse(FontsFolder());
-  ClickFile("glyvane-installable.ttf");
-  EXPECT_EQ(Install()->text, kInstalled);
-  EXPECT_EQ(ReadMachineValue(kNtFontsKey, kValue), "glyvane-installable.ttf");
-}
-
 // Each obstacle is reported, nothing of the attempt is left, and the user can try again
 // once it is gone. The registry's record of another file under the same face is the
 // system's, not this program's to replace; the same file recorded again is no conflict.
+// A file of the Fonts folder itself that is not installed yet is installed where it is.
 // Wine's registry has "SystemRoot" and takes every write: the test double stands for a
 // system without it (whose fonts key is another) and for a registry that refuses.
 TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingInstalled) {
@@ -157,9 +144,13 @@ TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingInstalled) {
     EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(registry.values.count(value), 0u);
   }
-  registry.values[value] = "INSTALLABLE.TTF";
+  const std::string inFonts = FontsFolder() + "\\glyvane-installable.ttf";
+  ASSERT_TRUE(CopyFileA(shown.c_str(), inFonts.c_str(), FALSE));
+  Browse(FontsFolder());
+  ClickFile("glyvane-installable.ttf");
+  registry.values[value] = "GLYVANE-INSTALLABLE.TTF";
   EXPECT_EQ(Install()->text, kInstalled);
-  EXPECT_EQ(registry.values[value], "installable.ttf");
+  EXPECT_EQ(registry.values[value], "glyvane-installable.ttf");
   EXPECT_EQ(registry.types[value], static_cast<uint32_t>(REG_SZ));
 }
 

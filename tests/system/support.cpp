@@ -52,12 +52,10 @@ class PixelBuffer {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
-    old_ = SelectObject(dc_.get(), bitmap_.get());
+    SelectObject(dc_.get(), bitmap_.get());
     RECT area{0, 0, size.cx, size.cy};
-    UniqueBrush brush(CreateSolidBrush(fill));
-    FillRect(dc_.get(), &area, brush.get());
+    FillRect(dc_.get(), &area, UniqueBrush(CreateSolidBrush(fill)).get());
   }
-  ~PixelBuffer() { SelectObject(dc_.get(), old_); }
   HDC dc() const { return dc_.get(); }
   std::vector<uint32_t> Pixels() const {
     GdiFlush();
@@ -68,9 +66,8 @@ class PixelBuffer {
 
  private:
   SIZE size_;
+  UniqueBitmap bitmap_;  // deleted after the DC that holds it
   UniqueDC dc_;
-  UniqueBitmap bitmap_;
-  HGDIOBJ old_ = nullptr;
   uint32_t* bits_ = nullptr;
 };
 
@@ -282,13 +279,14 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {
 }
 
 void Press(HWND dialog, int button) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  const auto control = reinterpret_cast<LPARAM>(GetDlgItem(dialog, button));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), control);
 }
 
 DialogThread::DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer)
-    : thread_([this, processId, title, answer] {
+    : thread_([this, processId, title, answer](std::stop_token stop) {
         HWND dialog = nullptr;
-        for (; !stop_ && !dialog; Sleep(20)) {
+        for (; !stop.stop_requested() && !dialog; Sleep(20)) {
           for (const HWND window : ProcessWindows(processId, "#32770")) {
             if (!dialog && (!title || WindowText(window) == title)) dialog = window;
           }
@@ -299,11 +297,6 @@ DialogThread::DialogThread(DWORD processId, const char* title, std::function<voi
         WaitUntil([dialog] { return !IsWindow(dialog); }, 10s);
         done_ = true;
       }) {}
-
-DialogThread::~DialogThread() {
-  stop_ = true;
-  thread_.join();
-}
 
 bool DialogThread::Wait(std::chrono::milliseconds timeout) const {
   return WaitUntil([this] { return done_.load(); }, timeout);
@@ -330,11 +323,8 @@ void EndStrayGlyvanes() {
        window = FindWindowExA(nullptr, window, form1_ids::kClassName, nullptr)) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) continue;
-    UniqueHandle handle(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process));
-    if (!handle) continue;
-    TerminateProcess(handle.get(), 1);
-    WaitForSingleObject(handle.get(), 5000);
+    const UniqueHandle handle(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process));
+    if (process != GetCurrentProcessId() && TerminateProcess(handle.get(), 1)) WaitForSingleObject(handle.get(), 5000);
   }
 }
 
@@ -398,8 +388,7 @@ GlyvaneProcess::GlyvaneProcess(const std::string& program) : ProgramProcess(prog
 ProgramProcess::ProgramProcess(const std::string& fileOrPath, const char* mainClass) : mainClass_(mainClass) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  const bool fullPath = fileOrPath.find('\\') != std::string::npos;
-  const std::string program = fullPath ? fileOrPath : ProgramPath(fileOrPath.c_str());
+  const std::string program = fileOrPath.find('\\') != std::string::npos ? fileOrPath : ProgramPath(fileOrPath.c_str());
   std::string commandLine = "\"" + program + "\"";
   const std::string folder = program.substr(0, program.find_last_of('\\'));
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
@@ -419,15 +408,9 @@ ProgramProcess::~ProgramProcess() {
 }
 
 HWND ProgramProcess::WaitForWindow(const char* className, std::chrono::milliseconds timeout) const {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        const std::vector<HWND> windows = ProcessWindows(id(), className);
-        found = windows.empty() ? nullptr : windows.front();
-        return found != nullptr;
-      },
-      timeout);
-  return found;
+  std::vector<HWND> windows;
+  WaitUntil([&] { return !(windows = ProcessWindows(id(), className)).empty(); }, timeout);
+  return windows.empty() ? nullptr : windows.front();
 }
 
 HWND ProgramProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {

@@ -53,14 +53,12 @@ void Press(HWND dialog, int button);
 class DialogThread {
  public:
   DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer);
-  ~DialogThread();
   // False when no dialog came and went.
   bool Wait(std::chrono::milliseconds timeout = kPatience) const;
 
  private:
   std::atomic<bool> done_{false};
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  std::jthread thread_;  // stops looking for the dialog when the object goes
 };
 
 // Answers the next dialog box of a process: records its texts, types into its edit
