@@ -1,6 +1,7 @@
 // Form1 in this process: created as the program creates it, driven with the
 // messages a user's actions produce, and read back from its windows.
 #include <iterator>
+#include <set>
 
 #include "common/twips.h"
 #include "font_folders.h"
@@ -87,15 +88,34 @@ TEST_F(Form1Test, OpensCentredWithItsMenusPointersAndWholeCaptionsAndSwitchesSou
   dialog.CloseProgressWindow();
 }
 
-TEST_F(Form1Test, CellsShowTheirCodesAndTheMagnifierShowsOneWhileAButtonIsHeld) {
+// The grid's first painting is done in one pass by the grid rather than by each of
+// its 223 cells: it must show exactly what the cells show when they paint themselves,
+// and leave them nothing to paint again.
+TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesAndTheMagnifierShowsOneWhileAButtonIsHeld) {
   Start();
   for (int i = 0; i < kCellCount; ++i) {
+    RECT pending;
+    EXPECT_FALSE(GetUpdateRect(Cell(i), &pending, FALSE)) << i;
     EXPECT_EQ(GetParent(Cell(i)), Control(kFrame1)) << i;
     EXPECT_EQ(WindowText(Cell(i)), std::string(1, static_cast<char>(33 + i))) << i;
     EXPECT_EQ(BoundsInParent(Cell(i)).left, TwipsToPixels(CellRect(i).left, 15)) << i;
     EXPECT_EQ(BoundsInParent(Cell(i)).top, TwipsToPixels(CellRect(i).top, 15)) << i;
   }
   EXPECT_FALSE(Cell(kCellCount));
+  // The grid on the screen: the last of the first row lies furthest right.
+  RECT area, corner;
+  GetWindowRect(Cell(0), &area);
+  for (int index : {24, 222}) {
+    GetWindowRect(Cell(index), &corner);
+    UnionRect(&area, &area, &corner);
+  }
+  const std::vector<uint32_t> first = ScreenPixels(area);
+  // The characters are there: a blank grid would hold two colours, cells and lines.
+  EXPECT_GT(std::set<uint32_t>(first.begin(), first.end()).size(), 2u);
+  // Each cell paints itself again, as when the window is uncovered.
+  RedrawWindow(Control(kFrame1), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(area) == first; }, 5s));
+
   // The tooltip control itself holds the text once the pointer has moved over a cell.
   SendMessageA(Cell(67), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(TooltipText(Cell(67)), " ALT + 0100 ");
@@ -142,8 +162,42 @@ TEST_F(Form1Test, DoubleClickPicksCharactersInWindowsFontsModeForTheClipboard) {
   EXPECT_EQ(ClipboardText(), std::optional<std::string>(""));
 }
 
-TEST_F(Form1Test, TheQuickPreviewShowsTheHoveredNameInItsOwnFaceUntilTurnedOff) {
+// What the preview paints, pixel for pixel: a shorter name after a longer one (and
+// the other way round) shows whole, centred on the label's place, with nothing of
+// the previous name left in the band of the window right of the font list.
+TEST_F(Form1Test, TheQuickPreviewPaintsTheHoveredNameWholeInItsOwnFaceUntilTurnedOff) {
   Start();
+  RECT client;
+  GetClientRect(main, &client);
+  MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  int designCentre = -1;
+  int names = 0;
+  for (const char* name : {"DejaVu Sans", "DejaVu Sans Condensed", "C059", "DejaVu Serif Condensed", "Arial"}) {
+    if (ComboIndexOf(name) < 0) continue;
+    ++names;
+    PointAtEntry(WM_MOUSEMOVE, ComboIndexOf(name));
+    UpdateWindow(main);
+    PumpFor(100ms);
+    RECT shown;
+    GetWindowRect(Control(kLabel2), &shown);
+    EXPECT_GE(shown.left, client.left) << name;
+    EXPECT_LE(shown.right, client.right) << name;
+    if (designCentre < 0) designCentre = shown.left + shown.right;
+    EXPECT_NEAR(shown.left + shown.right, designCentre, 2) << name;
+
+    // The band as it should be: the name drawn in its place on the window's face.
+    const RECT band{client.left + 300, shown.top, client.right, shown.bottom};
+    const SIZE size{band.right - band.left, band.bottom - band.top};
+    RECT inBand{shown.left - band.left, 0, shown.right - band.left, size.cy};
+    const std::vector<uint32_t> expected = DrawnText(name, ScreenFont(name, 17), size, inBand,
+                                                     DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, face,
+                                                     GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_TRUE(ScreenPixels(band) == expected) << name;
+  }
+  EXPECT_GE(names, 3);
+
+  // The hovered name in its own face, and its index.
   PointAtEntry(WM_MOUSEMOVE, 2);
   EXPECT_EQ(WindowText(Control(kLabel2)), ComboEntry(2));
   EXPECT_EQ(form->Controls().FontOf(kLabel2), (FontStyle{ComboEntry(2), 17}));
@@ -169,43 +223,6 @@ TEST_F(Form1Test, TheQuickPreviewShowsTheHoveredNameInItsOwnFaceUntilTurnedOff) 
     EXPECT_EQ(WindowText(Control(kLabel2)), saved == std::string("Oui") ? "Times New Roman" : "");
   }
   EXPECT_EQ(g_sounds.size(), 2u);
-}
-
-// What the preview paints, pixel for pixel: a shorter name after a longer one (and
-// the other way round) shows whole, centred on the label's place, with nothing of
-// the previous name left in the band of the window right of the font list.
-TEST_F(Form1Test, ThePreviewPaintsEachNameWholeWithNothingOfThePreviousOneLeft) {
-  Start();
-  const HWND label = Control(kLabel2);
-  RECT client;
-  GetClientRect(main, &client);
-  MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  int designCentre = -1;
-  int names = 0;
-  for (const char* name : {"DejaVu Sans", "DejaVu Sans Condensed", "C059", "DejaVu Serif Condensed", "Arial"}) {
-    if (ComboIndexOf(name) < 0) continue;
-    ++names;
-    PointAtEntry(WM_MOUSEMOVE, ComboIndexOf(name));
-    UpdateWindow(main);
-    PumpFor(100ms);
-    RECT shown;
-    GetWindowRect(label, &shown);
-    EXPECT_GE(shown.left, client.left) << name;
-    EXPECT_LE(shown.right, client.right) << name;
-    if (designCentre < 0) designCentre = shown.left + shown.right;
-    EXPECT_NEAR(shown.left + shown.right, designCentre, 2) << name;
-
-    // The band as it should be: the name drawn in its place on the window's face.
-    const RECT band{client.left + 300, shown.top, client.right, shown.bottom};
-    const SIZE size{band.right - band.left, band.bottom - band.top};
-    RECT inBand{shown.left - band.left, 0, shown.right - band.left, size.cy};
-    const std::vector<uint32_t> expected = DrawnText(name, ScreenFont(name, 17), size, inBand,
-                                                     DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, face,
-                                                     GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_TRUE(ScreenPixels(band) == expected) << name;
-  }
-  EXPECT_GE(names, 3);
 }
 
 // The sizes stored apply at start, and again, as they are then, to the font clicked.
