@@ -1,5 +1,6 @@
 // Form1 in this process: created as the program creates it, driven with the
 // messages a user's actions produce, and read back from its windows.
+#include <algorithm>
 #include <iterator>
 #include <set>
 
@@ -277,6 +278,64 @@ TEST_F(Form1Test, QuitterAndClosingRemoveAViewedFontFileFromTheFontTable) {
     SendMessageA(main, message, message == WM_COMMAND ? MAKEWPARAM(kMenuQuitter, 0) : 0, 0);
     EXPECT_TRUE(LeftTheFontTable(path)) << message;
   }
+}
+
+// The greeting comes a tenth of a second after the about box opens, and with each
+// click on the picture; the command again brings the same box to the front, silently.
+TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEachClick) {
+  namespace about = proposbox_ids;
+  const std::string greeting = ProgramPath("data1.dll");
+  auto greetings = [&greeting] { return std::count(g_sounds.begin(), g_sounds.end(), greeting); };
+  auto open = [this] {
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
+    return form->AboutBox() ? form->AboutBox()->hwnd() : nullptr;
+  };
+  Start();
+  const HWND box = open();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(GetWindow(box, GW_OWNER), main);
+  EXPECT_EQ(GetFocus(), FindControl(box, about::kBouton));
+  EXPECT_TRUE(CentredOnScreen(box));
+  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+  PumpFor(600ms);
+  EXPECT_EQ(g_sounds, (std::vector<std::string>{"data2.dll", greeting}));
+
+  // The name panel is blue, with the name in white, the author in green, the version
+  // in yellow; the program's icon and the picture are shown.
+  UpdateWindow(box);
+  RECT area;
+  GetWindowRect(FindControl(box, about::kPicture1), &area);
+  const std::vector<uint32_t> panel = ScreenPixels(area);
+  EXPECT_EQ(panel.front(), 0x0000A0u);
+  for (uint32_t colour : {0xFFFFFFu, 0x00FF00u, 0xFFFF00u}) {
+    EXPECT_NE(std::find(panel.begin(), panel.end(), colour), panel.end()) << std::hex << colour;
+  }
+  const HWND picture = FindControl(box, about::kImage1);
+  GetWindowRect(picture, &area);
+  const std::vector<uint32_t> shown = ScreenPixels(area);
+  EXPECT_GT(std::set<uint32_t>(shown.begin(), shown.end()).size(), 20u);
+
+  for (int click = 0; click < 3; ++click) {
+    SendMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    PumpFor(150ms);
+  }
+  EXPECT_EQ(greetings(), 4);
+  SetForegroundWindow(main);
+  EXPECT_EQ(open(), box);
+  PumpFor(400ms);
+  EXPECT_EQ(greetings(), 4);
+  EXPECT_EQ(GetForegroundWindow(), box);
+
+  // OK: click sound, the box goes; opened again, it greets again.
+  g_sounds.clear();
+  SendMessageA(FindControl(box, about::kBouton), BM_CLICK, 0, 0);
+  PumpFor(20ms);
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+  ASSERT_TRUE(open());
+  PumpFor(400ms);
+  EXPECT_EQ(greetings(), 1);
 }
 
 TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
