@@ -9,6 +9,7 @@
 #include "printing/form2.h"
 #include "printing/form3.h"
 #include "viewer/grid_layout.h"
+#include "viewer/help_viewer.h"
 #include "viewer/proposbox.h"
 
 namespace glyvane::test {
@@ -349,6 +350,53 @@ TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(answer.title, "Glyvane de Talvenne");
   EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
   EXPECT_TRUE(IsWindow(main));
+}
+
+// Glyvane in this process, looking for the viewer in two folders that the test
+// fills, in place of the Windows and system folders.
+class HelpViewerChoice : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    CloseStandInsAndViewers();
+    SetHelpViewerFolders(HelpViewerFolders{windows.path(), system.path()});
+  }
+  void TearDown() override {
+    SetHelpViewerFolders(std::nullopt);
+    CloseStandInsAndViewers();
+    MainWindowTest::TearDown();
+  }
+
+  FontFolder windows{"Windows"};
+  FontFolder system{"System"};
+};
+
+// Without a viewer the user is told where to get one, and nothing starts, not even
+// the system's own viewer by its bare name; with both, the system folder's wins.
+// The viewer takes the rest of its command line as the file: the help path is not
+// quoted, whatever blanks it holds.
+TEST_F(HelpViewerChoice, TheSystemFoldersViewerOpensTheHelpFileMaximisedAndFocusedAndNoneIsSaid) {
+  Start();
+  {
+    DialogAnswer answer(GetCurrentProcessId(), IDOK);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});  // the click, first
+    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(answer.text.rfind("Pour ouvrir le fichier d'aide, vous devez :", 0), 0u) << answer.text;
+    // The system's viewer would show the help file's title within a second.
+    EXPECT_FALSE(WaitUntil([] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }, 2s));
+  }
+  CopyProgram("stand_in_program.exe", windows.PathOf("hh.exe"));
+  CopyProgram("stand_in_program.exe", system.PathOf("hh.exe"));
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
+  const HWND viewer = WaitForStandIn();
+  ASSERT_TRUE(viewer);
+  // One blank after hh.exe, then the help path as it stands.
+  EXPECT_EQ(WindowText(viewer), "Remplaçant [" + system.PathOf("hh.exe") + " " + ProgramPath("Glyvane.chm") + "]");
+  EXPECT_TRUE(IsZoomed(viewer));
+  EXPECT_TRUE(PumpUntil([viewer] { return GetForegroundWindow() == viewer; }, 10s));
 }
 
 // The real player: winmm is loaded with the first sound, not with the program (its

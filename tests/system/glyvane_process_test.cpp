@@ -1,9 +1,9 @@
 // The real Glyvane.exe, started as a user starts it, seen from outside: its windows,
-// the registry it writes, and how it ends.
+// the registry it writes, the programs it starts, and how it ends.
 #include <set>
 
+#include "font_folders.h"
 #include "printing/form2_ids.h"
-#include "support.h"
 #include "viewer/form1_ids.h"
 #include "viewer/proposbox_ids.h"
 #include "viewer/settings.h"
@@ -21,8 +21,8 @@ class GlyvaneProgram : public ::testing::Test {
   }
   void TearDown() override { ClearGlyvaneSettings(); }
 
-  HWND Start() {
-    glyvane = std::make_unique<GlyvaneProcess>();
+  HWND Start(const std::string& program = "Glyvane.exe") {
+    glyvane = std::make_unique<GlyvaneProcess>(program);
     return main = glyvane->WaitForMainWindow();
   }
   // Opens a size command's input box, answers it, and returns what it showed.
@@ -128,6 +128,64 @@ TEST_F(GlyvaneProgram, ATableSizeThatIsNoNumberEndsTheStartWithAnErrorMessage) {
   EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
   EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
   EXPECT_TRUE(EndsWell(*glyvane));
+}
+
+// The real Glyvane runs from a copy in a folder whose name holds blanks, as an
+// installation in "Program Files" would put it, so that the real command lines are
+// tested. F1 passes through its message loop to the system's own help viewer. A
+// missing catalogue and one the system refuses are reported as errors, and Glyvane
+// goes on; the real one starts beside the program, with nothing passed.
+TEST_F(GlyvaneProgram, F1OpensTheHelpAndDuMemeAuteurStartsTheCatalogueBesideTheProgramOrSaysWhyNot) {
+  CloseStandInsAndViewers();
+  FontFolder copy{"Outils de Glyvane"};
+  for (const char* name :
+       {"Glyvane.exe", "Glyvane.chm", "data1.dll", "data2.dll", "Data3.dll", "Data4.dll", "Data5.dll"}) {
+    CopyProgram(name, copy.PathOf(name));
+  }
+  ASSERT_TRUE(Start(copy.PathOf("Glyvane.exe")));
+  PostMessageA(main, WM_KEYDOWN, VK_F1, 0);
+  // The viewer captions its window with the file's title only once it has read it.
+  EXPECT_TRUE(WaitUntil([] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }));
+  CloseStandInsAndViewers();
+  auto answers = [this] {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
+  };
+  const std::string path = copy.PathOf("catalogue.EXE");
+  const struct {
+    const char* content;  // a file that is no program, or none
+    std::string opening;
+  } failures[] = {{nullptr,
+                   "Le catalogue des autres programmes de l'auteur est introuvable.\r\n\r\n"
+                   "Il devrait se trouver dans le dossier de Glyvane :\r\n" + path},
+                  {"faces/nouvelle.ttf",
+                   "Le catalogue des autres programmes de l'auteur ne peut pas démarrer :\r\n" + path +
+                       "\r\n\r\nErreur N°"}};
+  for (const auto& failure : failures) {
+    if (failure.content) copy.Add(failure.content, "catalogue.EXE");
+    DialogAnswer answer(glyvane->id(), IDOK);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuAuteur, 0), 0);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(answer.text.substr(0, failure.opening.size()), failure.opening);
+    // The system's refusal: its number and words follow.
+    EXPECT_EQ(answer.text.size() > failure.opening.size() + 5, failure.content != nullptr) << answer.text;
+    EXPECT_TRUE(answers());
+  }
+
+  CopyProgram("stand_in_program.exe", path);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuAuteur, 0), 0);
+  const HWND catalogue = WaitForStandIn();
+  ASSERT_TRUE(catalogue);
+  EXPECT_EQ(WindowText(catalogue), "Remplaçant [\"" + path + "\"]");
+  EXPECT_FALSE(IsZoomed(catalogue));
+  EXPECT_FALSE(IsIconic(catalogue));
+  EXPECT_TRUE(WaitUntil([catalogue] { return GetForegroundWindow() == catalogue; }, 10s));
+  // Glyvane goes on while the catalogue runs.
+  EXPECT_TRUE(answers());
+  EXPECT_TRUE(IsWindow(catalogue));
+  CloseStandInsAndViewers();
 }
 
 }  // namespace
