@@ -186,6 +186,7 @@ TEST_F(GlyvaneProgram, F1OpensTheHelpAndDuMemeAuteurStartsTheCatalogueBesideTheP
   EXPECT_TRUE(answers());
   EXPECT_TRUE(IsWindow(catalogue));
   CloseStandInsAndViewers();
+  glyvane.reset();  // before its folder goes
 }
 
 }  // namespace
