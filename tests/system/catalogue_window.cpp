@@ -6,25 +6,7 @@
 
 namespace glyvane::test {
 
-namespace {
-constexpr const wchar_t* kDetailsKey = L"Software\\Orvex\\Catalogue\\Coordonn\u00e9es";
-
-void ClearCatalogueSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue"); }
-}  // namespace
-
-std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name) {
-  wchar_t data[256] = {};
-  DWORD size = sizeof data;
-  if (RegGetValueW(HKEY_CURRENT_USER, kDetailsKey, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  return std::wstring(data);
-}
-
-void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, kDetailsKey, name, REG_SZ, value.c_str(),
-                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
+constexpr const char* kSettingsKey = "Software\\Orvex\\Catalogue";
 
 void ClickAt(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -42,46 +24,34 @@ POINT FindIcon(HWND window, int iconId, int side) {
   const std::vector<uint32_t> drawn =
       DrawnIcon(icon.get(), SIZE{side, side}, (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face));
   const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  auto matches = [&](int left, int top) {
-    for (int y = 0; y < side; ++y) {
-      const auto row = shown.begin() + (top + y) * width + left;
-      if (!std::equal(row, row + side, drawn.begin() + y * side)) return false;
-    }
-    return true;
-  };
-  for (int top = 0; top + side <= height; ++top) {
+  for (int top = 0; (top + side) * width <= static_cast<int>(shown.size()); ++top) {
     for (int left = 0; left + side <= width; ++left) {
-      if (matches(left, top)) return POINT{left, top};
+      int y = 0;
+      while (y < side && std::equal(drawn.begin() + y * side, drawn.begin() + (y + 1) * side,
+                                    shown.begin() + (top + y) * width + left)) {
+        ++y;
+      }
+      if (y == side) return POINT{left, top};
     }
   }
   return POINT{-1, -1};
 }
 
 void CatalogueTest::SetUp() {
-  ClearCatalogueSettings();
+  RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
   WindowTest::SetUp();
 }
 
 void CatalogueTest::TearDown() {
   WindowTest::TearDown();
-  ClearCatalogueSettings();
+  RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
 }
-
 std::unique_ptr<DialogAnswer> CatalogueTest::PressCommander() {
   auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
   Click(catalogue::form1_ids::kCommand2);
   EXPECT_TRUE(answer->Wait());
   PumpFor(20ms);
   return answer;
-}
-
-void CatalogueTest::Tick(int index) {
-  const HWND list = OrderItem(catalogue::commandeform_ids::kList1);
-  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-  RECT entry;
-  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
-  ClickAt(list, 3, (entry.top + entry.bottom) / 2);
 }
 
 }  // namespace glyvane::test

@@ -4,11 +4,6 @@
 
 namespace glyvane::test {
 
-// A value of catalogue's per-user details, read with the wide registry calls so that
-// the accented names of the key and value are checked too; nullopt when absent.
-std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name);
-void WriteCatalogueDetail(const wchar_t* name, const std::wstring& value);
-
 // A click of the left button at (x, y) of a window's client area.
 void ClickAt(HWND window, int x, int y);
 // The top-left corner of the first place where the window shows the program's icon,
@@ -26,11 +21,6 @@ class CatalogueTest : public WindowTest<catalogue::Form1> {
   catalogue::commandeform& Order() const { return *form->OrderForm(); }
   // Presses "&Commander" and closes its message box with OK, which it returns.
   std::unique_ptr<DialogAnswer> PressCommander();
-  // A click on the tick box of the order form's item `index`.
-  void Tick(int index);
-  void Type(int box, const std::string& text) {
-    SendMessageA(OrderItem(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  }
 
   const std::string click = ProgramPath("data2.dll");
 };

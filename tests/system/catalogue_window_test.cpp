@@ -3,9 +3,11 @@
 // the screen.
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <tuple>
 
 #include "catalogue/commandeform_ids.h"
+#include "catalogue/entry_table.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue_window.h"
 #include "common/win/unique.h"
@@ -15,15 +17,32 @@ namespace {
 
 using namespace catalogue::form1_ids;
 
+namespace box = catalogue::convertbox_ids;
+namespace order_ids = catalogue::commandeform_ids;
+
 using CatalogueWindowTest = CatalogueTest;
 
 constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kBlue = 0x0000FF;
 
+// A link shows underlined when a row of it is pure blue over three quarters of its
+// width.
+bool Underlined(HWND label) {
+  RECT area;
+  GetWindowRect(label, &area);
+  const int width = area.right - area.left;
+  const std::vector<uint32_t> pixels = ScreenPixels(area);
+  for (auto row = pixels.begin(); row != pixels.end(); row += width) {
+    if (std::count(row, row + width, kBlue) > width * 3 / 4) return true;
+  }
+  return false;
+}
+
 // Read by where they lie, row by row, the frame's buttons are in the order the system
 // sorts names (case and hyphens aside), CD Orvex last, each with its picture centred
-// above its caption.
-TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrderUnderTheirPictures) {
+// above its caption. The red title is drawn whole, one pixel left of and below the
+// blue one, which lies over it; the link under the mouse is underlined.
+TEST_F(CatalogueWindowTest, ButtonsReadInAlphabeticalOrderUnderTheirPicturesAndTheTitleOverItsShadow) {
   Start();
   EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(CutCaptions(main), std::vector<std::string>{});
@@ -54,30 +73,53 @@ TEST_F(CatalogueWindowTest, TheGridButtonsReadInTheSystemsAlphabeticalOrderUnder
     const HWND button = Control(row.button);
     POINT at{};
     ASSERT_TRUE(PumpUntil([&] { return (at = FindIcon(button, row.picture, row.side)).x >= 0; }, 5s));
-    RECT area;
-    GetWindowRect(button, &area);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    EXPECT_LE(std::abs(at.x - (width - row.side) / 2), 1);
+    RECT inside;  // within the button's edges, which are dark too
+    GetWindowRect(button, &inside);
+    InflateRect(&inside, -3, -3);
+    const int width = inside.right - inside.left;
+    EXPECT_LE(std::abs(at.x - 3 - (width - row.side) / 2), 1);
     // The caption's dark pixels lie below the picture, none above it.
-    const std::vector<uint32_t> pixels = ScreenPixels(area);
-    int above = 0;
-    int below = 0;
-    for (int y = 3; y < height - 3; ++y) {
-      for (int x = 3; x < width - 3; ++x) {
-        if (pixels[static_cast<size_t>(y * width + x)] != 0x000000) continue;
-        above += y < at.y;
-        below += y >= at.y + row.side;
-      }
-    }
-    EXPECT_EQ(above, 0);
-    EXPECT_GT(below, 20);
+    const std::vector<uint32_t> pixels = ScreenPixels(inside);
+    const int height = static_cast<int>(pixels.size()) / width;
+    const auto rowAt = [&](int y) { return pixels.begin() + std::clamp(y - 3, 0, height) * width; };
+    EXPECT_EQ(std::count(pixels.begin(), rowAt(at.y), 0x000000u), 0);
+    EXPECT_GT(std::count(rowAt(at.y + row.side), pixels.end(), 0x000000u), 20);
   }
 
-  // CD Orvex shows nothing and makes no sound.
-  Click(kCommand8);
-  PumpFor(50ms);
-  EXPECT_FALSE(Dialog());
+  RECT band;  // the band of the window the two title labels lie in
+  GetClientRect(main, &band);
+  band.bottom = 760 / 15;
+  MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&band), 2);
+  const std::vector<uint32_t> pixels = ScreenPixels(band);
+  // Of the red pixels, how many have a blue one at (dx, dy) from them.
+  auto besideBlue = [&](int dx, int dy) {
+    int count = 0;
+    for (size_t i = 0; i < pixels.size(); ++i) {
+      const size_t other = i + static_cast<size_t>(dy * (band.right - band.left) + dx);
+      count += pixels[i] == kRed && other < pixels.size() && pixels[other] == kBlue;
+    }
+    return count;
+  };
+  const auto red = std::count(pixels.begin(), pixels.end(), kRed);
+  EXPECT_GT(std::count(pixels.begin(), pixels.end(), kBlue), 1000);
+  EXPECT_GT(red, 200);  // the shadow shows beside the blue text
+  EXPECT_GT(besideBlue(1, -1), red * 9 / 10);
+  EXPECT_LT(besideBlue(-1, 1), red / 2);
+
+  // Straight from one link onto the other the underline moves with the mouse; over
+  // the author's frame, or the window itself, neither is underlined.
+  const HWND mail = Control(kLabel5);
+  const HWND web = Control(kLabel8);
+  const struct {
+    HWND under;
+    bool mail, web;
+  } moves[] = {{nullptr, false, false}, {mail, true, false}, {web, false, true},
+               {Control(kFrame2), false, false}, {mail, true, false}, {main, false, false}};
+  for (const auto& move : moves) {
+    SCOPED_TRACE(move.under ? WindowText(move.under) : "before any move");
+    if (move.under) SendMessageA(move.under, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_TRUE(PumpUntil([&] { return Underlined(mail) == move.mail && Underlined(web) == move.web; }, 5s));
+  }
   EXPECT_TRUE(g_sounds.empty());
 }
 
@@ -90,12 +132,86 @@ void PressKey(catalogue::Form1& window, HWND target, UINT message, WPARAM key) {
   }
 }
 
-TEST_F(CatalogueWindowTest, PictureButtonsAnswerTheMouseAndKeyboardAsAnyButton) {
+// Each entry in turn, in grid order, so that every field of the one detail dialog is
+// refilled after an entry with and one without it (stale extra requirements,
+// "Windows 9x" after "9x/NT"). The buttons answer the keyboard and quick clicks as
+// any button does.
+TEST_F(CatalogueWindowTest, EntryButtonsFillTheOneDetailDialogAndAnswerTheMouseAndKeyboard) {
   Start();
-  // The keyboard starts on the first entry; Tab goes on to the next.
-  EXPECT_EQ(GetFocus(), Control(kCommand12));
+  EXPECT_EQ(GetFocus(), Control(kCommand12));  // the keyboard starts on the first entry
+  // CD Orvex shows nothing and makes no sound.
+  Click(kCommand8);
+  PumpFor(50ms);
+  EXPECT_FALSE(Dialog());
+  EXPECT_TRUE(g_sounds.empty());
+
+  HWND dialog = nullptr;
+  int cell = 0;
+  for (const CatalogueEntry& entry : CatalogueEntries()) {
+    SCOPED_TRACE(entry.entryName);
+    Click(kGridFirst + cell++);
+    ASSERT_TRUE(Dialog());
+    if (!dialog) dialog = Dialog();
+    EXPECT_EQ(Dialog(), dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    std::vector<std::string> shown = {WindowText(dialog)};
+    for (int label : {box::kLabel1, box::kLabel2, box::kLabel11, box::kLabel3, box::kLabel4, box::kLabel10}) {
+      shown.push_back(WindowText(DialogItem(label)));
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{entry.entryName, entry.entryName, entry.operatingSystem,
+                                               entry.extraRequirement, entry.versionText, entry.priceText,
+                                               entry.description}));
+    const auto picture = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                       MAKEINTRESOURCEA(entry.button.picture), IMAGE_ICON, 32, 32,
+                                                       LR_SHARED));
+    const auto icon = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(DrawnIcon(icon, SIZE{32, 32}, 0x808080), DrawnIcon(picture, SIZE{32, 32}, 0x808080));
+    EXPECT_EQ(CutCaptions(dialog), std::vector<std::string>{});
+    EXPECT_TRUE(ControlsFit(dialog));
+  }
+  EXPECT_EQ(g_sounds, std::vector<std::string>(CatalogueEntries().size(), click));
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), nullptr);
+  EXPECT_TRUE(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0));
+  LOGFONTA font{};
+  const auto shownFont = reinterpret_cast<HFONT>(SendMessageA(DialogItem(box::kLabel10), WM_GETFONT, 0, 0));
+  GetObjectA(shownFont, sizeof font, &font);
+  EXPECT_STREQ(font.lfFaceName, "Times New Roman");
+
+  // A long description scrolls inside its box, which takes no typing; OK and the close
+  // box unload the dialog, which the next entry opens centred again.
+  Click(kCommand11);  // Budget Familial
+  const HWND text = DialogItem(box::kLabel10);
+  ASSERT_TRUE(text);
+  const std::string description = WindowText(text);
+  EXPECT_TRUE(GetWindowLongA(text, GWL_STYLE) & WS_VSCROLL);
+  SendMessageA(text, WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_GT(SendMessageA(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  SetFocus(text);
+  SendMessageA(text, WM_CHAR, 'x', 0);
+  SendMessageA(text, WM_KEYDOWN, VK_DELETE, 0);
+  EXPECT_EQ(WindowText(text), description);
+
+  EXPECT_TRUE(CentredOnScreen(dialog));
+  SetWindowPos(dialog, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  g_sounds.clear();
+  SendMessageA(DialogItem(box::kCommand1), BM_CLICK, 0, 0);
+  PumpFor(20ms);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_FALSE(Dialog());
+  EXPECT_EQ(g_sounds, std::vector<std::string>{click});
+  Click(kCommand16);
+  ASSERT_TRUE(Dialog());
+  EXPECT_TRUE(CentredOnScreen(Dialog()));
+  SendMessageA(Dialog(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(Dialog());
+
+  // Tab goes on to the next entry; Enter and the space bar press the one with the focus.
+  SetForegroundWindow(main);
+  SetFocus(Control(kCommand12));
   PressKey(*form, GetFocus(), WM_KEYDOWN, VK_TAB);
   EXPECT_EQ(GetFocus(), Control(kCommand15));
+  g_sounds.clear();
   PressKey(*form, GetFocus(), WM_KEYDOWN, VK_RETURN);
   ASSERT_TRUE(Dialog());
   EXPECT_EQ(WindowText(Dialog()), "Alunissage");
@@ -124,90 +240,28 @@ TEST_F(CatalogueWindowTest, PictureButtonsAnswerTheMouseAndKeyboardAsAnyButton) 
   EXPECT_EQ(quit.wParam, 0u);
 }
 
-// A link shows underlined when a row of it holds a run of pure blue pixels three
-// quarters of its width long.
-bool Underlined(HWND label) {
-  RECT area;
-  GetWindowRect(label, &area);
-  const int width = area.right - area.left;
-  const std::vector<uint32_t> pixels = ScreenPixels(area);
-  int run = 0;
-  for (size_t i = 0; i < pixels.size(); ++i) {
-    if (i % static_cast<size_t>(width) == 0) run = 0;
-    run = pixels[i] == kBlue ? run + 1 : 0;
-    if (run > width * 3 / 4) return true;
-  }
-  return false;
-}
-
-// The red title is drawn whole, one pixel left of and below the blue one, which lies
-// over it: wherever the red shows, the blue shows one pixel up and right.
-TEST_F(CatalogueWindowTest, TheTitleIsBlueOverARedShadowAndTheLinkUnderTheMouseIsUnderlined) {
-  Start();
-  RECT area;  // the band of the window the two labels lie in
-  GetClientRect(main, &area);
-  area.bottom = 760 / 15;
-  MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
-  std::vector<uint32_t> pixels;
-  ASSERT_TRUE(PumpUntil([&] {
-    pixels = ScreenPixels(area);
-    return std::count(pixels.begin(), pixels.end(), kBlue) > 1000;
-  }, 5s));
-  // Of the red pixels, how many have a blue one at (dx, dy) from them.
-  auto besideBlue = [&](int dx, int dy) {
-    int count = 0;
-    for (size_t i = 0; i < pixels.size(); ++i) {
-      const size_t other = i + static_cast<size_t>(dy * (area.right - area.left) + dx);
-      count += pixels[i] == kRed && other < pixels.size() && pixels[other] == kBlue;
-    }
-    return count;
-  };
-  const auto red = std::count(pixels.begin(), pixels.end(), kRed);
-  EXPECT_GT(red, 200);  // the shadow shows beside the blue text
-  EXPECT_GT(besideBlue(1, -1), red * 9 / 10);
-  EXPECT_LT(besideBlue(-1, 1), red / 2);
-
-  // Straight from one link onto the other the underline moves with the mouse; over
-  // the author's frame, or the window itself, neither is underlined.
-  const HWND mail = Control(kLabel5);
-  const HWND web = Control(kLabel8);
-  const struct {
-    HWND under;
-    bool mail, web;
-  } moves[] = {{nullptr, false, false}, {mail, true, false}, {web, false, true},
-               {Control(kFrame2), false, false}, {mail, true, false}, {main, false, false}};
-  for (const auto& move : moves) {
-    SCOPED_TRACE(move.under ? WindowText(move.under) : "before any move");
-    if (move.under) SendMessageA(move.under, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    EXPECT_TRUE(PumpUntil([&] { return Underlined(mail) == move.mail && Underlined(web) == move.web; }, 5s));
-  }
-  EXPECT_TRUE(g_sounds.empty());
-}
-
-// Points the test prefix's open command of a URI scheme at cmd, which writes the URI
-// it is given and the folder it starts in to a file, for the life of the object; the
-// prefix's own command comes back afterwards.
-class RecordedLink {
+// While it lives, the test prefix opens mail and web links with cmd, which writes the
+// URI it is given and the folder it starts in to a file; the prefix's own commands
+// come back afterwards.
+class RecordedLinks {
  public:
-  explicit RecordedLink(const std::string& scheme)
-      : key_(scheme + "\\shell\\open\\command"), output_(ProgramPath((scheme + "-link.txt").c_str())) {
+  RecordedLinks() {
     DeleteFileA(output_.c_str());
-    char value[1024] = {};
-    LONG size = sizeof value - 1;
-    if (RegQueryValueA(HKEY_CLASSES_ROOT, key_.c_str(), value, &size) == ERROR_SUCCESS) saved_ = value;
-    Write("cmd.exe /c echo %1> \"" + output_ + "\"& cd>> \"" + output_ + "\"");
-  }
-  ~RecordedLink() {
-    if (saved_) {
-      Write(*saved_);
-    } else {
-      RegDeleteKeyA(HKEY_CLASSES_ROOT, key_.c_str());
+    for (auto& [key, saved] : commands_) {
+      char value[1024] = {};
+      LONG size = sizeof value - 1;
+      RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), value, &size);
+      saved = value;
+      Write(key, "cmd.exe /c echo %1>> \"" + output_ + "\"& cd>> \"" + output_ + "\"");
     }
+  }
+  ~RecordedLinks() {
+    for (const auto& [key, saved] : commands_) Write(key, saved);
     DeleteFileA(output_.c_str());
   }
 
-  // The URI and the folder, once the command has run.
-  std::vector<std::string> Wait() const {
+  // The URI and the folder of the link opened next, once its command has run.
+  std::vector<std::string> Next() const {
     std::vector<std::string> lines;
     WaitUntil([&] {
       std::ifstream file(output_);
@@ -215,16 +269,17 @@ class RecordedLink {
       for (std::string line; std::getline(file, line);) lines.push_back(line);
       return lines.size() == 2;
     });
+    DeleteFileA(output_.c_str());
     return lines;
   }
 
  private:
-  void Write(const std::string& value) const {
-    RegSetValueA(HKEY_CLASSES_ROOT, key_.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+  static void Write(const std::string& key, const std::string& value) {
+    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
   }
-  std::string key_;
-  std::string output_;
-  std::optional<std::string> saved_;
+  const std::string output_ = ProgramPath("links.txt");
+  std::map<std::string, std::string> commands_{{"mailto\\shell\\open\\command", ""},
+                                               {"http\\shell\\open\\command", ""}};
 };
 
 // What a cursor looks like: its hot spot, then the bits of its mask and colour images.
@@ -244,57 +299,33 @@ std::vector<char> CursorImage(HCURSOR cursor) {
 }
 
 // The links and the logo show pointers of their own, the other labels their class's,
-// and open the mail program, the browser and a greeting; once loaded, every text box,
-// button and list of the program shows the program's pointer.
-TEST_F(CatalogueWindowTest, TheLinksShowTheirPointersAndOpenAndEveryControlShowsItsPointer) {
+// and open the mail program, the browser and a greeting. "&Commander" explains how to
+// order, then opens the order form; once loaded, every text box, button and list of
+// the program shows the program's pointer. Closing the window leaves the detail
+// dialog and the order form open, and the program runs until the last of them goes.
+TEST_F(CatalogueWindowTest, LinksOpenAndTheProgramEndsWithTheLastOfItsWindows) {
   Start();
-  const HINSTANCE program = GetModuleHandleA(nullptr);
   auto pointerOver = [](HWND control) {
     SetCursor(nullptr);
     SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
-  const HCURSOR mail = LoadCursorA(program, MAKEINTRESOURCEA(IDC_MAIL_LINK));
-  const HCURSOR web = LoadCursorA(program, MAKEINTRESOURCEA(IDC_WEB_LINK));
-  const HCURSOR logo = LoadCursorA(program, MAKEINTRESOURCEA(IDC_LOGO));
-  ASSERT_TRUE(mail && web && logo);
-  EXPECT_EQ(pointerOver(Control(kLabel5)), mail);
-  EXPECT_EQ(pointerOver(Control(kLabel8)), web);
-  EXPECT_EQ(pointerOver(Control(kImage1)), logo);
-  const HCURSOR plain = pointerOver(Control(kLabel3));
-  EXPECT_TRUE(plain != mail && plain != web && plain != logo);
+  const std::pair<int, int> pointers[] = {{kLabel5, IDC_MAIL_LINK}, {kLabel8, IDC_WEB_LINK}, {kImage1, IDC_LOGO}};
+  for (const auto& [label, pointer] : pointers) {
+    const HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pointer));
+    EXPECT_TRUE(own && pointerOver(Control(label)) == own) << label;
+    EXPECT_NE(pointerOver(Control(kLabel3)), own);
+  }
 
-  const RecordedLink mailto("mailto");
-  const RecordedLink http("http");
+  const RecordedLinks links;
   ClickAt(Control(kLabel5), 3, 3);
-  EXPECT_EQ(mailto.Wait(), (std::vector<std::string>{"mailto:talvenne@orvex.fr", "C:\\"}));
+  EXPECT_EQ(links.Next(), (std::vector<std::string>{"mailto:talvenne@orvex.fr", "C:\\"}));
   ClickAt(Control(kLabel8), 3, 3);
-  EXPECT_EQ(http.Wait(), (std::vector<std::string>{"http://www.orvex.fr", "C:\\"}));
+  EXPECT_EQ(links.Next(), (std::vector<std::string>{"http://www.orvex.fr", "C:\\"}));
   // The greeting is played by its bare name, not from the program's folder.
   ClickAt(Control(kImage1), 20, 20);
   EXPECT_EQ(g_sounds, (std::vector<std::string>{click, click, "data1.dll"}));
 
-  Click(kCommand12);
-  PressCommander();
-  using namespace catalogue::commandeform_ids;
-  auto shows = [](HWND window, const char* file) {
-    const auto pointer = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
-    const std::vector<char> image = CursorImage(pointer);
-    return !image.empty() && image == CursorImage(LoadCursorFromFileA(ProgramPath(file).c_str()));
-  };
-  EXPECT_TRUE(shows(OrderItem(kText8), "Data4.dll"));
-  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kLabel10), "Data4.dll"));
-  EXPECT_TRUE(shows(OrderItem(kCommandebox), "Data3.dll"));
-  EXPECT_TRUE(shows(DialogItem(catalogue::convertbox_ids::kCommand1), "Data3.dll"));
-  EXPECT_TRUE(shows(OrderItem(kList1), "Data5.dll"));
-  EXPECT_FALSE(shows(OrderItem(kList1), "Data4.dll"));
-}
-
-// "&Commander" explains how to order, then opens the order form. Closing the window
-// leaves the detail dialog and the order form open, and the program runs until the
-// last of them goes.
-TEST_F(CatalogueWindowTest, CommanderOpensTheOrderFormAndTheProgramEndsWithItsLastWindow) {
-  Start();
   Click(kCommand12);
   const HWND dialog = Dialog();
   ASSERT_TRUE(dialog);
@@ -321,19 +352,26 @@ TEST_F(CatalogueWindowTest, CommanderOpensTheOrderFormAndTheProgramEndsWithItsLa
   EXPECT_EQ(GetForegroundWindow(), order);
   EXPECT_EQ(GetWindow(order, GW_OWNER), nullptr);
 
+  auto shows = [](HWND window, const char* file) {
+    const auto pointer = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
+    const std::vector<char> image = CursorImage(pointer);
+    return !image.empty() && image == CursorImage(LoadCursorFromFileA(ProgramPath(file).c_str()));
+  };
+  EXPECT_TRUE(shows(DialogItem(box::kLabel10), "Data4.dll"));
+  EXPECT_TRUE(shows(DialogItem(box::kCommand1), "Data3.dll"));
+  EXPECT_TRUE(shows(OrderItem(order_ids::kList1), "Data5.dll"));
+  EXPECT_FALSE(shows(OrderItem(order_ids::kList1), "Data4.dll"));
+
   SendMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(main));
   // Reading the stored details leaves the store as it was: the form loaded and
   // cancelled has created no key.
-  SendMessageA(OrderItem(catalogue::commandeform_ids::kCommand1), BM_CLICK, 0, 0);
-  HKEY opened = nullptr;
-  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue", 0, KEY_READ, &opened),
-            ERROR_FILE_NOT_FOUND);
-  const UniqueKey key(opened);
+  SendMessageA(OrderItem(order_ids::kCommand1), BM_CLICK, 0, 0);
+  EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue"), ERROR_FILE_NOT_FOUND);
   MSG quit;
   EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_TRUE(IsWindowVisible(dialog));
-  SendMessageA(DialogItem(catalogue::convertbox_ids::kCommand1), BM_CLICK, 0, 0);
+  SendMessageA(DialogItem(box::kCommand1), BM_CLICK, 0, 0);
   ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);
 }

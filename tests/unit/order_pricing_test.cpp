@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "catalogue/entry_table.h"
+#include "catalogue/order_items.h"
 
 namespace glyvane {
 namespace {
@@ -32,6 +39,47 @@ TEST(PriceOrder, AddsTheItemsPricesAndTheShipping) {
     EXPECT_EQ(total.francs, row.francs) << row.euros;
     EXPECT_EQ(total.euros, row.euros);
   }
+}
+
+// The euro amount worked out here, apart from the program's formatting.
+std::string EurosOf(int francs) {
+  const long cents = std::lround(francs / 6.55957 * 100.0);
+  char text[32];
+  std::snprintf(text, sizeof text, "%ld,%02ld", cents / 100, cents % 100);
+  return text;
+}
+
+// The order form offers exactly the catalogue: for a paid entry its item at the
+// francs of its price text (whose euros are those francs converted), read back by the
+// form at that price, and its " - ShareWare" twin; for a free one its " - FreeWare"
+// item. The list's texts are counted in bytes of code page 1252: "°" is one
+// character, so a three-digit price reads whole.
+TEST(OrderItems, OfferTheEntriesAtThePricesTheirDialogShows) {
+  std::multiset<std::pair<std::string, int>> expected;
+  for (const CatalogueEntry& entry : CatalogueEntries()) {
+    const std::string name = entry.entryName;
+    if (std::string(entry.priceText) == "Gratuit") {
+      expected.insert({name + " - FreeWare", 0});
+      continue;
+    }
+    int francs = 0;
+    std::sscanf(entry.priceText, "%d", &francs);
+    EXPECT_EQ(entry.priceText, std::to_string(francs) + " FF ou " + EurosOf(francs) + " Euros");
+    expected.insert({name + " - " + std::to_string(francs) + " FF°", francs});
+    expected.insert({name + " - ShareWare", 0});
+  }
+  std::multiset<std::pair<std::string, int>> offered;
+  int trailingBlanks = 0;
+  for (std::string item : OrderItems()) {
+    const int price = ItemPrice(item);
+    if (item.back() == ' ') {
+      ++trailingBlanks;
+      item.pop_back();
+    }
+    offered.insert({item, price});
+  }
+  EXPECT_EQ(offered, expected);
+  EXPECT_EQ(trailingBlanks, 1);
 }
 
 }  // namespace
