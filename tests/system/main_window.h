@@ -65,19 +65,6 @@ class MainWindowTest : public WindowTest<Form1> {
                  MAKELPARAM(5, (index - top) * height + height / 2));
   }
   std::string ComboEntry(int index) const { return ListBox(Control(form1_ids::kCombo1)).Item(index); }
-  // A key pressed in the window, Ctrl held when asked, as its message loop hands it to
-  // the window's accelerators first; true when they take it.
-  bool PressKey(WPARAM key, bool control = false) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = control ? 0x80 : 0;
-    SetKeyboardState(keys);
-    MSG press{main, WM_KEYDOWN, key, 1, GetTickCount(), {}};
-    const bool taken = form->PreTranslate(press);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-    return taken;
-  }
   int ComboIndexOf(const std::string& name) const {
     return static_cast<int>(SendMessageA(Control(form1_ids::kCombo1), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                          reinterpret_cast<LPARAM>(name.c_str())));
