@@ -360,30 +360,17 @@ TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
   EXPECT_TRUE(IsWindow(main));
 }
 
-// Glyvane in this process, looking for the viewer in two folders that the test
-// fills, in place of the Windows and system folders.
-class HelpViewerChoice : public MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    CloseStandInsAndViewers();
-    SetHelpViewerFolders(HelpViewerFolders{windows.path(), system.path()});
-  }
-  void TearDown() override {
-    SetHelpViewerFolders(std::nullopt);
-    CloseStandInsAndViewers();
-    MainWindowTest::TearDown();
-  }
-
-  FontFolder windows{"Windows"};
-  FontFolder system{"System"};
-};
-
 // Without a viewer the user is told where to get one, and nothing starts, not even
 // the system's own viewer by its bare name; with both, the system folder's wins.
 // The viewer takes the rest of its command line as the file: the help path is not
 // quoted, whatever blanks it holds.
-TEST_F(HelpViewerChoice, TheSystemFoldersViewerOpensTheHelpFileMaximisedAndFocusedAndNoneIsSaid) {
+TEST_F(Form1Test, TheSystemFoldersHelpViewerOpensTheHelpFileMaximisedAndFocusedAndNoneIsSaid) {
+  // The viewer is looked for in two folders that the test fills, in place of the
+  // Windows and system folders.
+  CloseStandInsAndViewers();
+  FontFolder windows{"Windows"};
+  FontFolder system{"System"};
+  SetHelpViewerFolders(HelpViewerFolders{windows.path(), system.path()});
   Start();
   {
     DialogAnswer answer(GetCurrentProcessId(), IDOK);
@@ -405,6 +392,8 @@ TEST_F(HelpViewerChoice, TheSystemFoldersViewerOpensTheHelpFileMaximisedAndFocus
   EXPECT_EQ(WindowText(viewer), "Remplaçant [" + system.PathOf("hh.exe") + " " + ProgramPath("Glyvane.chm") + "]");
   EXPECT_TRUE(IsZoomed(viewer));
   EXPECT_TRUE(PumpUntil([viewer] { return GetForegroundWindow() == viewer; }, 10s));
+  CloseStandInsAndViewers();  // before its folder goes
+  SetHelpViewerFolders(std::nullopt);
 }
 
 // The real player: winmm is loaded with the first sound, not with the program (its
