@@ -28,22 +28,6 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 // pdftotext's text to standard output, in the tests' code page.
 const char* const kInCodePage1252 = " - | iconv -f UTF-8 -t CP1252//TRANSLIT";
 
-// An attribute's number in a pdftotext -bbox tag: name="value".
-double Attribute(const std::string& tag, const std::string& name) {
-  const std::size_t at = tag.find(" " + name + "=\"");
-  return at == std::string::npos ? 0 : std::atof(tag.c_str() + at + name.size() + 3);
-}
-
-std::string HtmlText(std::string text) {
-  for (const auto& [entity, plain] : {std::pair<std::string, std::string>{"&lt;", "<"}, {"&gt;", ">"},
-                                      {"&quot;", "\""}, {"&apos;", "'"}, {"&#39;", "'"}, {"&amp;", "&"}}) {
-    for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1)) {
-      text.replace(at, entity.size(), plain);
-    }
-  }
-  return text;
-}
-
 // cups-pdf's "Out" folder, with ${HOME} and ${USER} of the user the jobs are
 // printed for: the Unix user this Wine runs as.
 std::string PdfFolder() {
@@ -90,7 +74,6 @@ PrintedPdf ReadPdf(const std::string& path) {
   return pdf;
 }
 
-// A poppler tool's output for one page of the PDF.
 std::string OnePage(const std::string& tool, const std::string& path, int page, const std::string& tail = "") {
   const std::string number = std::to_string(page);
   return RunUnix(tool + " -f " + number + " -l " + number + " " + Quoted(path) + tail);
@@ -139,27 +122,41 @@ std::vector<PrintedPdf> WaitForPdfs(const std::string& title, std::size_t count,
   return pdfs;
 }
 
-bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait) {
-  Sleep(static_cast<DWORD>(wait.count()));  // a job that would come has had its time
-  return PdfsTitled(title).empty();
-}
-
 std::string PrintedPdf::Text(int page) const {
   return OnePage("pdftotext -layout -enc UTF-8", path, page, kInCodePage1252);
 }
 
 std::vector<PdfWord> PrintedPdf::Words(int page) const {
-  const std::string html = OnePage("pdftotext -bbox -enc UTF-8", path, page, kInCodePage1252);
+  std::istringstream table(OnePage("pdftotext -tsv -enc UTF-8", path, page, kInCodePage1252));
   std::vector<PdfWord> words;
-  for (std::size_t at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
-    const std::size_t tagEnd = html.find('>', at);
-    const std::size_t close = html.find("</word>", tagEnd);
-    if (close == std::string::npos) break;
-    const std::string tag = html.substr(at, tagEnd - at);
-    words.push_back({HtmlText(html.substr(tagEnd + 1, close - tagEnd - 1)), Attribute(tag, "xMin"),
-                     Attribute(tag, "yMin"), Attribute(tag, "xMax"), Attribute(tag, "yMax")});
+  // level page paragraph block line word left top width height confidence text; words are level 5.
+  for (std::string row; std::getline(table, row);) {
+    int level = 0;
+    int textAt = 0;
+    double left, top, wide, high;
+    if (std::sscanf(row.c_str(), "%d %*d %*d %*d %*d %*d %lf %lf %lf %lf %*d %n", &level, &left, &top, &wide, &high,
+                    &textAt) == 5 && level == 5) {
+      words.push_back({row.substr(static_cast<std::size_t>(textAt)), left, top, left + wide, top + high});
+    }
   }
   return words;
+}
+
+PdfWord PrintedPdf::Word(int page, const std::string& text) const {
+  for (const PdfWord& word : Words(page)) {
+    if (word.text == text) return word;
+  }
+  return {text + " is not printed", 0, 0, 0, 0};
+}
+
+int GreyImage::Dark(RECT area, int below) const {
+  int dark = 0;
+  for (LONG y = std::max(area.top, 0L); y < std::min(area.bottom, static_cast<LONG>(height)); ++y) {
+    for (LONG x = std::max(area.left, 0L); x < std::min(area.right, static_cast<LONG>(width)); ++x) {
+      dark += pixels[static_cast<std::size_t>(y) * width + x] < below ? 1 : 0;
+    }
+  }
+  return dark;
 }
 
 GreyImage PrintedPdf::Grey(int page, int dpi) const {

@@ -1,7 +1,7 @@
 #pragma once
 // The bench for printouts: answers the system's print dialog from a helper thread,
 // finds the PDF that a job produced on the CUPS PDF printers, and reads it back with
-// poppler (pdfinfo, pdftotext -layout and -bbox, pdftoppm).
+// poppler (pdfinfo, pdftotext -layout and -tsv, pdftoppm).
 //
 // Other developers print to the same CUPS at the same time, so a job is found by its
 // title, which UniqueJobTitle makes unlike any other (cups-pdf names each file
@@ -35,7 +35,7 @@ class PrintDialogAnswer {
   DialogThread thread_;
 };
 
-// A word that pdftotext -bbox read, in points from the page's top-left corner.
+// A word that pdftotext -tsv read, in points from the page's top-left corner.
 struct PdfWord {
   std::string text;  // in code page 1252
   double xMin, yMin, xMax, yMax;
@@ -46,9 +46,8 @@ struct GreyImage {
   int width = 0;
   int height = 0;
   std::vector<unsigned char> pixels;
-  int At(int x, int y) const {
-    return x < 0 || y < 0 || x >= width || y >= height ? 255 : pixels[static_cast<std::size_t>(y) * width + x];
-  }
+  // The pixels of the area (right and bottom excluded) darker than `below`; those off the page count as white.
+  int Dark(RECT area, int below = 128) const;
 };
 
 struct PrintedPdf {
@@ -60,6 +59,8 @@ struct PrintedPdf {
 
   std::string Text(int page) const;  // pdftotext -layout, code page 1252
   std::vector<PdfWord> Words(int page) const;
+  // The first word on the page that reads `text`; one with that text and no place when there is none.
+  PdfWord Word(int page, const std::string& text) const;
   GreyImage Grey(int page, int dpi) const;
 };
 
@@ -71,14 +72,10 @@ inline std::optional<PrintedPdf> WaitForPdf(const std::string& title, std::chron
   std::vector<PrintedPdf> pdfs = WaitForPdfs(title, 1, timeout);
   return pdfs.empty() ? std::nullopt : std::optional(pdfs.front());
 }
-// True when no PDF with this title has come after waiting `wait` (for a job that
-// must not print: cups-pdf writes its file a few seconds after the job ends).
-bool NoPdfTitled(const std::string& title, std::chrono::milliseconds wait = 5s);
-
 // Runs a Unix command line through /bin/sh and returns its standard output.
 std::string RunUnix(const std::string& command);
 
-// The system's default-printer entry (section "windows", key "device").
+// Section "windows", key "device".
 std::string DefaultPrinterEntry();
 
 // The default printer, which the tests choose, back as it was when the object was made.

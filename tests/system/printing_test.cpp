@@ -49,7 +49,6 @@ class PrintingTest : public ::testing::Test {
     printer_.reset();
     DestroyWindow(owner_);
   }
-  // SelectPrinter with the dialog answered as `choice`.
   int Select(const PrintDialogChoice& choice, DWORD flags = kPrintFlags, PrinterSurface* printer = nullptr) {
     PrintDialogAnswer answer(choice);
     const int copies = SelectPrinter(owner_, flags, printer ? *printer : *printer_);
@@ -64,7 +63,6 @@ class PrintingTest : public ::testing::Test {
     ADD_FAILURE() << device << " is not installed";
     return {};
   }
-  // Prints one page with one line of text as a document titled `title`.
   void PrintOnePage(const std::string& title) {
     printer_->SetDocumentName(title);
     printer_->SetCurrentX(1440);
@@ -81,8 +79,9 @@ class PrintingTest : public ::testing::Test {
 };
 
 // Chosen again, a printer is written as the default again: the user may have
-// changed the default meanwhile.
-TEST_F(PrintingTest, TheChosenPrinterIsCurrentAndTheDefaultAndPrintsTheJobs) {
+// changed the default meanwhile. The caller repeats the job once per copy, and each
+// printout sets its own orientation and paper.
+TEST_F(PrintingTest, TheChosenPrinterIsCurrentAndTheDefaultAndPrintsOneCopyOfEachJob) {
   EXPECT_EQ(printer_->Current(), Installed(kPdfPrinter)) << "the system's default at the start";
   const std::string entry = kLongNamePrinter + ",winspool," + Installed(kLongNamePrinter).port;
   for (int round = 0; round < 2; ++round) {
@@ -96,10 +95,24 @@ TEST_F(PrintingTest, TheChosenPrinterIsCurrentAndTheDefaultAndPrintsTheJobs) {
   ASSERT_TRUE(pdf);
   EXPECT_TRUE(QueuePrinted(kLongNamePrinter, *pdf)) << pdf->path;
 
-  ASSERT_EQ(Select({kPdfPrinter, std::nullopt, true}), 1);
-  EXPECT_EQ(shown_, kLongNamePrinter) << "the dialog opens on the current printer";
-  EXPECT_EQ(printer_->Current(), Installed(kPdfPrinter));
-  EXPECT_EQ(DefaultPrinterEntry(), kPdfPrinter + ",winspool," + Installed(kPdfPrinter).port);
+  for (const DWORD flags : {kPrintFlags, kPrintFlagsDevModeCopies}) {
+    SCOPED_TRACE(flags);
+    EXPECT_EQ(Select({kPdfPrinter, 3, true}, flags), 3);
+    EXPECT_EQ(shown_, flags == kPrintFlags ? kLongNamePrinter : kPdfPrinter) << "opens on the current printer";
+    EXPECT_EQ(printer_->Current(), Installed(kPdfPrinter));
+    EXPECT_EQ(DefaultPrinterEntry(), kPdfPrinter + ",winspool," + Installed(kPdfPrinter).port);
+    EXPECT_EQ(printer_->Copies(), 1);
+    const std::vector<char> mode = printer_->DocumentMode();
+    ASSERT_GE(mode.size(), sizeof(DEVMODEA));
+    EXPECT_EQ(reinterpret_cast<const DEVMODEA*>(mode.data())->dmCopies, 1);
+  }
+  RecordingSurface recording({Installed(kPdfPrinter), Installed(kLongNamePrinter)});
+  ASSERT_EQ(Select({kLongNamePrinter, std::nullopt, true}, kPrintFlags, &recording), 1);
+  EXPECT_EQ(recording.Calls().front(), "MakeCurrent(" + kLongNamePrinter + ")");
+  for (const std::string& call : recording.Calls()) {
+    EXPECT_EQ(call.find("SetOrientation"), std::string::npos) << call;
+    EXPECT_EQ(call.find("SetPaperSize"), std::string::npos) << call;
+  }
 }
 
 TEST_F(PrintingTest, CancelChangesNothingAndNeitherCancelNorChoiceLeaks) {
@@ -118,48 +131,25 @@ TEST_F(PrintingTest, CancelChangesNothingAndNeitherCancelNorChoiceLeaks) {
     for (int i = 0; i < kLeakRounds; ++i) ASSERT_EQ(Select(choice), copies);
     EXPECT_LT(HeapBlocks() - blocks, kHeapNoise) << "global memory left behind, " << copies << " copies";
   }
-}
-
-// The caller repeats the job once per copy, and each printout sets its own
-// orientation and paper.
-TEST_F(PrintingTest, TheCopiesAreTheCallersAndTheDialogsOrientationAndPaperAreNotTaken) {
-  for (const DWORD flags : {kPrintFlags, kPrintFlagsDevModeCopies}) {
-    SCOPED_TRACE(flags);
-    EXPECT_EQ(Select({kPdfPrinter, 3, true}, flags), 3);
-    EXPECT_EQ(printer_->Copies(), 1);
-    const std::vector<char> mode = printer_->DocumentMode();
-    ASSERT_GE(mode.size(), sizeof(DEVMODEA));
-    EXPECT_EQ(reinterpret_cast<const DEVMODEA*>(mode.data())->dmCopies, 1);
-  }
-  RecordingSurface recording({Installed(kPdfPrinter), Installed(kLongNamePrinter)});
-  ASSERT_EQ(Select({kLongNamePrinter, std::nullopt, true}, kPrintFlags, &recording), 1);
-  EXPECT_EQ(recording.Calls().front(), "MakeCurrent(" + kLongNamePrinter + ")");
-  for (const std::string& call : recording.Calls()) {
-    EXPECT_EQ(call.find("SetOrientation"), std::string::npos) << call;
-    EXPECT_EQ(call.find("SetPaperSize"), std::string::npos) << call;
-  }
+  EXPECT_EQ(printer_->Copies(), 1) << "the copies set before a choice are the caller's to repeat";
 }
 
 // A dialog that cannot open (here: a template asked for that does not exist) is no
 // cancel by the user: like a missing printer it is told, and nothing is chosen.
 TEST_F(PrintingTest, NoPrinterOrAFailedDialogIsToldAndChoosesNothing) {
   RecordingSurface none(std::vector<PrinterInfo>{});
-  struct Case {
-    PrinterSurface* printer;
-    DWORD flags;
-    std::string text;
-    UINT icon;
-  };
-  for (const Case& c : {Case{&none, kPrintFlags, "Aucune imprimante n'est installée.", MB_ICONINFORMATION},
-                        Case{printer_.get(), kPrintFlags | PD_ENABLEPRINTTEMPLATE,
-                             "La fenêtre d'impression du système n'a pas pu s'ouvrir (erreur ", MB_ICONSTOP}}) {
+  for (const auto& [printer, flags, text, icon] :
+       {std::tuple<PrinterSurface*, DWORD, std::string, UINT>{&none, kPrintFlags, "Aucune imprimante n'est installée.",
+                                                             MB_ICONINFORMATION},
+        {printer_.get(), kPrintFlags | PD_ENABLEPRINTTEMPLATE,
+         "La fenêtre d'impression du système n'a pas pu s'ouvrir (erreur ", MB_ICONSTOP}}) {
     WriteProfileStringA("windows", "device", "Avant,winspool,CUPS:Avant");
     DialogAnswer message(GetCurrentProcessId(), IDOK);
-    EXPECT_EQ(SelectPrinter(owner_, c.flags, *c.printer), 0);
+    EXPECT_EQ(SelectPrinter(owner_, flags, *printer), 0);
     ASSERT_TRUE(message.Wait());
     EXPECT_EQ(message.title, "Glyvane");
-    EXPECT_EQ(message.text.rfind(c.text, 0), 0u) << message.text;
-    EXPECT_EQ(message.icon, c.icon);
+    EXPECT_EQ(message.text.rfind(text, 0), 0u) << message.text;
+    EXPECT_EQ(message.icon, icon);
     EXPECT_EQ(DefaultPrinterEntry(), "Avant,winspool,CUPS:Avant");
   }
   EXPECT_TRUE(none.Calls().empty());
@@ -179,7 +169,6 @@ TEST_F(PrintingTest, DocumentsComeOutAsDrawnAndOnlyWhenSomethingWasDrawn) {
   printer_->SetFontName("Arial");
   EXPECT_TRUE(printer_->EndDocument());
 
-  // Times New Roman 15 pt, then Arial 10 pt on two lines, a line, and page 2.
   printer_->SetDocumentName(title_);
   printer_->SetOrientation(kPortrait);
   printer_->SetPaperSize(kPaperA4);
@@ -226,26 +215,20 @@ TEST_F(PrintingTest, DocumentsComeOutAsDrawnAndOnlyWhenSomethingWasDrawn) {
   const int left = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETX), 72, GetDeviceCaps(dc, LOGPIXELSX));
   const int top = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETY), 72, GetDeviceCaps(dc, LOGPIXELSY));
   DeleteDC(dc);
-  const std::vector<PdfWord> words = pdf->Words(1);
-  const auto word = [&](const std::string& text) {
-    const auto at = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == text; });
-    return at == words.end() ? PdfWord{text + " is not printed", 0, 0, 0, 0} : *at;
-  };
-  EXPECT_NEAR(word("Page").xMin, left + 72, 1);
-  EXPECT_NEAR(word("Page").yMax - (0.891 + 0.216) * 15, top + 36, 1);
+  const PdfWord title = pdf->Word(1, "Page");
+  EXPECT_NEAR(title.xMin, left + 72, 1);
+  EXPECT_NEAR(title.yMax - (0.891 + 0.216) * 15, top + 36, 1);
   // "Page" is 1.944 em wide in Liberation Serif (2.335 in Liberation Sans).
-  EXPECT_NEAR(word("Page").xMax - word("Page").xMin, 1.944 * 15, 0.5) << "the title's font";
-  EXPECT_NEAR(word("Deuxième").xMin, left + 72, 1);
-  EXPECT_NEAR(word("Deuxième").yMax - (0.905 + 0.212) * 10, top + 90 + 11.2, 1);
+  EXPECT_NEAR(title.xMax - title.xMin, 1.944 * 15, 0.5) << "the title's font";
+  const PdfWord second = pdf->Word(1, "Deuxième");
+  EXPECT_NEAR(second.xMin, left + 72, 1);
+  EXPECT_NEAR(second.yMax - (0.905 + 0.212) * 10, top + 90 + 11.2, 1);
 
   // The line, as pixels at 72 dpi (one point a pixel), from x = 72 to 432 points.
   const GreyImage grey = pdf->Grey(1, 72);
   ASSERT_GT(grey.width, 0);
-  const auto darkest = [&](int x) {
-    return std::min({grey.At(left + x, top + 215), grey.At(left + x, top + 216), grey.At(left + x, top + 217)});
-  };
-  for (int x = 74; x < 430; x += 10) EXPECT_LT(darkest(x), 160) << "no line at x = " << x;
-  EXPECT_EQ(darkest(438), 255) << "the line runs on";
+  for (int x = 74; x < 430; x += 10) EXPECT_GT(grey.Dark({left + x, top + 215, left + x + 1, top + 218}, 160), 0) << x;
+  EXPECT_EQ(grey.Dark({left + 438, top + 215, left + 439, top + 218}, 255), 0) << "the line runs on";
 }
 
 }  // namespace

@@ -14,13 +14,6 @@ constexpr uint32_t kNavyRgb = 0x000080;
 
 class ProgressWindowTest : public MainWindowTest {
  protected:
-  Form3& OpenProgress() {
-    Start();
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
-    dialog = form->PrintDialog();
-    dialog->ShowProgressWindow();
-    return *dialog->ProgressWindow();
-  }
   HWND Bar() const { return FindControl(dialog->ProgressWindow()->hwnd(), form3_ids::kPicture1); }
   // The bar's inside as the screen shows it.
   std::vector<uint32_t> BarPixels(SIZE* size = nullptr) const {
@@ -59,38 +52,34 @@ class ProgressWindowTest : public MainWindowTest {
   Form2* dialog = nullptr;
 };
 
-TEST_F(ProgressWindowTest, ShowsCentredInPlaceOfThePrintDialogAndPaintsThePercentageTurnedOverTheBar) {
-  Form3& progress = OpenProgress();
+TEST_F(ProgressWindowTest, ShowsCentredPaintsThePercentageTurnedOverTheBarAndStopsThePrintoutWhenClosed) {
+  Start();
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(form1_ids::kMenuPrintto, 0), 0);
+  dialog = form->PrintDialog();
+  dialog->ShowProgressWindow();
+  Form3& progress = *dialog->ProgressWindow();
   EXPECT_EQ(WindowText(progress.hwnd()), "Impression ...");
   EXPECT_FALSE(IsWindowVisible(dialog->hwnd()));
   EXPECT_TRUE(CentredOnScreen(progress.hwnd()));
-  const struct {
-    double fraction;
-    bool exact;
-    const char* text;
-  } cases[] = {{0, true, "0%"}, {0.375, false, "38%"}, {1, true, "100%"}};
-  for (const auto& c : cases) {
-    progress.ShowProgress(c.fraction, c.exact);
+  for (const auto& [fraction, exact, text] :
+       {std::tuple{0.0, true, "0%"}, {0.375, false, "38%"}, {1.0, true, "100%"}}) {
+    progress.ShowProgress(fraction, exact);
     SIZE size{};
     const std::vector<uint32_t> shown = BarPixels(&size);
-    const int done = static_cast<int>(std::lround(size.cx * c.fraction));
-    const std::vector<uint32_t> expected = ExpectedBar(size, c.text, done);
+    const std::vector<uint32_t> expected = ExpectedBar(size, text, static_cast<int>(std::lround(size.cx * fraction)));
     size_t differing = 0;
     for (size_t i = 0; i < shown.size(); ++i) differing += shown[i] != expected[i];
-    EXPECT_EQ(differing, 0u) << c.text << " at " << c.fraction << ", of " << size.cx << "x" << size.cy;
+    EXPECT_EQ(differing, 0u) << text << " at " << fraction << ", of " << size.cx << "x" << size.cy;
   }
   // The box keeps its picture when it is painted again.
   progress.ShowProgress(0.5);
   const std::vector<uint32_t> last = BarPixels();
   RedrawWindow(progress.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_EQ(BarPixels(), last);
-}
 
-// The printout closes the window at the end of each copy, lowering the flag that a
-// closing raises: the user's cancel must outlast that. (The printout's own closing
-// is tried by the printouts of several copies.)
-TEST_F(ProgressWindowTest, AnnulerAndTheCloseBoxStopThePrintoutWhateverIsWrittenAfterwards) {
-  OpenProgress();
+  // The printout closes the window at the end of each copy, lowering the flag that a
+  // closing raises: the user's cancel must outlast that. (The printout's own closing
+  // is tried by the printouts of several copies.)
   for (const bool closeBox : {false, true}) {
     SCOPED_TRACE(closeBox);
     dialog->JobStarted();

@@ -67,7 +67,8 @@ TEST(CharacterTable, EachTextIsPrintedWhereItsCellSaysInItsFont) {
   }
 }
 
-// Nothing is set up before the title, for the tables of the dialog's lists.
+// Nothing is set up before the title for the tables of the dialog's lists; the
+// screen's table sets its printer up around the title's position.
 TEST(CharacterTable, TheTitleTheGridTheCharactersTheLabelsAndTheFooterFollowInOrder) {
   const Calls calls = ArialTable();
   EXPECT_EQ(calls.front(), "SetCurrentY(0)");
@@ -83,11 +84,8 @@ TEST(CharacterTable, TheTitleTheGridTheCharactersTheLabelsAndTheFooterFollowInOr
   EXPECT_LT(At(calls, lines[33]), At(calls, "Print(" + std::string(1, '\0') + ")"));
   EXPECT_LT(At(calls, "Print(\xFF)"), At(calls, "Print(0000)"));
   EXPECT_EQ(calls.back(), "Print(" + kFooter + ")");
-}
-
-TEST(CharacterTable, TheScreenTableSetsItsPrinterUpAroundTheTitlesPosition) {
-  const Calls calls = ArialTable(TableSetUp::OnThePage);
-  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 7),
+  const Calls screen = ArialTable(TableSetUp::OnThePage);
+  EXPECT_EQ(Calls(screen.begin(), screen.begin() + 7),
             (Calls{"SetColourMode(1)", "SetCurrentY(0)", "SetCurrentX(6125)", "SetOrientation(2)", "SetPaperSize(9)",
                    "SetFontName(Times New Roman)", "SetFontSize(15)"}));
 }

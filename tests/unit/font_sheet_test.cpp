@@ -35,31 +35,26 @@ std::vector<std::string> Arguments(const Calls& calls, const std::string& start)
   return found;
 }
 
-// A character table leaves the printer in landscape: the lists set portrait.
-TEST(FontSheet, TheFirstPageIsAPortraitA4WithTheDatedHeading) {
-  EXPECT_EQ(Print(FontSheet::List, 0),
-            (Calls{"SetColourMode(1)", "SetOrientation(1)", "SetPaperSize(9)", "SetCurrentY(600)",
-                   "SetFontName(Times New Roman)", "SetFontSize(15)", "SetCurrentX(3300)",
-                   "Print(Liste des polices le 07/12/2026 page 1)", "SetCurrentY(1500)"}));
-}
-
-// The name line of a sample entry stays in the heading's font; only the samples are
-// in the entry's font.
-TEST(FontSheet, AnEntrySetsTheFourAttributesOnThenOffThenItsOwnFont) {
-  const Calls attributes = {"SetFontItalic(true)",  "SetFontBold(true)",  "SetFontStrikethrough(true)",
-                            "SetFontUnderline(true)", "SetFontItalic(false)", "SetFontBold(false)",
-                            "SetFontStrikethrough(false)", "SetFontUnderline(false)"};
-  Calls list = attributes;
+// A character table leaves the printer in landscape: the lists set portrait. The name
+// line of a sample entry stays in the heading's font; only the samples are in the
+// entry's font.
+TEST(FontSheet, APortraitA4UnderTheDatedHeadingThenEachEntrySetsItsAttributesOnThenOffThenItsFont) {
+  const Calls firstPage = {"SetColourMode(1)", "SetOrientation(1)", "SetPaperSize(9)", "SetCurrentY(600)",
+                           "SetFontName(Times New Roman)", "SetFontSize(15)", "SetCurrentX(3300)",
+                           "Print(Liste des polices le 07/12/2026 page 1)", "SetCurrentY(1500)",
+                           "SetFontItalic(true)", "SetFontBold(true)", "SetFontStrikethrough(true)",
+                           "SetFontUnderline(true)", "SetFontItalic(false)", "SetFontBold(false)",
+                           "SetFontStrikethrough(false)", "SetFontUnderline(false)"};
+  Calls list = firstPage;
   list.insert(list.end(), {"SetFontName(F0)", "SetFontSize(15)", "SetCurrentX(500)", "Print(F0)"});
-  Calls samples = attributes;
+  Calls samples = firstPage;
   samples.insert(samples.end(), {"SetFontName(Times New Roman)", "Print()", "SetFontSize(15)", "SetCurrentX(500)",
                                  "Print(F0)", "SetFontName(F0)", "SetCurrentX(500)",
                                  "Print(ABCDEFGHIJKLMNOPQRSTUVWXYZ)", "SetCurrentX(500)",
                                  "Print(abcdefghijklmnopqrstuvwxyz)", "SetCurrentX(500)",
                                  "Print(0123456789/*-+()[]#éèà@€%&)"});
   for (const auto& [sheet, expected] : {std::pair{FontSheet::List, list}, std::pair{FontSheet::Samples, samples}}) {
-    const Calls calls = Print(sheet, 1);
-    EXPECT_EQ(Calls(calls.begin() + 9, calls.end()), expected);  // after the first page's set-up and heading
+    EXPECT_EQ(Print(sheet, 1), expected);
   }
 }
 
@@ -93,21 +88,19 @@ TEST(FontSheet, ColumnsAndPagesFillWithAsManyEntriesAsTheirFontsHeightAllows) {
   }
 }
 
-// The heading is shifted left by half of " du dossier C:\Polices" (22 characters).
-TEST(FontSheet, LaterPagesCarryThePrintersPageNumberAndTheFolder) {
+// The heading is shifted left by half of " du dossier C:\Polices" (22 characters). A
+// long path would put the date left of the page and the path off its right.
+TEST(FontSheet, TheHeadingCarriesThePrintersPageNumberAndTheFolderShortenedInTheMiddleToStayOnThePage) {
   const Calls calls = Print(FontSheet::Samples, 15, "C:\\Polices");
   EXPECT_EQ(Arguments(calls, "Print(Liste"),
             (std::vector<std::string>{"Liste des polices le 07/12/2026 page 1 du dossier C:\\Polices",
                                       "Liste des polices le 07/12/2026 page 2 du dossier C:\\Polices",
                                       "Liste des polices le 07/12/2026 page 3 du dossier C:\\Polices"}));
   EXPECT_EQ(calls[6], "SetCurrentX(1650)");
-}
 
-// A long path would put the date left of the page and the path off its right.
-TEST(FontSheet, ALongFolderPathKeepsTheHeadingOnThePageAndShortensItsMiddle) {
-  const Calls calls = Print(FontSheet::List, 0, "C:\\" + std::string(140, 'a') + "\\Fin");
-  EXPECT_EQ(calls[6], "SetCurrentX(0)");
-  const std::string heading = Arguments(calls, "Print(Liste").at(0);
+  const Calls longPath = Print(FontSheet::List, 0, "C:\\" + std::string(140, 'a') + "\\Fin");
+  EXPECT_EQ(longPath[6], "SetCurrentX(0)");
+  const std::string heading = Arguments(longPath, "Print(Liste").at(0);
   EXPECT_LE(heading.size() * 150, 11000u);
   EXPECT_GE(heading.size() * 150, 11000u - 150);
   EXPECT_EQ(heading.rfind("Liste des polices le 07/12/2026 page 1 du dossier C:\\aa", 0), 0u) << heading;
