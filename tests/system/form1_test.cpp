@@ -1,12 +1,15 @@
 // Form1 in this process: created as the program creates it, driven with the
 // messages a user's actions produce, and read back from its windows.
+#include <algorithm>
 #include <iterator>
+#include <set>
 
 #include "common/twips.h"
 #include "font_folders.h"
 #include "printing/form2.h"
 #include "printing/form3.h"
 #include "viewer/grid_layout.h"
+#include "viewer/help_viewer.h"
 #include "viewer/proposbox.h"
 
 namespace glyvane::test {
@@ -16,18 +19,18 @@ using namespace form1_ids;
 
 using Form1Test = MainWindowTest;
 
+// The clipboard's text; none when it holds no text.
 std::optional<std::string> ClipboardText() {
-  if (!OpenClipboard(nullptr)) return std::nullopt;
+  OpenClipboard(nullptr);
+  const HANDLE data = GetClipboardData(CF_TEXT);
   std::optional<std::string> text;
-  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
+  if (data) text = static_cast<const char*>(GlobalLock(data));
+  GlobalUnlock(data);
   CloseClipboard();
   return text;
 }
 
-TEST_F(Form1Test, OpensCentredWithItsMenusAndSwitchesSources) {
+TEST_F(Form1Test, OpensCentredWithItsMenusPointersAndWholeCaptionsAndSwitchesSources) {
   Start();
   EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(GetFocus(), Control(kCombo1));
@@ -63,17 +66,58 @@ TEST_F(Form1Test, OpensCentredWithItsMenusAndSwitchesSources) {
   }
   for (int position : {kMenuEdition, kMenuAide}) OpenMenu(position);
   EXPECT_EQ(g_sounds.size(), 5u);  // the menus only: the option buttons make no sound
+
+  auto pointer = [this](int id) { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(Control(id), GCLP_HCURSOR)); };
+  const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  for (int id : {kText1, kCombo1, kFile1, kOption1}) EXPECT_NE(pointer(id), arrow) << id;
+  EXPECT_EQ(pointer(kText1), pointer(kCombo1));  // both from Data3.dll
+  EXPECT_NE(pointer(kOption1), pointer(kText1));
+  EXPECT_EQ(pointer(kList1), pointer(kCombo1));  // the same kind of control
+  EXPECT_EQ(pointer(kCommand1), arrow);          // buttons: not set by this window
+  EXPECT_EQ(pointer(kOption2), pointer(kOption1));
+
+  // Every caption of every window shows whole, hidden controls too: each as it is
+  // when its time comes.
+  using Cut = std::vector<std::string>;
+  EXPECT_EQ(CutCaptions(main, {kLabel3, kLabel4}), Cut{}) << "Form1";
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
+  EXPECT_EQ(CutCaptions(form->AboutBox()->hwnd()), Cut{}) << "Proposbox";
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
+  Form2& dialog = *form->PrintDialog();
+  EXPECT_EQ(CutCaptions(dialog.hwnd()), Cut{}) << "Form2";
+  dialog.ShowProgressWindow();
+  EXPECT_EQ(CutCaptions(dialog.ProgressWindow()->hwnd()), Cut{}) << "Form3";
+  dialog.CloseProgressWindow();
 }
 
-TEST_F(Form1Test, CellsShowTheirCodesAndTheMagnifierShowsOneWhileAButtonIsHeld) {
+// The grid's first painting is done in one pass by the grid rather than by each of
+// its 223 cells: it must show exactly what the cells show when they paint themselves,
+// and leave them nothing to paint again.
+TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesAndTheMagnifierShowsOneWhileAButtonIsHeld) {
   Start();
   for (int i = 0; i < kCellCount; ++i) {
+    RECT pending;
+    EXPECT_FALSE(GetUpdateRect(Cell(i), &pending, FALSE)) << i;
     EXPECT_EQ(GetParent(Cell(i)), Control(kFrame1)) << i;
     EXPECT_EQ(WindowText(Cell(i)), std::string(1, static_cast<char>(33 + i))) << i;
     EXPECT_EQ(BoundsInParent(Cell(i)).left, TwipsToPixels(CellRect(i).left, 15)) << i;
     EXPECT_EQ(BoundsInParent(Cell(i)).top, TwipsToPixels(CellRect(i).top, 15)) << i;
   }
   EXPECT_FALSE(Cell(kCellCount));
+  // The grid on the screen: the last of the first row lies furthest right.
+  RECT area, corner;
+  GetWindowRect(Cell(0), &area);
+  for (int index : {24, 222}) {
+    GetWindowRect(Cell(index), &corner);
+    UnionRect(&area, &area, &corner);
+  }
+  const std::vector<uint32_t> first = ScreenPixels(area);
+  // The characters are there: a blank grid would hold two colours, cells and lines.
+  EXPECT_GT(std::set<uint32_t>(first.begin(), first.end()).size(), 2u);
+  // Each cell paints itself again, as when the window is uncovered.
+  RedrawWindow(Control(kFrame1), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(area) == first; }, 5s));
+
   // The tooltip control itself holds the text once the pointer has moved over a cell.
   SendMessageA(Cell(67), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(TooltipText(Cell(67)), " ALT + 0100 ");
@@ -110,11 +154,12 @@ TEST_F(Form1Test, DoubleClickPicksCharactersInWindowsFontsModeForTheClipboard) {
   OpenClipboard(nullptr);
   EmptyClipboard();
   CloseClipboard();
+  // Ctrl+C as the message loop hands it to the window's accelerators first.
   BYTE keys[256];
   GetKeyboardState(keys);
   keys[VK_CONTROL] = 0x80;
   SetKeyboardState(keys);
-  MSG press{Control(kText1), WM_KEYDOWN, 'C', 0x002E0001, GetTickCount(), {}};
+  MSG press{main, WM_KEYDOWN, 'C', 1, GetTickCount(), {}};
   EXPECT_TRUE(form->PreTranslate(press));
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
@@ -127,8 +172,42 @@ TEST_F(Form1Test, DoubleClickPicksCharactersInWindowsFontsModeForTheClipboard) {
   EXPECT_EQ(ClipboardText(), std::optional<std::string>(""));
 }
 
-TEST_F(Form1Test, TheQuickPreviewShowsTheHoveredNameInItsOwnFaceUntilTurnedOff) {
+// What the preview paints, pixel for pixel: a shorter name after a longer one (and
+// the other way round) shows whole, centred on the label's place, with nothing of
+// the previous name left in the band of the window right of the font list.
+TEST_F(Form1Test, TheQuickPreviewPaintsTheHoveredNameWholeInItsOwnFaceUntilTurnedOff) {
   Start();
+  RECT client;
+  GetClientRect(main, &client);
+  MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  int designCentre = -1;
+  int names = 0;
+  for (const char* name : {"DejaVu Sans", "DejaVu Sans Condensed", "C059", "DejaVu Serif Condensed", "Arial"}) {
+    if (ComboIndexOf(name) < 0) continue;
+    ++names;
+    PointAtEntry(WM_MOUSEMOVE, ComboIndexOf(name));
+    UpdateWindow(main);
+    PumpFor(100ms);
+    RECT shown;
+    GetWindowRect(Control(kLabel2), &shown);
+    EXPECT_GE(shown.left, client.left) << name;
+    EXPECT_LE(shown.right, client.right) << name;
+    if (designCentre < 0) designCentre = shown.left + shown.right;
+    EXPECT_NEAR(shown.left + shown.right, designCentre, 2) << name;
+
+    // The band as it should be: the name drawn in its place on the window's face.
+    const RECT band{client.left + 300, shown.top, client.right, shown.bottom};
+    const SIZE size{band.right - band.left, band.bottom - band.top};
+    RECT inBand{shown.left - band.left, 0, shown.right - band.left, size.cy};
+    const std::vector<uint32_t> expected = DrawnText(name, ScreenFont(name, 17), size, inBand,
+                                                     DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, face,
+                                                     GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_TRUE(ScreenPixels(band) == expected) << name;
+  }
+  EXPECT_GE(names, 3);
+
+  // The hovered name in its own face, and its index.
   PointAtEntry(WM_MOUSEMOVE, 2);
   EXPECT_EQ(WindowText(Control(kLabel2)), ComboEntry(2));
   EXPECT_EQ(form->Controls().FontOf(kLabel2), (FontStyle{ComboEntry(2), 17}));
@@ -154,46 +233,6 @@ TEST_F(Form1Test, TheQuickPreviewShowsTheHoveredNameInItsOwnFaceUntilTurnedOff) 
     EXPECT_EQ(WindowText(Control(kLabel2)), saved == std::string("Oui") ? "Times New Roman" : "");
   }
   EXPECT_EQ(g_sounds.size(), 2u);
-}
-
-// What the preview paints, pixel for pixel: a shorter name after a longer one (and
-// the other way round) shows whole, centred on the label's place, with nothing of
-// the previous name left in the band of the window right of the font list.
-TEST_F(Form1Test, ThePreviewPaintsEachNameWholeWithNothingOfThePreviousOneLeft) {
-  Start();
-  const HWND label = Control(kLabel2);
-  RECT client;
-  GetClientRect(main, &client);
-  MapWindowPoints(main, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  int designCentre = -1;
-  int names = 0;
-  for (const char* name : {"DejaVu Sans", "DejaVu Sans Condensed", "C059", "DejaVu Serif Condensed", "Arial"}) {
-    if (ComboIndexOf(name) < 0) continue;
-    ++names;
-    PointAtEntry(WM_MOUSEMOVE, ComboIndexOf(name));
-    UpdateWindow(main);
-    PumpFor(100ms);
-    RECT shown;
-    GetWindowRect(label, &shown);
-    EXPECT_GE(shown.left, client.left) << name;
-    EXPECT_LE(shown.right, client.right) << name;
-    if (designCentre < 0) designCentre = shown.left + shown.right;
-    EXPECT_NEAR(shown.left + shown.right, designCentre, 2) << name;
-
-    // The band as it should be: the name drawn in its place on the window's face.
-    const RECT band{client.left + 300, shown.top, client.right, shown.bottom};
-    const SIZE size{band.right - band.left, band.bottom - band.top};
-    RECT inBand{shown.left - band.left, 0, shown.right - band.left, size.cy};
-    const std::vector<uint32_t> expected = DrawnText(name, ScreenFont(name, 17), size, inBand,
-                                                     DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, face,
-                                                     GetSysColor(COLOR_WINDOWTEXT));
-    const std::vector<uint32_t> painted = ScreenPixels(band);
-    size_t differing = 0;
-    for (size_t i = 0; i < painted.size(); ++i) differing += painted[i] != expected[i];
-    EXPECT_EQ(differing, 0u) << name << ": of " << painted.size() << " pixels";
-  }
-  EXPECT_GE(names, 3);
 }
 
 // The sizes stored apply at start, and again, as they are then, to the font clicked.
@@ -235,18 +274,6 @@ TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStartAndToTheGridTextAndMagnifierO
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));  // the menu, then the click
 }
 
-TEST_F(Form1Test, PointersAreSetForEachKindOfControl) {
-  Start();
-  auto pointer = [this](int id) { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(Control(id), GCLP_HCURSOR)); };
-  const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-  for (int id : {kText1, kCombo1, kFile1, kOption1}) EXPECT_NE(pointer(id), arrow) << id;
-  EXPECT_EQ(pointer(kText1), pointer(kCombo1));  // both from Data3.dll
-  EXPECT_NE(pointer(kOption1), pointer(kText1));
-  EXPECT_EQ(pointer(kList1), pointer(kCombo1));  // the same kind of control
-  EXPECT_EQ(pointer(kCommand1), arrow);          // buttons: not set by this window
-  EXPECT_EQ(pointer(kOption2), pointer(kOption1));
-}
-
 TEST_F(Form1Test, QuitterAndClosingRemoveAViewedFontFileFromTheFontTable) {
   // A face of its own: Wine would not load a copy of a face it holds, and the file
   // would then leave the table whatever the window did.
@@ -262,19 +289,62 @@ TEST_F(Form1Test, QuitterAndClosingRemoveAViewedFontFileFromTheFontTable) {
   }
 }
 
-// Hidden controls too: each shows as it is when its time comes.
-TEST_F(Form1Test, EveryCaptionOfEveryWindowShowsWhole) {
-  using Cut = std::vector<std::string>;
+// The greeting comes a tenth of a second after the about box opens, and with each
+// click on the picture; the command again brings the same box to the front, silently.
+TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEachClick) {
+  namespace about = proposbox_ids;
+  const std::string greeting = ProgramPath("data1.dll");
+  auto greetings = [&greeting] { return std::count(g_sounds.begin(), g_sounds.end(), greeting); };
+  auto open = [this] {
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
+    return form->AboutBox() ? form->AboutBox()->hwnd() : nullptr;
+  };
   Start();
-  EXPECT_EQ(CutCaptions(main, {kLabel3, kLabel4}), Cut{}) << "Form1";
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
-  EXPECT_EQ(CutCaptions(form->AboutBox()->hwnd()), Cut{}) << "Proposbox";
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
-  Form2& dialog = *form->PrintDialog();
-  EXPECT_EQ(CutCaptions(dialog.hwnd()), Cut{}) << "Form2";
-  dialog.ShowProgressWindow();
-  EXPECT_EQ(CutCaptions(dialog.ProgressWindow()->hwnd()), Cut{}) << "Form3";
-  dialog.CloseProgressWindow();
+  const HWND box = open();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(GetWindow(box, GW_OWNER), main);
+  EXPECT_EQ(GetFocus(), FindControl(box, about::kBouton));
+  EXPECT_TRUE(CentredOnScreen(box));
+  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+  PumpFor(600ms);
+  EXPECT_EQ(g_sounds, (std::vector<std::string>{"data2.dll", greeting}));
+
+  // The name panel is blue, with the name in white, the author in green, the version
+  // in yellow; the program's icon and the picture are shown.
+  UpdateWindow(box);
+  RECT area;
+  GetWindowRect(FindControl(box, about::kPicture1), &area);
+  const std::vector<uint32_t> panel = ScreenPixels(area);
+  EXPECT_EQ(panel.front(), 0x0000A0u);
+  for (uint32_t colour : {0xFFFFFFu, 0x00FF00u, 0xFFFF00u}) {
+    EXPECT_NE(std::find(panel.begin(), panel.end(), colour), panel.end()) << std::hex << colour;
+  }
+  const HWND picture = FindControl(box, about::kImage1);
+  GetWindowRect(picture, &area);
+  const std::vector<uint32_t> shown = ScreenPixels(area);
+  EXPECT_GT(std::set<uint32_t>(shown.begin(), shown.end()).size(), 20u);
+
+  for (int click = 0; click < 3; ++click) {
+    SendMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    PumpFor(150ms);
+  }
+  EXPECT_EQ(greetings(), 4);
+  SetForegroundWindow(main);
+  EXPECT_EQ(open(), box);
+  PumpFor(400ms);
+  EXPECT_EQ(greetings(), 4);
+  EXPECT_EQ(GetForegroundWindow(), box);
+
+  // OK: click sound, the box goes; opened again, it greets again.
+  g_sounds.clear();
+  SendMessageA(FindControl(box, about::kBouton), BM_CLICK, 0, 0);
+  PumpFor(20ms);
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+  ASSERT_TRUE(open());
+  PumpFor(400ms);
+  EXPECT_EQ(greetings(), 1);
 }
 
 TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
@@ -284,10 +354,46 @@ TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
   SendMessageA(Control(kCombo1), LB_SETCURSEL, ComboIndexOf("Arial") == 0 ? 1 : 0, 0);
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(kCombo1)));
   ASSERT_TRUE(answer.Wait());
-  EXPECT_EQ(answer.text.rfind("Erreur N°13 ", 0), 0u) << answer.text;
+  EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
   EXPECT_EQ(answer.title, "Glyvane de Talvenne");
   EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
   EXPECT_TRUE(IsWindow(main));
+}
+
+// Without a viewer the user is told where to get one, and nothing starts, not even
+// the system's own viewer by its bare name; with both, the system folder's wins.
+// The viewer takes the rest of its command line as the file: the help path is not
+// quoted, whatever blanks it holds.
+TEST_F(Form1Test, TheSystemFoldersHelpViewerOpensTheHelpFileMaximisedAndFocusedAndNoneIsSaid) {
+  // The viewer is looked for in two folders that the test fills, in place of the
+  // Windows and system folders.
+  CloseStandInsAndViewers();
+  FontFolder windows{"Windows"};
+  FontFolder system{"System"};
+  SetHelpViewerFolders(HelpViewerFolders{windows.path(), system.path()});
+  Start();
+  {
+    DialogAnswer answer(GetCurrentProcessId(), IDOK);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});  // the click, first
+    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(answer.text.rfind("Pour ouvrir le fichier d'aide, vous devez :", 0), 0u) << answer.text;
+    // The system's viewer would show the help file's title within a second.
+    EXPECT_FALSE(WaitUntil([] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }, 2s));
+  }
+  CopyProgram("stand_in_program.exe", windows.PathOf("hh.exe"));
+  CopyProgram("stand_in_program.exe", system.PathOf("hh.exe"));
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
+  const HWND viewer = WaitForStandIn();
+  ASSERT_TRUE(viewer);
+  // One blank after hh.exe, then the help path as it stands.
+  EXPECT_EQ(WindowText(viewer), "Remplaçant [" + system.PathOf("hh.exe") + " " + ProgramPath("Glyvane.chm") + "]");
+  EXPECT_TRUE(IsZoomed(viewer));
+  EXPECT_TRUE(PumpUntil([viewer] { return GetForegroundWindow() == viewer; }, 10s));
+  CloseStandInsAndViewers();  // before its folder goes
+  SetHelpViewerFolders(std::nullopt);
 }
 
 // The real player: winmm is loaded with the first sound, not with the program (its

@@ -1,7 +1,9 @@
 // The real Glyvane.exe, started as a user starts it, seen from outside: its windows,
-// the registry it writes, and how it ends.
+// the registry it writes, the programs it starts, and how it ends.
+#include <set>
+
+#include "font_folders.h"
 #include "printing/form2_ids.h"
-#include "support.h"
 #include "viewer/form1_ids.h"
 #include "viewer/proposbox_ids.h"
 #include "viewer/settings.h"
@@ -19,8 +21,8 @@ class GlyvaneProgram : public ::testing::Test {
   }
   void TearDown() override { ClearGlyvaneSettings(); }
 
-  HWND Start() {
-    glyvane = std::make_unique<GlyvaneProcess>();
+  HWND Start(const std::string& program = "Glyvane.exe") {
+    glyvane = std::make_unique<GlyvaneProcess>(program);
     return main = glyvane->WaitForMainWindow();
   }
   // Opens a size command's input box, answers it, and returns what it showed.
@@ -30,12 +32,10 @@ class GlyvaneProgram : public ::testing::Test {
     EXPECT_TRUE(answer->Wait());
     return answer;
   }
-  // Sends a message that ends the program, and sees it end well.
-  void EndWith(UINT message, WPARAM wParam) {
-    PostMessageA(main, message, wParam, 0);
+  // Whether the program has ended well (exit code 0), or does so soon.
+  static bool EndsWell(ProgramProcess& program) {
     DWORD code = 1;
-    EXPECT_TRUE(glyvane->WaitForExit(10s, &code));
-    EXPECT_EQ(code, 0u);
+    return program.WaitForExit(20s, &code) && code == 0;
   }
 
   std::unique_ptr<GlyvaneProcess> glyvane;
@@ -43,7 +43,7 @@ class GlyvaneProgram : public ::testing::Test {
 };
 
 // The program ends with both windows it owns open: they must not keep it running.
-TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndClosesWithItsDialogsOpen) {
+TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenIsTheOnlyOneSavesSizesAsTypedAndClosesWithItsDialogsOpen) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(WindowText(main), "Glyvane de Talvenne");
   const HWND combo = FindControl(main, kCombo1);
@@ -57,12 +57,22 @@ TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndClosesWith
     return lstrcmpiA(a.c_str(), b.c_str()) < 0;
   }));
   // List2 holds the same names, in the collection's order.
-  std::vector<std::string> collection = ListItems(FindControl(main, kList2));
-  std::vector<std::string> sorted = fonts;
-  std::sort(collection.begin(), collection.end());
-  std::sort(sorted.begin(), sorted.end());
-  EXPECT_EQ(collection, sorted);
+  const std::vector<std::string> collection = ListItems(FindControl(main, kList2));
+  EXPECT_EQ(std::multiset(collection.begin(), collection.end()), std::multiset(fonts.begin(), fonts.end()));
   EXPECT_FALSE(ReadMachineValue(kConfigurationKey, kTableValue));  // a first run writes nothing
+
+  // A second start brings this one to the front and shows nothing. (Another window
+  // in front, so that the activation can be seen.)
+  const HWND other = CreateWindowExA(0, "STATIC", "autre", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                     nullptr, nullptr);
+  SetForegroundWindow(other);
+  PumpUntil([other] { return GetForegroundWindow() == other; }, 5s);
+  GlyvaneProcess second;
+  ASSERT_TRUE(EndsWell(second));
+  EXPECT_TRUE(PumpUntil([this] { return GetForegroundWindow() == main; }, 5s));
+  EXPECT_EQ(FindWindowExA(nullptr, main, kClassName, nullptr), nullptr);
+  EXPECT_EQ(FindWindowA(kClassName, nullptr), main);
+  DestroyWindow(other);
 
   EXPECT_EQ(AnswerSize(kMenuTaillecopier, IDCANCEL)->editBefore, "11");
   const auto table = AnswerSize(kMenuTaille, IDOK, "12,5");
@@ -71,8 +81,8 @@ TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndClosesWith
   EXPECT_EQ(table->text, "Entrez la taille de la police (< 16) pour la table des caractères :");
   EXPECT_EQ(AnswerSize(kMenuTaillecopier, IDOK, "15")->text,
             "Entrez la taille de la police (< 16) pour le texte à copier :");
-  AnswerSize(kMenuTaille, IDOK, "16");               // refused
-  AnswerSize(kMenuTaillecopier, IDCANCEL, "9");      // typed, then cancelled
+  AnswerSize(kMenuTaille, IDOK, "16");           // refused
+  AnswerSize(kMenuTaillecopier, IDCANCEL, "9");  // typed, then cancelled
   EXPECT_EQ(AnswerSize(kMenuTaille, IDCANCEL)->editBefore, "12,5");
   EXPECT_EQ(AnswerSize(kMenuTaillecopier, IDCANCEL)->editBefore, "15");
   EXPECT_EQ(ReadMachineValue(kConfigurationKey, kTableValue), std::optional<std::string>("12,5"));
@@ -84,7 +94,8 @@ TEST_F(GlyvaneProgram, FirstRunOffersArialAtElevenSavesSizesAsTypedAndClosesWith
   ASSERT_TRUE(about && glyvane->WaitForWindow(form2_ids::kClassName));
   // The version is the program's own, from its version resource.
   EXPECT_EQ(WindowText(FindControl(about, proposbox_ids::kLabel4)), "Version 3.20");
-  EndWith(WM_CLOSE, 0);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(EndsWell(*glyvane));
 }
 
 TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndQuitterEndsIt) {
@@ -104,7 +115,8 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndQuit
   SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 100));
   EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
   EXPECT_EQ(WindowText(FindControl(main, kLabel2)), "");
-  EndWith(WM_COMMAND, MAKEWPARAM(kMenuQuitter, 0));
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuQuitter, 0), 0);
+  EXPECT_TRUE(EndsWell(*glyvane));
 }
 
 TEST_F(GlyvaneProgram, ATableSizeThatIsNoNumberEndsTheStartWithAnErrorMessage) {
@@ -113,29 +125,68 @@ TEST_F(GlyvaneProgram, ATableSizeThatIsNoNumberEndsTheStartWithAnErrorMessage) {
   DialogAnswer answer(glyvane->id(), IDOK);
   ASSERT_TRUE(answer.Wait());
   EXPECT_EQ(answer.title, "Glyvane de Talvenne");
-  EXPECT_EQ(answer.text.rfind("Erreur N°13 ", 0), 0u) << answer.text;
+  EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
   EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
-  DWORD code = 1;
-  EXPECT_TRUE(glyvane->WaitForExit(10s, &code));
-  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(EndsWell(*glyvane));
 }
 
-TEST_F(GlyvaneProgram, ASecondStartBringsTheFirstToTheFrontAndShowsNothing) {
-  ASSERT_TRUE(Start());
-  // Another window in front, so that the activation can be seen.
-  const HWND other = CreateWindowExA(0, "STATIC", "autre", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
-                                     nullptr, nullptr);
-  SetForegroundWindow(other);
-  PumpUntil([other] { return GetForegroundWindow() == other; }, 5s);
+// The real Glyvane runs from a copy in a folder whose name holds blanks, as an
+// installation in "Program Files" would put it, so that the real command lines are
+// tested. F1 passes through its message loop to the system's own help viewer. A
+// missing catalogue and one the system refuses are reported as errors, and Glyvane
+// goes on; the real one starts beside the program, with nothing passed.
+TEST_F(GlyvaneProgram, F1OpensTheHelpAndDuMemeAuteurStartsTheCatalogueBesideTheProgramOrSaysWhyNot) {
+  CloseStandInsAndViewers();
+  FontFolder copy{"Outils de Glyvane"};
+  for (const char* name :
+       {"Glyvane.exe", "Glyvane.chm", "data1.dll", "data2.dll", "Data3.dll", "Data4.dll", "Data5.dll"}) {
+    CopyProgram(name, copy.PathOf(name));
+  }
+  ASSERT_TRUE(Start(copy.PathOf("Glyvane.exe")));
+  PostMessageA(main, WM_KEYDOWN, VK_F1, 0);
+  // The viewer captions its window with the file's title only once it has read it.
+  EXPECT_TRUE(WaitUntil([] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }));
+  CloseStandInsAndViewers();
+  auto answers = [this] {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
+  };
+  const std::string path = copy.PathOf("catalogue.EXE");
+  const struct {
+    const char* content;  // a file that is no program, or none
+    std::string opening;
+  } failures[] = {{nullptr,
+                   "Le catalogue des autres programmes de l'auteur est introuvable.\r\n\r\n"
+                   "Il devrait se trouver dans le dossier de Glyvane :\r\n" + path},
+                  {"faces/nouvelle.ttf",
+                   "Le catalogue des autres programmes de l'auteur ne peut pas démarrer :\r\n" + path +
+                       "\r\n\r\nErreur N°"}};
+  for (const auto& failure : failures) {
+    if (failure.content) copy.Add(failure.content, "catalogue.EXE");
+    DialogAnswer answer(glyvane->id(), IDOK);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuAuteur, 0), 0);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(answer.text.substr(0, failure.opening.size()), failure.opening);
+    // The system's refusal: its number and words follow.
+    EXPECT_EQ(answer.text.size() > failure.opening.size() + 5, failure.content != nullptr) << answer.text;
+    EXPECT_TRUE(answers());
+  }
 
-  GlyvaneProcess second;
-  DWORD code = 1;
-  ASSERT_TRUE(second.WaitForExit(20s, &code));
-  EXPECT_EQ(code, 0u);
-  EXPECT_TRUE(PumpUntil([this] { return GetForegroundWindow() == main; }, 5s));
-  EXPECT_EQ(FindWindowExA(nullptr, main, kClassName, nullptr), nullptr);
-  EXPECT_EQ(FindWindowA(kClassName, nullptr), main);
-  DestroyWindow(other);
+  CopyProgram("stand_in_program.exe", path);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuAuteur, 0), 0);
+  const HWND catalogue = WaitForStandIn();
+  ASSERT_TRUE(catalogue);
+  EXPECT_EQ(WindowText(catalogue), "Remplaçant [\"" + path + "\"]");
+  EXPECT_FALSE(IsZoomed(catalogue));
+  EXPECT_FALSE(IsIconic(catalogue));
+  EXPECT_TRUE(WaitUntil([catalogue] { return GetForegroundWindow() == catalogue; }, 10s));
+  // Glyvane goes on while the catalogue runs.
+  EXPECT_TRUE(answers());
+  EXPECT_TRUE(IsWindow(catalogue));
+  CloseStandInsAndViewers();
+  glyvane.reset();  // before its folder goes
 }
 
 }  // namespace

@@ -1,8 +1,42 @@
 #pragma once
+#include "common/win/unique.h"
 #include "support.h"
 #include "viewer/form1.h"
 
 namespace glyvane::test {
+
+// The help file's title, which the system's viewer gives its window once it has read
+// the file; and the program that stands in for a viewer or the catalogue, captioned
+// with the command line it was given.
+constexpr const char* kHelpCaption = "Aide de Glyvane";
+constexpr const char* kStandInClass = "Glyvane.StandIn";
+
+inline void CopyProgram(const char* program, const std::string& path) {
+  EXPECT_TRUE(CopyFileA(ProgramPath(program).c_str(), path.c_str(), FALSE)) << program;
+}
+
+// The stand-in's window, once one shows.
+inline HWND WaitForStandIn() {
+  HWND found = nullptr;
+  WaitUntil([&] {
+    found = FindWindowA(kStandInClass, nullptr);
+    return found && IsWindowVisible(found);
+  });
+  return found;
+}
+
+// Closes the stand-ins and help viewers left open, and waits until their processes
+// have ended.
+inline void CloseStandInsAndViewers() {
+  HWND window = nullptr;
+  while ((window = FindWindowA(kStandInClass, nullptr)) || (window = FindWindowA(nullptr, kHelpCaption))) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (process && WaitForSingleObject(process.get(), 10000) == WAIT_TIMEOUT) TerminateProcess(process.get(), 1);
+  }
+}
 
 class MainWindowTest : public WindowTest<Form1> {
  protected:

@@ -2,8 +2,6 @@
 // which entry of the font list the pointer is over.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "common/auto_size.h"
 #include "viewer/grid_layout.h"
 #include "viewer/hover_index.h"
@@ -23,10 +21,7 @@ TEST(CellRect, BuildsNineRowsOfTwentyFiveWithALastRowOfTwentyThree) {
               {67, {6155, 1070, 375, 375}, 100, " ALT + 0100 "}, {200, {120, 3200, 375, 375}, 233, " ALT + 0233 "},
               {222, {7930, 3200, 375, 375}, 255, " ALT + 0255 "}};
   for (const auto& row : rows) {
-    const TwipRect cell = CellRect(row.index);
-    EXPECT_EQ((std::array{cell.left, cell.top, cell.width, cell.height}),
-              (std::array{row.rect.left, row.rect.top, row.rect.width, row.rect.height}))
-        << row.index;
+    EXPECT_EQ(CellRect(row.index), row.rect) << row.index;
     EXPECT_EQ(CellCode(row.index), row.code);
     EXPECT_EQ(CellTooltip(row.index), row.tooltip);
   }
@@ -44,21 +39,14 @@ TEST(MagnifierPosition, CentresOnTheCellAndStopsAtTheLeftEdgeOnly) {
   EXPECT_EQ(MagnifierPosition(CellRect(24), frame1, 1200, 600).left, 8640 - 412 + 120);
 }
 
-// A list at 96 dpi (15 twips per pixel) whose entries are 13 pixels high.
-ListMetrics List(int count, int topIndex = 0) {
-  ListMetrics list;
-  list.twipsPerPixelY = 15;
-  list.entryHeightTwips = 13 * 15;
-  list.topIndex = topIndex;
-  list.count = count;
-  return list;
+// A list at 96 dpi (15 twips per pixel) whose entries are 13 pixels high unless told.
+ListMetrics List(int count, int topIndex = 0, double entryPixels = 13) {
+  return {.twipsPerPixelY = 15, .entryHeightTwips = entryPixels * 15, .topIndex = topIndex, .count = count};
 }
 
 // Whole entries counted from the first visible one, the pixel row and the entry
 // height rounded half to even, -1 below the last entry.
 TEST(HoverIndex, CountsWholeEntriesFromTheFirstVisibleOne) {
-  ListMetrics halfPixelEntries = List(10);
-  halfPixelEntries.entryHeightTwips = 12.5 * 15;  // rounds to 12 pixels
   const struct {
     double y;
     ListMetrics list;
@@ -68,7 +56,7 @@ TEST(HoverIndex, CountsWholeEntriesFromTheFirstVisibleOne) {
       {13 * 15, List(100, 40), 41},
       {12.5 * 15, List(10), 0},  // 12.5 pixels: row 12
       {13.5 * 15, List(10), 1},  // 13.5 pixels: row 14
-      {24 * 15, halfPixelEntries, 2},
+      {24 * 15, List(10, 0, 12.5), 2},  // entries of 12.5 pixels: 12
       {3 * 13 * 15, List(3), -1}, {2 * 13 * 15, List(3), 2},   {0, List(0), -1},
   };
   for (const auto& row : rows) EXPECT_EQ(HoverIndex(row.y, row.list), row.index) << row.y / 15;
