@@ -51,7 +51,6 @@ TEST_F(FolderTest, ThePickedFolderIsListedByFaceAndEachEntryShowsItsOwnFileUntil
   EXPECT_EQ(answer->text, "Ce fichier n'est pas une police d'imrpimante.");
   EXPECT_EQ(answer->title, "Glyvane de Talvenne");
   EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONSTOP));
-  EXPECT_FALSE(IsScreenFont("Glyvane Nouvelle"));
   EXPECT_TRUE(LeftTheFontTable(first));
 
   ClickFile("SECONDE.TTF");

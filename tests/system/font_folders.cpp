@@ -22,6 +22,8 @@ void Empty(const std::string& folder) {
     DeleteFileA(path.c_str());
   }
 }
+
+int CALLBACK StopAtFirst(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) { return 0; }
 }  // namespace
 
 FontFolder::FontFolder(const std::string& name) : path_(std::string(kTestFolders) + "\\" + name) {
@@ -49,10 +51,6 @@ void StoreFolder(const std::string& folder, RegistryStore& registry) {
 }
 
 bool LeftTheFontTable(const std::string& path) { return RemoveFontResourceA(path.c_str()) == 0; }
-
-namespace {
-int CALLBACK StopAtFirst(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) { return 0; }
-}  // namespace
 
 bool IsScreenFont(const std::string& face) {
   LOGFONTA font{};

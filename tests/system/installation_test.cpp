@@ -31,6 +31,10 @@ std::string Contents(const std::string& path) {
 
 class InstallationTest : public FolderTest {
  protected:
+  // Before the test, as one that stopped half-way may have left some, and once its window has gone.
+  InstallationTest() { Uninstall(); }
+  ~InstallationTest() override { Uninstall(); }
+
   // The copies in the Fonts folder, their place in the font table, their values.
   static void Uninstall() {
     for (const char* name : {"installable.ttf", "glyvane-installable.ttf"}) {
@@ -48,11 +52,6 @@ class InstallationTest : public FolderTest {
     EXPECT_TRUE(answer->Wait());
     return answer;
   }
-  // Before the test, as one that stopped half-way may have left some, and once its window has gone.
-  struct Uninstalled {
-    Uninstalled() { Uninstall(); }
-    ~Uninstalled() { Uninstall(); }
-  } uninstalled_;
 };
 
 // Neither what File1 selects nor what the grid shows after the file was shown changes

@@ -14,8 +14,6 @@ namespace glyvane::test {
 
 std::vector<std::string> g_sounds;
 
-void RecordSound(const std::string& file) { g_sounds.push_back(file); }
-
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;;) {
@@ -125,6 +123,20 @@ SIZE LaidOut(HWND control, const std::string& text, int width, UINT flags) {
             DT_CALCRECT | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
   return SIZE{area.right, area.bottom};
 }
+
+// The system adds the terminator a writer left out.
+std::optional<std::string> ReadValue(HKEY root, const char* path, const char* name) {
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  if (RegGetValueA(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) return std::nullopt;
+  return data;
+}
+
+void WriteValue(HKEY root, const char* path, const char* name, const std::string& text) {
+  RegSetKeyValueA(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+constexpr const char* kReplacements = "Software\\Wine\\Fonts\\Replacements";
 
 }  // namespace
 
@@ -329,24 +341,6 @@ void EndStrayGlyvanes() {
 }
 
 void ClearGlyvaneSettings() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvex\\Glyvane"); }
-
-namespace {
-
-// The system adds the terminator a writer left out.
-std::optional<std::string> ReadValue(HKEY root, const char* path, const char* name) {
-  char data[1024] = {};
-  DWORD size = sizeof data - 1;
-  if (RegGetValueA(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) return std::nullopt;
-  return data;
-}
-
-void WriteValue(HKEY root, const char* path, const char* name, const std::string& text) {
-  RegSetKeyValueA(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-}
-
-constexpr const char* kReplacements = "Software\\Wine\\Fonts\\Replacements";
-
-}  // namespace
 
 std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name) {
   return ReadValue(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str());

@@ -24,9 +24,8 @@ namespace glyvane::test {
 using namespace std::chrono_literals;
 constexpr auto kPatience = 20s;
 
-// The sounds played while RecordSound is the programs' player (SetSoundPlayer).
+// The sounds the programs played during a WindowTest.
 extern std::vector<std::string> g_sounds;
-void RecordSound(const std::string& file);
 
 // Runs this thread's messages until condition holds or the time is up.
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPatience);
@@ -155,7 +154,7 @@ template <class Form>
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetSoundPlayer(&RecordSound);
+    SetSoundPlayer([](const std::string& file) { g_sounds.push_back(file); });
     g_sounds.clear();
   }
   void TearDown() override {
