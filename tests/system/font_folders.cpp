@@ -110,11 +110,10 @@ FolderPickerAnswer& FolderTest::Browse(const std::string& folder, int button) {
 }
 
 int FolderTest::EntryOf(const std::string& fileName) const {
-  const HWND list = Control(form1_ids::kList1);
+  const ListBox list(Control(form1_ids::kList1));
   const FileList& files = form->Files();
-  const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    const auto file = static_cast<int>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
+  for (int i = 0; i < list.Count(); ++i) {
+    const auto file = static_cast<int>(list.ItemData(i));
     if (file >= 0 && file < files.Count() && lstrcmpiA(files.Name(file).c_str(), fileName.c_str()) == 0) return i;
   }
   return -1;
