@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   double longestWait = 0;
   int probes = 0;
   std::thread probe([&] {
-    while (!picker.pressed) Sleep(1);
+    while (!picker.Pressed()) Sleep(1);
     while (probing && !finished) {
       const auto sent = Clock::now();
       DWORD_PTR ignored = 0;

@@ -101,7 +101,7 @@ TEST_F(FolderTest, EachFileIsListedByFaceAndShownFromItsOwnFileOrRefusedWithoutH
   other.Add("faces/nouvelle.ttf");
   other.Add("faces/seconde.ttf");
   g_sounds.clear();
-  EXPECT_NE(Browse(folder.path()).text.find("Sélectionnez un dossier :\n"), std::string::npos);
+  EXPECT_EQ(Browse(folder.path()).text, "Sélectionnez un dossier :\n" + folder.path());  // the status: the folder
   const std::vector<std::string> listed = {"", "", "Glyvane Copie Gras", "Glyvane Nouvelle", "Glyvane Nouvelle",
                                            "Glyvane Seconde"};
   EXPECT_EQ(Entries(), listed);

@@ -60,8 +60,8 @@ bool IsScreenFont(const std::string& face) {
   return EnumFontFamiliesExA(WindowDC(nullptr).get(), &font, &StopAtFirst, 0, 0) == 0;
 }
 
-FolderPickerAnswer::FolderPickerAnswer(std::string selected, int button)
-    : thread_(GetCurrentProcessId(), "Parcourir les dossiers", [this, selected, button](HWND picker) {
+FolderPickerAnswer::FolderPickerAnswer(const std::string& selected, int button)
+    : DialogAnswer(GetCurrentProcessId(), "Parcourir les dossiers", button, [selected](HWND picker) {
         // The picker selects its start folder once its tree has been filled.
         const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
         char shown[MAX_PATH] = {};
@@ -74,12 +74,6 @@ FolderPickerAnswer::FolderPickerAnswer(std::string selected, int button)
           return item.hItem && SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) &&
                  lstrcmpiA(shown, selected.c_str()) == 0;
         }, 10s);
-        for (HWND label = nullptr; (label = FindWindowExA(picker, label, "Static", nullptr)) != nullptr;) {
-          text += WindowText(label) + "\n";
-        }
-        pressedAt = std::chrono::steady_clock::now();
-        pressed = true;
-        Press(picker, button);
       }) {}
 
 void FolderTest::SetUp() {

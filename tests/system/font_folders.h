@@ -35,16 +35,9 @@ bool IsScreenFont(const std::string& face);
 
 // Answers the next folder picker of this process: once its tree has selected the
 // folder named `selected` (the one it opens on), presses `button`.
-class FolderPickerAnswer {
+class FolderPickerAnswer : public DialogAnswer {
  public:
-  FolderPickerAnswer(std::string selected, int button);
-  bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout); }
-  std::string text;  // the static texts, one per line
-  std::chrono::steady_clock::time_point pressedAt;
-  std::atomic<bool> pressed{false};  // set once pressedAt is
-
- private:
-  DialogThread thread_;
+  FolderPickerAnswer(const std::string& selected, int button);
 };
 
 // The main window with the folder source, in other-fonts mode.

@@ -315,7 +315,12 @@ bool DialogThread::Wait(std::chrono::milliseconds timeout) const {
 }
 
 DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::string> typed)
-    : thread_(processId, nullptr, [this, button, typed](HWND dialog) {
+    : DialogAnswer(processId, nullptr, button, nullptr, std::move(typed)) {}
+
+DialogAnswer::DialogAnswer(DWORD processId, const char* caption, int button, std::function<void(HWND)> ready,
+                           std::optional<std::string> typed)
+    : thread_(processId, caption, [this, button, ready, typed](HWND dialog) {
+        if (ready) ready(dialog);
         title = WindowText(dialog);
         for (const HWND label : Windows(dialog)) {
           const std::string part = OfClass(label, "Static") ? WindowText(label) : "";
@@ -326,6 +331,7 @@ DialogAnswer::DialogAnswer(DWORD processId, int button, std::optional<std::strin
           editBefore = WindowText(edit);
           if (typed) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed->c_str()));
         }
+        pressedAt = std::chrono::steady_clock::now();
         pressed_ = true;
         Press(dialog, button);
       }) {}

@@ -72,6 +72,12 @@ class DialogAnswer {
   std::string text;        // the static texts, joined by newlines
   std::string editBefore;  // the edit box's text as the dialog opened
   UINT icon = 0;           // MB_ICONSTOP, MB_ICONINFORMATION, ... as shown; 0 for none
+  std::chrono::steady_clock::time_point pressedAt;  // set before Pressed() holds
+
+ protected:
+  // Only a dialog of this caption, answered once `ready` has returned.
+  DialogAnswer(DWORD processId, const char* caption, int button, std::function<void(HWND)> ready,
+               std::optional<std::string> typed = std::nullopt);
 
  private:
   std::atomic<bool> pressed_{false};
