@@ -14,13 +14,7 @@ namespace {
 constexpr const char* kTestFolders = "C:\\glyvane-tests";
 
 void Empty(const std::string& folder) {
-  for (const std::string& name : FilesIn(folder)) {
-    const std::string path = folder + "\\" + name;
-    while (RemoveFontResourceA(path.c_str())) {
-    }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
-  }
+  for (const std::string& name : FilesIn(folder)) RemoveFontFile(folder + "\\" + name);
 }
 
 int CALLBACK StopAtFirst(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) { return 0; }
@@ -51,6 +45,13 @@ void StoreFolder(const std::string& folder, RegistryStore& registry) {
 }
 
 bool LeftTheFontTable(const std::string& path) { return RemoveFontResourceA(path.c_str()) == 0; }
+
+void RemoveFontFile(const std::string& path) {
+  while (RemoveFontResourceA(path.c_str())) {
+  }
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(path.c_str());
+}
 
 bool IsScreenFont(const std::string& face) {
   LOGFONTA font{};

@@ -29,6 +29,8 @@ class FontFolder {
 
 // True when the font table holds path no more (RemoveFontResourceA then refuses it).
 bool LeftTheFontTable(const std::string& path);
+// Takes every addition of a file out of the font table, then deletes the file.
+void RemoveFontFile(const std::string& path);
 // The "Dossier" setting, where "Parcourir ..." opens the picker.
 void StoreFolder(const std::string& folder, RegistryStore& registry = SystemRegistry());
 bool IsScreenFont(const std::string& face);

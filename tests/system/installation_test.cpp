@@ -37,12 +37,7 @@ class InstallationTest : public FolderTest {
 
   // The copies in the Fonts folder, their place in the font table, their values.
   static void Uninstall() {
-    for (const char* name : {"installable.ttf", "glyvane-installable.ttf"}) {
-      const std::string path = FontsFolder() + "\\" + name;
-      while (RemoveFontResourceA(path.c_str())) {
-      }
-      DeleteFileA(path.c_str());
-    }
+    for (const char* name : {"installable.ttf", "glyvane-installable.ttf"}) RemoveFontFile(FontsFolder() + "\\" + name);
     for (const char* key : {kNtFontsKey, kOtherFontsKey}) RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key, kValue);
   }
 
