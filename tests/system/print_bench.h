@@ -18,9 +18,9 @@ std::string UniqueJobTitle(const std::string& what);
 
 // What to do in this process's print dialog ("Imprimer").
 struct PrintDialogChoice {
-  std::optional<std::string> printer;  // picked in the printer combo
-  std::optional<int> copies;           // typed in the copies box
-  bool ok = true;                      // "OK", or "Annuler"
+  std::optional<std::string> printer = kPdfPrinter;  // picked in the printer combo
+  std::optional<int> copies{};                      // typed in the copies box
+  bool ok = true;                                   // "OK", or "Annuler"
 };
 
 class PrintDialogAnswer {
@@ -79,13 +79,9 @@ std::string RunUnix(const std::string& command);
 std::string DefaultPrinterEntry();
 
 // The default printer, which the tests choose, back as it was when the object was made.
-class KeptDefaultPrinter {
- public:
-  KeptDefaultPrinter() : entry_(DefaultPrinterEntry()) {}
-  ~KeptDefaultPrinter() { WriteProfileStringA("windows", "device", entry_.c_str()); }
-
- private:
-  std::string entry_;
+struct KeptDefaultPrinter {
+  ~KeptDefaultPrinter() { WriteProfileStringA("windows", "device", entry.c_str()); }
+  const std::string entry = DefaultPrinterEntry();
 };
 
 }  // namespace glyvane::test
