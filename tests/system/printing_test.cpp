@@ -119,6 +119,7 @@ TEST_F(PrintingTest, CancelChangesNothingAndNeitherCancelNorChoiceLeaks) {
     for (int i = 0; i < kLeakRounds; ++i) ASSERT_EQ(Select(choice), copies);
     EXPECT_LT(HeapBlocks() - blocks, kHeapNoise) << "global memory left behind, " << copies << " copies";
   }
+  EXPECT_EQ(printer_.Copies(), 1) << "the copies set before a choice are the caller's to repeat";
 }
 
 // A dialog that cannot open (here: a template asked for that does not exist) is no
