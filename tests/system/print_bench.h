@@ -1,11 +1,9 @@
 #pragma once
-// The bench for printouts: answers the system's print dialog from a helper thread,
-// finds the PDF that a job produced on the CUPS PDF printers, and reads it back with
-// poppler (pdfinfo, pdftotext -layout and -tsv, pdftoppm).
-//
-// Other developers print to the same CUPS at the same time, so a job is found by its
-// title, which UniqueJobTitle makes unlike any other (cups-pdf names each file
-// "<title>-job_<N>.pdf", at times with a tail after the title).
+// The bench for printouts: the system's print dialog answered from a helper thread,
+// the PDF a job produced on the CUPS PDF printers read back with poppler. Others print
+// to the same CUPS at the same time, so a job is found by its title, which
+// UniqueJobTitle makes unlike any other (cups-pdf names each file "<title>-job_<N>.pdf",
+// at times with a tail after the title).
 #include "support.h"
 
 namespace glyvane::test {

@@ -88,13 +88,13 @@ class PrintoutTest : public FolderTest {
   // (x = width / 2 - text width / 2, y likewise, rounded), and the part done turned
   // over (white to navy, navy to white).
   std::vector<uint32_t> ExpectedBar(SIZE size, const std::string& text, int done) const {
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(Bar(), WM_GETFONT, 0, 0));
     LOGFONTA style{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Bar(), WM_GETFONT, 0, 0)), sizeof style, &style);
+    GetObjectA(font, sizeof style, &style);
     SIZE extent{};
     {
       WindowDC screen(nullptr);
-      UniqueFont made(CreateFontIndirectA(&style));
-      SelectObjectGuard select(screen.get(), made.get());
+      SelectObjectGuard select(screen.get(), font);
       GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
     const int x = static_cast<int>(std::lround(size.cx / 2.0 - extent.cx / 2.0));
