@@ -146,7 +146,7 @@ TEST_F(PrintingTest, NoPrinterOrAFailedDialogIsToldAndChoosesNothing) {
 // What the printouts draw, on paper: texts where they were placed in their fonts and
 // code page, a line, a second page; a landscape page; nothing for a document
 // abandoned.
-TEST_F(PrintingTest, DocumentsComeOutAsDrawnAndOnlyWhenSomethingWasDrawn) {
+TEST_F(PrintingTest, DocumentsComeOutAsDrawnAndNotWhenAbandoned) {
   const std::string abandoned = UniqueJobTitle("Abandoned");
   printer_.SetDocumentName(abandoned);
   printer_.Print("Jamais imprimé");
