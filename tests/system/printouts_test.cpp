@@ -237,10 +237,10 @@ TEST_F(PrintoutTest, OneDialogServesBothModesTogglesTheChosenFontsLoadsAsDesigne
   Open(form1_ids::kMenuPrintto);
   EXPECT_FALSE(IsWindowEnabled(Item(kCommand2)));
   Click(kCommand3);
-  Open(form1_ids::kMenuPrintto);
+  Form2& printDialog = Open(form1_ids::kMenuPrintto);
   EXPECT_TRUE(IsWindowEnabled(Item(kCommand2)));
 
-  Form2& printDialog = *form->PrintDialog();
+  // A printout's progress window takes the dialog's place.
   printDialog.ShowProgressWindow();
   Form3& progress = *printDialog.ProgressWindow();
   EXPECT_EQ(WindowText(progress.hwnd()), "Impression ...");
