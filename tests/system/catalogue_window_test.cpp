@@ -88,16 +88,8 @@ class RecordedLinks {
 // Read by where they lie, row by row, the frame's buttons are in the order the system
 // sorts names (case and hyphens aside), CD Orvex last, each with its picture centred
 // above its caption. The red title is drawn whole, one pixel left of and below the
-// blue one, which lies over it; the link under the mouse is underlined.
-// Then each entry in turn, in grid order, so that every field of the one detail dialog
-// is refilled after an entry with and one without it (stale extra requirements,
-// "Windows 9x" after "9x/NT"). The buttons answer the keyboard and quick clicks as
-// any button does. The links and the logo show pointers of their own, the other
-// labels their class's, and open the mail program, the browser and a greeting.
-// "&Commander" explains how to order, then opens the order form; once loaded, every
-// text box, button and list of the program shows the program's pointer. Closing the
-// window leaves the detail dialog and the order form open, and the program runs until
-// the last of them goes.
+// blue one, which lies over it. Closing the window leaves the detail dialog and the
+// order form open, and the program runs until the last of them goes.
 TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) {
   Start();
   EXPECT_EQ(GetFocus(), Control(kCommand12));  // the keyboard starts on the first entry
@@ -183,6 +175,9 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
   EXPECT_FALSE(Dialog());
   EXPECT_TRUE(g_sounds.empty());
 
+  // Each entry in turn, in grid order, so that every field of the one dialog is refilled
+  // after an entry with and one without it (stale extra requirements, "Windows 9x"
+  // after "9x/NT").
   HWND dialog = nullptr;
   int cell = 0;
   for (const CatalogueEntry& entry : CatalogueEntries()) {
@@ -277,6 +272,7 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
   ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);
 
+  // The links and the logo show pointers of their own, the other labels their class's.
   g_sounds.clear();
   auto pointerOver = [](HWND control) {
     SetCursor(nullptr);
@@ -299,8 +295,9 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
   ClickAt(Control(kImage1), 20, 20);
   EXPECT_EQ(g_sounds, (std::vector<std::string>{click, click, "data1.dll"}));
 
+  // "&Commander" explains how to order, then opens the order form. How many sounds had
+  // played when the message box showed:
   g_sounds.clear();
-  // How many sounds had played when the message box showed.
   std::atomic<int> soundsAtTheBox{-1};
   std::thread watch([&soundsAtTheBox] {
     WaitUntil([] { return !ProcessWindows(GetCurrentProcessId(), "#32770").empty(); });
@@ -318,6 +315,7 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, click));
   EXPECT_EQ(GetWindow(OrderForm(), GW_OWNER), nullptr);
 
+  // Once it is loaded, every text box, button and list shows the program's pointer.
   auto shows = [](HWND window, const char* file) {
     const auto drawn = [](HCURSOR pointer) { return DrawnIcon(pointer, SIZE{32, 32}, 0x808080); };
     return drawn(reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR))) ==

@@ -56,12 +56,8 @@ constexpr double kTabStop = 8 * 1124.0 / 2048 * 12;  // points
 // The lines of a printed page, each as one word: its words joined by single blanks,
 // where it starts.
 std::vector<PdfWord> Lines(const PrintedPdf& pdf) {
-  std::vector<PdfWord> words = pdf.Words(1);
-  std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
-    return std::lround(a.yMin) != std::lround(b.yMin) ? a.yMin < b.yMin : a.xMin < b.xMin;
-  });
   std::vector<PdfWord> lines;
-  for (const PdfWord& word : words) {
+  for (const PdfWord& word : pdf.Words(1)) {
     if (!lines.empty() && std::abs(lines.back().yMin - word.yMin) < 2) {
       lines.back().text += " " + word.text;
     } else {

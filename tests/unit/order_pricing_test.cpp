@@ -61,21 +61,13 @@ TEST(OrderItems, OfferTheEntriesAtThePricesTheirDialogShows) {
     int francs = 0;
     std::sscanf(entry.priceText, "%d", &francs);
     EXPECT_EQ(entry.priceText, std::to_string(francs) + " FF ou " + EurosOf(francs) + " Euros");
-    expected.insert({name + " - " + std::to_string(francs) + " FF°", francs});
+    // The blank after Belote's price is the table's, kept as the order prints it.
+    expected.insert({name + " - " + std::to_string(francs) + " FF°" + (name == "Belote" ? " " : ""), francs});
     expected.insert({name + " - ShareWare", 0});
   }
   std::multiset<std::pair<std::string, int>> offered;
-  int trailingBlanks = 0;
-  for (std::string item : OrderItems()) {
-    const int price = ItemPrice(item);
-    if (item.back() == ' ') {
-      ++trailingBlanks;
-      item.pop_back();
-    }
-    offered.insert({item, price});
-  }
+  for (const char* item : OrderItems()) offered.insert({item, ItemPrice(item)});
   EXPECT_EQ(offered, expected);
-  EXPECT_EQ(trailingBlanks, 1);
 }
 
 }  // namespace

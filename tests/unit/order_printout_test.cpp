@@ -60,10 +60,9 @@ TEST(PrintAtMargin, MovesTabsToTheNextStopFromTheMarginOnOneLine) {
     const char* line;
     std::vector<std::string> calls;
   } cases[] = {
-      {"Nom", {"SetCurrentX(600)", "Print(Nom)"}},
       {"\t\t- x", {"SetCurrentX(1600)", "Print(- x)"}},
-      {"ab\tc", {"SetCurrentX(600)", "Print(ab)", "SetCurrentY(1176)", "SetCurrentX(1100)", "Print(c)"}},
-      {"abcde\tf", {"SetCurrentX(600)", "Print(abcde)", "SetCurrentY(1464)", "SetCurrentX(1600)", "Print(f)"}},
+      {"ab\tc", {"SetCurrentX(600)", "Print(ab)", "SetCurrentY(888)", "SetCurrentX(1100)", "Print(c)"}},
+      {"abcde\tf", {"SetCurrentX(600)", "Print(abcde)", "SetCurrentY(1176)", "SetCurrentX(1600)", "Print(f)"}},
       {"", {"SetCurrentX(600)", "Print()"}},
   };
   double y = 600;
