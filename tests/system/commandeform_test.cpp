@@ -1,8 +1,8 @@
 // The order form of the catalogue window in this process. Its printout is read back
 // from the CUPS PDF printer only for what paper alone shows: every item on the one
 // page, the details as typed, the euro sign, the tab stops of the real font.
-#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "catalogue/order_items.h"
 #include "catalogue/picture_ids.h"
@@ -169,15 +169,12 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
 
   Order().SetPrinter(ProgramPrinter());
   for (int item = 1; item < 23; ++item) Tick(item);
-  const struct {
-    int box;
-    const wchar_t* key;
-    const wchar_t* typed;
-  } details[] = {{kText1, L"Nom", L"Durand"},        {kText2, L"Pr\u00e9non", L"H\u00e9l\u00e8ne"},
-                 {kText3, L"Adresse", L"3 place du March\u00e9"}, {kText5, L"Code Postal", L"35000"},
-                 {kText6, L"Ville", L"Rennes"},       {kText4, L"Email", L"helene@example.fr"},
-                 {kText7, L"T\u00e9l\u00e9phone", L"0299000000"}, {kText8, L"Connu", L"Par un ami"}};
-  for (const auto& d : details) SetWindowTextW(OrderItem(d.box), d.typed);
+  const std::tuple<int, const wchar_t*, const wchar_t*> details[] = {  // box, stored as, typed
+      {kText1, L"Nom", L"Durand"},          {kText2, L"Pr\u00e9non", L"H\u00e9l\u00e8ne"},
+      {kText3, L"Adresse", L"3 place du March\u00e9"}, {kText5, L"Code Postal", L"35000"},
+      {kText6, L"Ville", L"Rennes"},        {kText4, L"Email", L"helene@example.fr"},
+      {kText7, L"T\u00e9l\u00e9phone", L"0299000000"}, {kText8, L"Connu", L"Par un ami"}};
+  for (const auto& [box, key, typed] : details) SetWindowTextW(OrderItem(box), typed);
   g_order = OrderForm();
   g_main = main;
   g_sounds.clear();
@@ -205,11 +202,7 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
   EXPECT_NEAR(margin, 30, 1) << "600 twips from the printable area's edge, which is the sheet's here";
   char today[16];
   GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "dd/MM/yyyy", today, sizeof today);
-  const struct {
-    size_t line;
-    int tabs;
-    std::string text;
-  } expected[] = {
+  const std::tuple<size_t, int, std::string> expected[] = {  // line, tabs before it, text
       {1, 2, "- Agenda 2000 - 90 FF°"},
       {23, 2, "- Glyvane - ShareWare"},
       {25, 0, WindowText(OrderItem(kLabel17))},
@@ -222,9 +215,9 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
       {35, 0, "A envoyer, accompagné d'un chèque bancaire d'un montant de 825 FF ou de 125,77 € à l'ordre de"},
       {40, 7, "France"},
   };
-  for (const auto& e : expected) {
-    EXPECT_EQ(lines[e.line].text, e.text);
-    EXPECT_NEAR(lines[e.line].xMin - margin, e.tabs * kTabStop, 1.5) << e.text;
+  for (const auto& [line, tabs, text] : expected) {
+    EXPECT_EQ(lines[line].text, text);
+    EXPECT_NEAR(lines[line].xMin - margin, tabs * kTabStop, 1.5) << text;
   }
 
   // Once printed, "Annuler" is "OK" with the picture of OK, and keeps them all.
@@ -233,7 +226,7 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
   SendMessageA(OrderItem(kCommand1), BM_CLICK, 0, 0);
   EXPECT_FALSE(OrderForm());
   EXPECT_EQ(g_sounds, std::vector<std::string>{click});
-  for (const auto& d : details) EXPECT_EQ(ReadCatalogueDetail(d.key), std::wstring(d.typed));
+  for (const auto& [box, key, typed] : details) EXPECT_EQ(ReadCatalogueDetail(key), std::wstring(typed));
 }
 
 }  // namespace
