@@ -162,8 +162,8 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
   const struct {
     HWND under;
     bool mail, web;
-  } moves[] = {{nullptr, false, false}, {mail, true, false}, {web, false, true},
-               {Control(kFrame2), false, false}, {mail, true, false}, {main, false, false}};
+  } moves[] = {{nullptr, false, false}, {mail, true, false},          {web, false, true}, {mail, true, false},
+               {Control(kFrame2), false, false}, {web, false, true}, {main, false, false}};
   for (const auto& move : moves) {
     SCOPED_TRACE(move.under ? WindowText(move.under) : "before any move");
     if (move.under) SendMessageA(move.under, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
