@@ -119,8 +119,8 @@ TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesAndTheMagnifierShowsOneWhileABut
   EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(area) == first; }, 5s));
 
   // The tooltip control itself holds the text once the pointer has moved over a cell.
-  SendMessageA(Cell(67), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-  EXPECT_EQ(TooltipText(Cell(67)), " ALT + 0100 ");
+  SendMessageA(Cell(222), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_EQ(TooltipText(Cell(222)), " ALT + 0255 ");
 
   // Centred on the cell (the edge of the window stops it only for wider characters).
   const HWND picture = Control(kPicture1);
@@ -191,8 +191,6 @@ TEST_F(Form1Test, TheQuickPreviewPaintsTheHoveredNameWholeInItsOwnFaceUntilTurne
     PumpFor(100ms);
     RECT shown;
     GetWindowRect(Control(kLabel2), &shown);
-    EXPECT_GE(shown.left, client.left) << name;
-    EXPECT_LE(shown.right, client.right) << name;
     if (designCentre < 0) designCentre = shown.left + shown.right;
     EXPECT_NEAR(shown.left + shown.right, designCentre, 2) << name;
 
@@ -216,10 +214,8 @@ TEST_F(Form1Test, TheQuickPreviewPaintsTheHoveredNameWholeInItsOwnFaceUntilTurne
   // Below the last entry: no entry, and the preview keeps its font. (The list is
   // cut to three entries, so that the pointer can really be below the last.)
   const std::string previewed = ComboEntry(2);
-  SendMessageA(Control(kCombo1), LB_RESETCONTENT, 0, 0);
-  for (const char* name : {"Arial", "Times New Roman", "Wingdings"}) {
-    SendMessageA(Control(kCombo1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-  }
+  Combo().Clear();
+  for (const char* name : {"Arial", "Times New Roman", "Wingdings"}) Combo().Add(name);
   PointAtEntry(WM_MOUSEMOVE, 5);
   EXPECT_EQ(WindowText(Control(kLabel3)), "-1");
   EXPECT_EQ(form->Controls().FontOf(kLabel2).face, previewed);
@@ -235,17 +231,15 @@ TEST_F(Form1Test, TheQuickPreviewPaintsTheHoveredNameWholeInItsOwnFaceUntilTurne
   EXPECT_EQ(g_sounds.size(), 2u);
 }
 
-// The sizes stored apply at start, and again, as they are then, to the font clicked.
-TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStartAndToTheGridTextAndMagnifierOfAClickedFont) {
+// The sizes stored apply at start, and again, as they are then, to the font clicked;
+// one that has become no number is reported, and the program goes on.
+TEST_F(Form1Test, StoredSizesApplyAtStartAndToTheFontClickedAndAnErrorAfterStartIsReported) {
   WriteMachineValue(kConfigurationKey, kTableValue, "12,5");
   // Written as the size commands write it: a string value whose length counts its NUL.
   WriteRegistryValue(SystemRegistry(), RegistryRoot::LocalMachine, kConfigurationKey, kCopyValue, "8");
-  HKEY opened = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kConfigurationKey, 0, KEY_READ, &opened), ERROR_SUCCESS);
-  const UniqueKey key(opened);
   char data[4] = {'x', 'x', 'x', 'x'};
   DWORD bytes = sizeof data;
-  RegQueryValueExA(key.get(), kCopyValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes);
+  RegGetValueA(HKEY_LOCAL_MACHINE, kConfigurationKey, kCopyValue, RRF_RT_REG_SZ, nullptr, data, &bytes);
   EXPECT_EQ(std::string(data, bytes), std::string("8\0", 2));
   WriteMachineValue(kConfigurationKey, kPreviewValue, "Non");
   Start();
@@ -259,7 +253,7 @@ TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStartAndToTheGridTextAndMagnifierO
   WriteMachineValue(kConfigurationKey, kTableValue, "14");
   WriteMachineValue(kConfigurationKey, kCopyValue, "9,5");
   // A visible entry: with many fonts the list starts scrolled down to Arial.
-  const int top = static_cast<int>(SendMessageA(Control(kCombo1), LB_GETTOPINDEX, 0, 0));
+  const int top = Combo().TopIndex();
   const int other = arial == top ? top + 1 : top;
   PointAtEntry(WM_LBUTTONDOWN, other);  // the press stores the hover index, draws nothing
   EXPECT_EQ(form->HoverIndex(), other);
@@ -272,6 +266,16 @@ TEST_F(Form1Test, StoredSizesAndPreviewApplyAtStartAndToTheGridTextAndMagnifierO
   EXPECT_EQ(form->Controls().FontOf(kText1), (FontStyle{face, 9.5}));
   EXPECT_EQ(form->Controls().FontOf(kText2), (FontStyle{face, 24}));
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));  // the menu, then the click
+
+  WriteMachineValue(kConfigurationKey, kTableValue, "abc");
+  DialogAnswer answer(GetCurrentProcessId(), IDOK);
+  Combo().Select(arial);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(kCombo1)));
+  ASSERT_TRUE(answer.Wait());
+  EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
+  EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+  EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_TRUE(IsWindow(main));
 }
 
 TEST_F(Form1Test, QuitterAndClosingRemoveAViewedFontFileFromTheFontTable) {
@@ -294,7 +298,6 @@ TEST_F(Form1Test, QuitterAndClosingRemoveAViewedFontFileFromTheFontTable) {
 TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEachClick) {
   namespace about = proposbox_ids;
   const std::string greeting = ProgramPath("data1.dll");
-  auto greetings = [&greeting] { return std::count(g_sounds.begin(), g_sounds.end(), greeting); };
   auto open = [this] {
     SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
     return form->AboutBox() ? form->AboutBox()->hwnd() : nullptr;
@@ -316,9 +319,7 @@ TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEac
   GetWindowRect(FindControl(box, about::kPicture1), &area);
   const std::vector<uint32_t> panel = ScreenPixels(area);
   EXPECT_EQ(panel.front(), 0x0000A0u);
-  for (uint32_t colour : {0xFFFFFFu, 0x00FF00u, 0xFFFF00u}) {
-    EXPECT_NE(std::find(panel.begin(), panel.end(), colour), panel.end()) << std::hex << colour;
-  }
+  for (uint32_t colour : {0xFFFFFFu, 0x00FF00u, 0xFFFF00u}) EXPECT_NE(std::ranges::find(panel, colour), panel.end());
   const HWND picture = FindControl(box, about::kImage1);
   GetWindowRect(picture, &area);
   const std::vector<uint32_t> shown = ScreenPixels(area);
@@ -329,11 +330,11 @@ TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEac
     SendMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     PumpFor(150ms);
   }
-  EXPECT_EQ(greetings(), 4);
+  EXPECT_EQ(std::ranges::count(g_sounds, greeting), 4);
   SetForegroundWindow(main);
   EXPECT_EQ(open(), box);
   PumpFor(400ms);
-  EXPECT_EQ(greetings(), 4);
+  EXPECT_EQ(std::ranges::count(g_sounds, greeting), 4);
   EXPECT_EQ(GetForegroundWindow(), box);
 
   // OK: click sound, the box goes; opened again, it greets again.
@@ -344,20 +345,7 @@ TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEac
   EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
   ASSERT_TRUE(open());
   PumpFor(400ms);
-  EXPECT_EQ(greetings(), 1);
-}
-
-TEST_F(Form1Test, AnErrorAfterStartIsReportedAndTheProgramGoesOn) {
-  Start();
-  WriteMachineValue(kConfigurationKey, kTableValue, "abc");
-  DialogAnswer answer(GetCurrentProcessId(), IDOK);
-  SendMessageA(Control(kCombo1), LB_SETCURSEL, ComboIndexOf("Arial") == 0 ? 1 : 0, 0);
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(kCombo1)));
-  ASSERT_TRUE(answer.Wait());
-  EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
-  EXPECT_EQ(answer.title, "Glyvane de Talvenne");
-  EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
-  EXPECT_TRUE(IsWindow(main));
+  EXPECT_EQ(std::ranges::count(g_sounds, greeting), 1);
 }
 
 // Without a viewer the user is told where to get one, and nothing starts, not even
