@@ -80,8 +80,6 @@ TEST_F(Form1Test, OpensCentredWithItsMenusPointersAndWholeCaptionsAndSwitchesSou
   // when its time comes.
   using Cut = std::vector<std::string>;
   EXPECT_EQ(CutCaptions(main, {kLabel3, kLabel4}), Cut{}) << "Form1";
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPropos, 0), 0);
-  EXPECT_EQ(CutCaptions(form->AboutBox()->hwnd()), Cut{}) << "Proposbox";
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
   Form2& dialog = *form->PrintDialog();
   EXPECT_EQ(CutCaptions(dialog.hwnd()), Cut{}) << "Form2";
@@ -93,7 +91,7 @@ TEST_F(Form1Test, OpensCentredWithItsMenusPointersAndWholeCaptionsAndSwitchesSou
 // The grid's first painting is done in one pass by the grid rather than by each of
 // its 223 cells: it must show exactly what the cells show when they paint themselves,
 // and leave them nothing to paint again.
-TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesAndTheMagnifierShowsOneWhileAButtonIsHeld) {
+TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesMagnifyWhileAButtonIsHeldAndArePickedForTheClipboard) {
   Start();
   for (int i = 0; i < kCellCount; ++i) {
     RECT pending;
@@ -139,12 +137,9 @@ TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesAndTheMagnifierShowsOneWhileABut
     SendMessageA(Cell(index), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_FALSE(IsWindowVisible(picture));
   }
-}
 
-// Picked characters, copied with Ctrl+C (which also opens its menu's notification,
-// as a menu command does) or the menu; an empty text replaces the previous one.
-TEST_F(Form1Test, DoubleClickPicksCharactersInWindowsFontsModeForTheClipboard) {
-  Start();
+  // Picked characters, copied with Ctrl+C (which also opens its menu's notification,
+  // as a menu command does) or the menu; an empty text replaces the previous one.
   for (int code : {65, 233, 128}) SendMessageA(Cell(code - 33), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
   Click(kOption2);
   SendMessageA(Cell(33), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -205,7 +200,6 @@ TEST_F(Form1Test, TheQuickPreviewPaintsTheHoveredNameWholeInItsOwnFaceUntilTurne
   }
   EXPECT_GE(names, 3);
 
-  // The hovered name in its own face, and its index.
   PointAtEntry(WM_MOUSEMOVE, 2);
   EXPECT_EQ(WindowText(Control(kLabel2)), ComboEntry(2));
   EXPECT_EQ(form->Controls().FontOf(kLabel2), (FontStyle{ComboEntry(2), 17}));
@@ -235,12 +229,7 @@ TEST_F(Form1Test, TheQuickPreviewPaintsTheHoveredNameWholeInItsOwnFaceUntilTurne
 // one that has become no number is reported, and the program goes on.
 TEST_F(Form1Test, StoredSizesApplyAtStartAndToTheFontClickedAndAnErrorAfterStartIsReported) {
   WriteMachineValue(kConfigurationKey, kTableValue, "12,5");
-  // Written as the size commands write it: a string value whose length counts its NUL.
-  WriteRegistryValue(SystemRegistry(), RegistryRoot::LocalMachine, kConfigurationKey, kCopyValue, "8");
-  char data[4] = {'x', 'x', 'x', 'x'};
-  DWORD bytes = sizeof data;
-  RegGetValueA(HKEY_LOCAL_MACHINE, kConfigurationKey, kCopyValue, RRF_RT_REG_SZ, nullptr, data, &bytes);
-  EXPECT_EQ(std::string(data, bytes), std::string("8\0", 2));
+  WriteMachineValue(kConfigurationKey, kCopyValue, "8");
   WriteMachineValue(kConfigurationKey, kPreviewValue, "Non");
   Start();
   for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(form->Grid().FontOf(i).size, 12.5) << i;
@@ -305,6 +294,7 @@ TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEac
   Start();
   const HWND box = open();
   ASSERT_TRUE(box);
+  EXPECT_EQ(CutCaptions(box), std::vector<std::string>{});
   EXPECT_EQ(GetWindow(box, GW_OWNER), main);
   EXPECT_EQ(GetFocus(), FindControl(box, about::kBouton));
   EXPECT_TRUE(CentredOnScreen(box));
@@ -337,7 +327,6 @@ TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEac
   EXPECT_EQ(std::ranges::count(g_sounds, greeting), 4);
   EXPECT_EQ(GetForegroundWindow(), box);
 
-  // OK: click sound, the box goes; opened again, it greets again.
   g_sounds.clear();
   SendMessageA(FindControl(box, about::kBouton), BM_CLICK, 0, 0);
   PumpFor(20ms);

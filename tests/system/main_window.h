@@ -17,12 +17,8 @@ inline void CopyProgram(const char* program, const std::string& path) {
 
 // The stand-in's window, once one shows.
 inline HWND WaitForStandIn() {
-  HWND found = nullptr;
-  WaitUntil([&] {
-    found = FindWindowA(kStandInClass, nullptr);
-    return found && IsWindowVisible(found);
-  });
-  return found;
+  WaitUntil([] { return IsWindowVisible(FindWindowA(kStandInClass, nullptr)) != FALSE; });
+  return FindWindowA(kStandInClass, nullptr);
 }
 
 // Closes the stand-ins and help viewers left open, and waits until their processes

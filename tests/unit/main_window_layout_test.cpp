@@ -20,13 +20,10 @@ TEST(CellRect, BuildsNineRowsOfTwentyFiveWithALastRowOfTwentyThree) {
   for (const auto& row : rows) EXPECT_EQ(CellRect(row.index), row.rect) << row.index;
 }
 
-// Centred on the cell in window coordinates; stops at the left edge, may pass the
-// right one.
-TEST(MagnifierPosition, CentresOnTheCellAndStopsAtTheLeftEdgeOnly) {
+// Centred on the cell (the main window's test sees it), it stops at the left edge
+// and may pass the right one.
+TEST(MagnifierPosition, StopsAtTheLeftEdgeOnly) {
   const TwipRect frame1{120, 2640, 9255, 3735};
-  const MagnifierPlace place = MagnifierPosition(CellRect(30), frame1, 775, 935);  // Left 1895, Top 715
-  EXPECT_EQ(place.left, 1895 - 200 + 120);
-  EXPECT_EQ(place.top, 715 - 280 + 2640);
   EXPECT_EQ(MagnifierPosition(CellRect(0), frame1, 1200, 600).left, 0);
   EXPECT_EQ(MagnifierPosition(CellRect(24), frame1, 1200, 600).left, 8640 - 412 + 120);
 }
