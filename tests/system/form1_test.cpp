@@ -94,8 +94,7 @@ TEST_F(Form1Test, OpensCentredWithItsMenusPointersAndWholeCaptionsAndSwitchesSou
 TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesMagnifyWhileAButtonIsHeldAndArePickedForTheClipboard) {
   Start();
   for (int i = 0; i < kCellCount; ++i) {
-    RECT pending;
-    EXPECT_FALSE(GetUpdateRect(Cell(i), &pending, FALSE)) << i;
+    EXPECT_FALSE(GetUpdateRect(Cell(i), nullptr, FALSE)) << i;
     EXPECT_EQ(GetParent(Cell(i)), Control(kFrame1)) << i;
     EXPECT_EQ(WindowText(Cell(i)), std::string(1, static_cast<char>(33 + i))) << i;
     EXPECT_EQ(BoundsInParent(Cell(i)).left, TwipsToPixels(CellRect(i).left, 15)) << i;
@@ -344,17 +343,15 @@ TEST_F(Form1Test, TheSystemFoldersHelpViewerOpensTheHelpFileMaximisedAndFocusedA
   FontFolder system{"System"};
   SetHelpViewerFolders(HelpViewerFolders{windows.path(), system.path()});
   Start();
-  {
-    DialogAnswer answer(GetCurrentProcessId(), IDOK);
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
-    ASSERT_TRUE(answer.Wait());
-    EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});  // the click, first
-    EXPECT_EQ(answer.title, "Glyvane de Talvenne");
-    EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONINFORMATION));
-    EXPECT_EQ(answer.text.rfind("Pour ouvrir le fichier d'aide, vous devez :", 0), 0u) << answer.text;
-    // The system's viewer would show the help file's title within a second.
-    EXPECT_FALSE(WaitUntil([] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }, 2s));
-  }
+  DialogAnswer answer(GetCurrentProcessId(), IDOK);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
+  ASSERT_TRUE(answer.Wait());
+  EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});  // the click, first
+  EXPECT_EQ(answer.title, "Glyvane de Talvenne");
+  EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONINFORMATION));
+  EXPECT_EQ(answer.text.rfind("Pour ouvrir le fichier d'aide, vous devez :", 0), 0u) << answer.text;
+  // The system's viewer would show the help file's title within a second.
+  EXPECT_FALSE(WaitUntil([] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }, 2s));
   CopyProgram("stand_in_program.exe", windows.PathOf("hh.exe"));
   CopyProgram("stand_in_program.exe", system.PathOf("hh.exe"));
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
