@@ -6,8 +6,6 @@
 
 namespace glyvane::test {
 
-constexpr const char* kSettingsKey = "Software\\Orvex\\Catalogue";
-
 void ClickAt(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
@@ -37,15 +35,6 @@ POINT FindIcon(HWND window, int iconId, int side) {
   return POINT{-1, -1};
 }
 
-void CatalogueTest::SetUp() {
-  RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-  WindowTest::SetUp();
-}
-
-void CatalogueTest::TearDown() {
-  WindowTest::TearDown();
-  RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-}
 std::unique_ptr<DialogAnswer> CatalogueTest::PressCommander() {
   auto answer = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
   Click(catalogue::form1_ids::kCommand2);

