@@ -17,12 +17,8 @@ inline void CopyProgram(const char* program, const std::string& path) {
 
 // The stand-in's window, once one shows.
 inline HWND WaitForStandIn() {
-  HWND found = nullptr;
-  WaitUntil([&] {
-    found = FindWindowA(kStandInClass, nullptr);
-    return found && IsWindowVisible(found);
-  });
-  return found;
+  WaitUntil([] { return IsWindowVisible(FindWindowA(kStandInClass, nullptr)) != FALSE; });
+  return FindWindowA(kStandInClass, nullptr);
 }
 
 // Closes the stand-ins and help viewers left open, and waits until their processes
@@ -57,18 +53,15 @@ class MainWindowTest : public WindowTest<Form1> {
   // The pointer over entry `index` of Combo1, as a mouse move or a button press,
   // once the entry is scrolled into view as a user would.
   void PointAtEntry(UINT message, int index) {
-    const HWND combo = Control(form1_ids::kCombo1);
-    SendMessageA(combo, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    const int height = static_cast<int>(SendMessageA(combo, LB_GETITEMHEIGHT, 0, 0));
-    const int top = static_cast<int>(SendMessageA(combo, LB_GETTOPINDEX, 0, 0));
-    SendMessageA(combo, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
-                 MAKELPARAM(5, (index - top) * height + height / 2));
+    const ListBox combo = Combo();
+    combo.Send(LB_SETTOPINDEX, static_cast<WPARAM>(index));
+    const int height = static_cast<int>(combo.Send(LB_GETITEMHEIGHT));
+    combo.Send(message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
+               MAKELPARAM(5, (index - combo.TopIndex()) * height + height / 2));
   }
-  std::string ComboEntry(int index) const { return ListBox(Control(form1_ids::kCombo1)).Item(index); }
-  int ComboIndexOf(const std::string& name) const {
-    return static_cast<int>(SendMessageA(Control(form1_ids::kCombo1), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(name.c_str())));
-  }
+  ListBox Combo() const { return ListBox(Control(form1_ids::kCombo1)); }
+  std::string ComboEntry(int index) const { return Combo().Item(index); }
+  int ComboIndexOf(const std::string& name) const { return Combo().FindExact(name); }
 };
 
 }  // namespace glyvane::test

@@ -9,16 +9,15 @@
 namespace glyvane {
 namespace {
 
-// The system folder's viewer wins over the Windows folder's; only hh.exe itself
-// counts, not a file of another name in those folders.
-TEST(HelpViewer, TheSystemFoldersViewerWinsOverTheWindowsFolders) {
+// Either folder's viewer serves (with both, the system folder's wins: the main window's
+// test sees it); only hh.exe itself counts, not a file of another name there.
+TEST(HelpViewer, EitherFoldersHhExeServes) {
   const std::string windows = "C:\\WINDOWS\\hh.exe";
   const std::string system = "C:\\WINDOWS\\SYSTEM32\\hh.exe";
   const struct {
     std::set<std::string> present;
     std::string prefix;
-  } rows[] = {{{windows, system}, system + " "},
-              {{system}, system + " "},
+  } rows[] = {{{system}, system + " "},
               {{windows}, windows + " "},
               {{}, ""},
               {{"C:\\WINDOWS\\winhlp32.exe", "C:\\WINDOWS\\SYSTEM32\\hh"}, ""}};

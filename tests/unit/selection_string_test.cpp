@@ -21,12 +21,7 @@ TEST(ToggleSelection, AgreesWithAListOfTickedItemsOverLongRuns) {
     state = state * 1103515245u + 12345u;
     const int item = static_cast<int>((state >> 16) % 23);
     selection = ToggleSelection(selection, item);
-    const auto found = std::find(ticked.begin(), ticked.end(), item);
-    if (found == ticked.end()) {
-      ticked.push_back(item);
-    } else {
-      ticked.erase(found);
-    }
+    if (std::erase(ticked, item) == 0) ticked.push_back(item);
     std::string expected = ";";
     for (const int index : ticked) expected += std::to_string(index) + ";";
     ASSERT_EQ(selection, expected) << "step " << step << ", item " << item;
