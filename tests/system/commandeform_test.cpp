@@ -30,6 +30,11 @@ std::optional<std::wstring> ReadCatalogueDetail(const wchar_t* name) {
   return std::wstring(data);
 }
 
+// The next message box of this title, closed with OK.
+struct MessageAnswer : DialogAnswer {
+  explicit MessageAnswer(const char* caption) : DialogAnswer(GetCurrentProcessId(), caption, IDOK, nullptr) {}
+};
+
 class CommandeformTest : public CatalogueTest {
  protected:
   HWND Open() {
@@ -45,7 +50,6 @@ class CommandeformTest : public CatalogueTest {
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
     ClickAt(list, 3, (entry.top + entry.bottom) / 2);
   }
-  void Type(int box, const std::string& text) { SetWindowTextA(OrderItem(box), text.c_str()); }
   const KeptDefaultPrinter kept;  // the print dialog makes the printer picked the default
 };
 
@@ -123,7 +127,7 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
   EXPECT_EQ(Order().Selection(), ";3;0;12;");
   EXPECT_EQ(g_sounds.size(), 4u + 7u);
 
-  Type(kText3, "3 place du Marché");
+  SetWindowTextA(OrderItem(kText3), "3 place du Marché");
   SetForegroundWindow(main);
   PressCommander();
   EXPECT_EQ(OrderForm(), order);
@@ -133,12 +137,12 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
   EXPECT_EQ(WindowText(OrderItem(kText3)), "3 place du Marché");
 
   // "Annuler" and the close box discard what was typed, after a printout too.
-  Type(kText1, "Durand");
+  SetWindowTextA(OrderItem(kText1), "Durand");
   SendMessageA(OrderItem(kCommand1), BM_CLICK, 0, 0);
   EXPECT_FALSE(OrderForm());
   EXPECT_FALSE(ReadCatalogueDetail(L"Nom"));
   ASSERT_TRUE(Open());
-  Type(kText1, "Durand");
+  SetWindowTextA(OrderItem(kText1), "Durand");
   Order().OrderPrinted();
   SendMessageA(OrderForm(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(OrderForm());
@@ -151,19 +155,12 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
   Tick(0);
   refusing.RefuseToStart(true);
   PrintDialogAnswer refusal({kPdfPrinter, 2, true});
-  std::unique_ptr<DialogAnswer> message;
-  std::thread after([&] {
-    if (refusal.Wait() && WaitUntil([] { return !FindWindowA("#32770", "Imprimer"); })) {
-      message = std::make_unique<DialogAnswer>(GetCurrentProcessId(), IDOK);
-    }
-  });
+  const MessageAnswer message("Commander");
   SendMessageA(OrderItem(kCommandebox), BM_CLICK, 0, 0);
-  after.join();
-  ASSERT_TRUE(message);
-  ASSERT_TRUE(message->Wait());
-  EXPECT_EQ(message->title, "Commander");
-  EXPECT_EQ(message->text, kPrinterRefusedMessage);
-  EXPECT_EQ(message->icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_TRUE(refusal.Wait());
+  ASSERT_TRUE(message.Wait());
+  EXPECT_EQ(message.text, kPrinterRefusedMessage);
+  EXPECT_EQ(message.icon, static_cast<UINT>(MB_ICONSTOP));
   EXPECT_EQ(WindowText(OrderItem(kCommand1)), "Annuler");
   EXPECT_TRUE(IsWindowEnabled(OrderForm()));
 

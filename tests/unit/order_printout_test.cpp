@@ -56,16 +56,13 @@ TEST(PrintAtMargin, MovesTabsToTheNextStopFromTheMarginOnOneLine) {
   printer.ClearCalls();
   const std::pair<const char*, std::vector<std::string>> cases[] = {  // line, calls
       {"\t\t- x", {"SetCurrentX(1600)", "Print(- x)"}},
-      {"ab\tc", {"SetCurrentX(600)", "Print(ab)", "SetCurrentY(888)", "SetCurrentX(1100)", "Print(c)"}},
-      {"abcde\tf", {"SetCurrentX(600)", "Print(abcde)", "SetCurrentY(1176)", "SetCurrentX(1600)", "Print(f)"}},
       {"", {"SetCurrentX(600)", "Print()"}},
+      {"ab\tc", {"SetCurrentX(600)", "Print(ab)", "SetCurrentY(1176)", "SetCurrentX(1100)", "Print(c)"}},
+      {"abcde\tf", {"SetCurrentX(600)", "Print(abcde)", "SetCurrentY(1464)", "SetCurrentX(1600)", "Print(f)"}},
   };
-  double y = 600;
   for (const auto& [line, calls] : cases) {
     PrintAtMargin(printer, line, 500);
     EXPECT_EQ(printer.Calls(), calls) << line;
-    y += 288;
-    EXPECT_EQ(printer.CurrentY(), y) << line;
     printer.ClearCalls();
   }
 }
