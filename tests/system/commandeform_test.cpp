@@ -202,7 +202,6 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
   GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "dd/MM/yyyy", today, sizeof today);
   const std::tuple<size_t, int, std::string> expected[] = {  // line, tabs before it, text
       {1, 2, "- Agenda 2000 - 90 FF°"},
-      {23, 2, "- Glyvane - ShareWare"},
       {25, 0, WindowText(OrderItem(kLabel17))},
       {26, 0, "Nom : Durand, Prénom : Hélène"},
       {27, 0, "Adresse : 3 place du Marché"},
