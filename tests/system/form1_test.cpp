@@ -18,7 +18,6 @@ using namespace form1_ids;
 
 using Form1Test = MainWindowTest;
 
-// The clipboard's text; none when it holds no text.
 std::optional<std::string> ClipboardText() {
   OpenClipboard(nullptr);
   const HANDLE data = GetClipboardData(CF_TEXT);
@@ -271,7 +270,7 @@ TEST_F(Form1Test, QuitterAndClosingRemoveAViewedFontFileFromTheFontTable) {
 
 // The greeting comes a tenth of a second after the about box opens, and with each
 // click on the picture; the command again brings the same box to the front, silently.
-TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEachClick) {
+TEST_F(Form1Test, TheAboutBoxGreetsAndTheHelpCommandOpensTheSystemFoldersViewerOrSaysThereIsNone) {
   namespace about = proposbox_ids;
   const std::string greeting = ProgramPath("data1.dll");
   auto open = [this] {
@@ -322,20 +321,17 @@ TEST_F(Form1Test, TheAboutBoxShowsNameAuthorAndVersionAndGreetsOnOpeningAndOnEac
   ASSERT_TRUE(open());
   PumpFor(400ms);
   EXPECT_EQ(std::ranges::count(g_sounds, greeting), 1);
-}
 
-// Without a viewer the user is told where to get one, and nothing starts, not even
-// the system's own viewer by its bare name; with both, the system folder's wins.
-// The viewer takes the rest of its command line as the file: the help path is not
-// quoted, whatever blanks it holds.
-TEST_F(Form1Test, TheSystemFoldersHelpViewerOpensTheHelpFileMaximisedAndFocusedAndNoneIsSaid) {
-  // The viewer is looked for in two folders that the test fills, in place of the
+  // Without a viewer the user is told where to get one, and nothing starts, not even
+  // the system's own viewer by its bare name; with both, the system folder's wins.
+  // The viewer takes the rest of its command line as the file: the help path is not
+  // quoted, whatever blanks it holds. Two folders the test fills stand in for the
   // Windows and system folders.
   CloseStandInsAndViewers();
   FontFolder windows{"Windows"};
   FontFolder system{"System"};
   SetHelpViewerFolders(HelpViewerFolders{windows.path(), system.path()});
-  Start();
+  g_sounds.clear();
   DialogAnswer answer(GetCurrentProcessId(), IDOK);
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuHelp, 0), 0);
   ASSERT_TRUE(answer.Wait());

@@ -32,7 +32,6 @@ class GlyvaneProgram : public ::testing::Test {
     EXPECT_TRUE(answer->Wait());
     return answer;
   }
-  // Whether the program has ended well (exit code 0), or does so soon.
   static bool EndsWell(ProgramProcess& program) {
     DWORD code = 1;
     return program.WaitForExit(20s, &code) && code == 0;
@@ -53,7 +52,6 @@ TEST_F(GlyvaneProgram, FirstRunIsTheOnlyOneSavesSizesOpensHelpAndCatalogueAndClo
     CopyProgram(name, copy.PathOf(name));
   }
   ASSERT_TRUE(Start(copy.PathOf("Glyvane.exe")));
-  EXPECT_EQ(WindowText(main), "Glyvane de Talvenne");
   const HWND combo = FindControl(main, kCombo1);
   const std::vector<std::string> fonts = ListItems(combo);
   EXPECT_EQ(WindowText(FindControl(main, kFrame1)), "Caractères de Arial : ");
