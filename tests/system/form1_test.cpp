@@ -28,67 +28,14 @@ std::optional<std::string> ClipboardText() {
   return text;
 }
 
-TEST_F(Form1Test, OpensCentredWithItsMenusPointersAndWholeCaptionsAndSwitchesSources) {
+TEST_F(Form1Test, OpensCentredPaintsItsCellsAtOnceAndSwitchesSourcesWithItsMenusPointersAndWholeCaptions) {
   Start();
   EXPECT_TRUE(CentredOnScreen(main));
   EXPECT_EQ(GetFocus(), Control(kCombo1));
   EXPECT_TRUE(ControlsFit(main));
-  const HMENU bar = GetMenu(main);
-  // The first letter opens a menu (Alt+E) and picks an item in it; two items begin
-  // with T: the letter moves between them rather than choosing one.
-  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('e', 0), reinterpret_cast<LPARAM>(bar)),
-            MAKELRESULT(1, MNC_EXECUTE));
-  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 0))),
-            MAKELRESULT(3, MNC_EXECUTE));
-  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('t', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 1))),
-            MAKELRESULT(0, MNC_SELECT));
-
-  // Each source shows its frame and its commands; the text commands only serve the
-  // Windows fonts. No font file in the folder: "Fichier" greys the font list printout,
-  // and back in Windows-fonts mode it stays as it was.
-  const Menu menu = form->MainMenu();
-  const bool rows[] = {false, true, false};
-  for (size_t row = 0; row < std::size(rows); ++row) {
-    const bool otherFonts = rows[row];
-    SCOPED_TRACE(otherFonts);
-    if (row > 0) Click(otherFonts ? kOption2 : kOption1);
-    EXPECT_EQ(SendMessageA(Control(kOption1), BM_GETCHECK, 0, 0) == BST_CHECKED, !otherFonts);
-    EXPECT_EQ(IsWindowVisible(Control(kFrame3)) != FALSE, otherFonts);
-    EXPECT_EQ(IsWindowVisible(Control(kCommand2)) != FALSE, otherFonts);
-    for (int id : {kFrame2, kLabel1, kLabel2, kText1}) EXPECT_EQ(IsWindowVisible(Control(id)) != FALSE, !otherFonts);
-    for (int item : {kMenuCopy, kMenuApercu, kMenuTaillecopier}) EXPECT_EQ(menu.IsEnabled(item), !otherFonts);
-    EXPECT_TRUE(menu.IsEnabled(kMenuTaille));
-    EXPECT_FALSE(IsWindowEnabled(Control(kCommand2)));
-    OpenMenu(kMenuFichier);
-    EXPECT_EQ(menu.IsEnabled(kMenuPrintpolice), row == 0);
-  }
-  for (int position : {kMenuEdition, kMenuAide}) OpenMenu(position);
-  EXPECT_EQ(g_sounds.size(), 5u);  // the menus only: the option buttons make no sound
-
-  auto pointer = [this](int id) { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(Control(id), GCLP_HCURSOR)); };
-  const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-  for (int id : {kText1, kCombo1, kFile1, kOption1}) EXPECT_NE(pointer(id), arrow) << id;
-  EXPECT_EQ(pointer(kText1), pointer(kCombo1));  // both from Data3.dll
-  EXPECT_NE(pointer(kOption1), pointer(kText1));
-  EXPECT_EQ(pointer(kCommand1), arrow);          // buttons: not set by this window
-
-  // Every caption of every window shows whole, hidden controls too: each as it is
-  // when its time comes.
-  using Cut = std::vector<std::string>;
-  EXPECT_EQ(CutCaptions(main, {kLabel3, kLabel4}), Cut{}) << "Form1";
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
-  Form2& dialog = *form->PrintDialog();
-  EXPECT_EQ(CutCaptions(dialog.hwnd()), Cut{}) << "Form2";
-  dialog.ShowProgressWindow();
-  EXPECT_EQ(CutCaptions(dialog.ProgressWindow()->hwnd()), Cut{}) << "Form3";
-  dialog.CloseProgressWindow();
-}
-
-// The grid's first painting is done in one pass by the grid rather than by each of
-// its 223 cells: it must show exactly what the cells show when they paint themselves,
-// and leave them nothing to paint again.
-TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesMagnifyWhileAButtonIsHeldAndArePickedForTheClipboard) {
-  Start();
+  // The grid's first painting is done in one pass by the grid rather than by each of
+  // its 223 cells: it must show exactly what the cells show when they paint themselves,
+  // and leave them nothing to paint again.
   for (int i = 0; i < kCellCount; ++i) {
     EXPECT_FALSE(GetUpdateRect(Cell(i), nullptr, FALSE)) << i;
     EXPECT_EQ(WindowText(Cell(i)), std::string(1, static_cast<char>(33 + i))) << i;
@@ -156,6 +103,57 @@ TEST_F(Form1Test, CellsPaintAtOnceShowTheirCodesMagnifyWhileAButtonIsHeldAndAreP
   SetWindowTextA(Control(kText1), "");
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuCopy, 0), 0);
   EXPECT_EQ(ClipboardText(), std::optional<std::string>(""));
+
+  g_sounds.clear();
+  const HMENU bar = GetMenu(main);
+  // The first letter opens a menu (Alt+E) and picks an item in it; two items begin
+  // with T: the letter moves between them rather than choosing one.
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('e', 0), reinterpret_cast<LPARAM>(bar)),
+            MAKELRESULT(1, MNC_EXECUTE));
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 0))),
+            MAKELRESULT(3, MNC_EXECUTE));
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('t', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 1))),
+            MAKELRESULT(0, MNC_SELECT));
+
+  // Each source shows its frame and its commands; the text commands only serve the
+  // Windows fonts. No font file in the folder: "Fichier" greys the font list printout,
+  // and back in Windows-fonts mode it stays as it was.
+  const Menu menu = form->MainMenu();
+  const bool rows[] = {false, true, false};
+  for (size_t row = 0; row < std::size(rows); ++row) {
+    const bool otherFonts = rows[row];
+    SCOPED_TRACE(otherFonts);
+    if (row > 0) Click(otherFonts ? kOption2 : kOption1);
+    EXPECT_EQ(SendMessageA(Control(kOption1), BM_GETCHECK, 0, 0) == BST_CHECKED, !otherFonts);
+    EXPECT_EQ(IsWindowVisible(Control(kFrame3)) != FALSE, otherFonts);
+    EXPECT_EQ(IsWindowVisible(Control(kCommand2)) != FALSE, otherFonts);
+    for (int id : {kFrame2, kLabel1, kLabel2, kText1}) EXPECT_EQ(IsWindowVisible(Control(id)) != FALSE, !otherFonts);
+    for (int item : {kMenuCopy, kMenuApercu, kMenuTaillecopier}) EXPECT_EQ(menu.IsEnabled(item), !otherFonts);
+    EXPECT_TRUE(menu.IsEnabled(kMenuTaille));
+    EXPECT_FALSE(IsWindowEnabled(Control(kCommand2)));
+    OpenMenu(kMenuFichier);
+    EXPECT_EQ(menu.IsEnabled(kMenuPrintpolice), row == 0);
+  }
+  for (int position : {kMenuEdition, kMenuAide}) OpenMenu(position);
+  EXPECT_EQ(g_sounds.size(), 5u);  // the menus only: the option buttons make no sound
+
+  auto pointer = [this](int id) { return reinterpret_cast<HCURSOR>(GetClassLongPtrA(Control(id), GCLP_HCURSOR)); };
+  const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  for (int id : {kText1, kCombo1, kFile1, kOption1}) EXPECT_NE(pointer(id), arrow) << id;
+  EXPECT_EQ(pointer(kText1), pointer(kCombo1));  // both from Data3.dll
+  EXPECT_NE(pointer(kOption1), pointer(kText1));
+  EXPECT_EQ(pointer(kCommand1), arrow);          // buttons: not set by this window
+
+  // Every caption of every window shows whole, hidden controls too: each as it is
+  // when its time comes.
+  using Cut = std::vector<std::string>;
+  EXPECT_EQ(CutCaptions(main, {kLabel3, kLabel4}), Cut{}) << "Form1";
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintto, 0), 0);
+  Form2& dialog = *form->PrintDialog();
+  EXPECT_EQ(CutCaptions(dialog.hwnd()), Cut{}) << "Form2";
+  dialog.ShowProgressWindow();
+  EXPECT_EQ(CutCaptions(dialog.ProgressWindow()->hwnd()), Cut{}) << "Form3";
+  dialog.CloseProgressWindow();
 }
 
 // What the preview paints, pixel for pixel: a shorter name after a longer one (and
