@@ -25,7 +25,6 @@ class GlyvaneProgram : public ::testing::Test {
     glyvane = std::make_unique<GlyvaneProcess>(program);
     return main = glyvane->WaitForMainWindow();
   }
-  // Opens a size command's input box, answers it, and returns what it showed.
   std::unique_ptr<DialogAnswer> AnswerSize(int command, int button, std::optional<std::string> typed = {}) {
     auto answer = std::make_unique<DialogAnswer>(glyvane->id(), button, typed);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(command, 0), 0);
