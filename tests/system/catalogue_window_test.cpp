@@ -312,7 +312,6 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
   EXPECT_TRUE(shows(OrderItem(order_ids::kList1), "Data5.dll"));
 
   SendMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(main));
   // Reading the stored details leaves the store as it was: the form loaded and
   // cancelled has created no key.
   SendMessageA(OrderItem(order_ids::kCommand1), BM_CLICK, 0, 0);
