@@ -211,13 +211,10 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
   SendMessageA(text, WM_KEYDOWN, VK_DELETE, 0);
   EXPECT_EQ(WindowText(text), description);
 
-  EXPECT_TRUE(CentredOnScreen(dialog));
   SetWindowPos(dialog, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   g_sounds.clear();
   SendMessageA(DialogItem(box::kCommand1), BM_CLICK, 0, 0);
   PumpFor(20ms);
-  EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_FALSE(Dialog());
   EXPECT_EQ(g_sounds, std::vector<std::string>{click});
   Click(kCommand16);
   ASSERT_TRUE(Dialog());
