@@ -144,7 +144,6 @@ TEST_F(PrintingTest, DocumentsComeOutAsDrawnAndNotWhenAbandoned) {
   printer_.SetDocumentName(abandoned);
   printer_.Print("Jamais imprimé");
   printer_.AbortDocument();
-  EXPECT_EQ(printer_.Page(), 1);
 
   printer_.SetDocumentName(title_);
   printer_.SetOrientation(kPortrait);
