@@ -223,6 +223,7 @@ TEST_F(PrintoutTest, OneDialogServesBothModesTogglesTheChosenFontsLoadsAsDesigne
     EXPECT_EQ(g_sounds, Names{"data2.dll"});
     Open(form1_ids::kMenuPrintto);
     EXPECT_TRUE(Chosen().empty());
+    EXPECT_EQ(WindowText(Item(kLabel2)), "OK") << "no cancel pending";
     Click(kCommand3);
   }
   SendMessageA(FindControl(main, form1_ids::kCombo1), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
