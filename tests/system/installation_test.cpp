@@ -128,7 +128,6 @@ TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingInstalled) {
     const auto answer = Install();
     EXPECT_EQ(answer->text, obstacle.message + " La police n'a pas été installée.");
     EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONSTOP));
-    EXPECT_EQ(form->TemporaryFontPath(), shown);
     EXPECT_TRUE(Command2Enabled());
     EXPECT_TRUE(LeftTheFontTable(copy));
     obstacle.remove();
