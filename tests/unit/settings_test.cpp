@@ -26,10 +26,6 @@ TEST_F(GlyvaneSettingsTest, AnEmptyFolderIsTheDefaultAndWhatIsSavedIsStoredAsTyp
   EXPECT_EQ(french.Folder(), "D:\\Polices");
   Stored(kPreviewValue) = "non";
   EXPECT_TRUE(french.PreviewOn());
-  french.SavePreview(false);
-  EXPECT_EQ(Stored("Aperçu"), "Non");
-  french.SaveTableSize("12,50");
-  EXPECT_EQ(Stored("Table"), "12,50");
 }
 
 // A stored size the commands would refuse gives the default, as an absent one does;
