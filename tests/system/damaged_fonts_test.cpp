@@ -48,13 +48,11 @@ TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefu
       EXPECT_TRUE(answer->text == "Ce fichier n'est pas une police d'imrpimante." ||
                   answer->text.rfind("Impossible d'afficher cette police.", 0) == 0)
           << answer->text;
-      EXPECT_EQ(form->TemporaryFontPath(), "");
       ++refused;
       continue;
     }
     const std::string face = form->CurrentFace();
     EXPECT_FALSE(face.empty());
-    EXPECT_NE(face.front(), '@');
     if (shown > 0) printer.NewPage();
     DrawCharacterTable(printer, face, TableSetUp::OnThePage);
     ++shown;

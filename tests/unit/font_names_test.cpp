@@ -75,10 +75,6 @@ TEST(ReadFontNames, ChoosesCutsAndConvertsTheNamesAsTheSystemDoes) {
   for (const Expected& c : cases) {
     EXPECT_EQ(ReadFontNames(Fixture(c.file), c.langId), c.names) << c.file << " " << c.langId;
   }
-  const std::optional<Utf16FontNames> cut = ReadUtf16FontNames(Fixture("surrogate-cut.ttf"), kFrench);
-  ASSERT_TRUE(cut);
-  EXPECT_EQ(cut->family, u"Glyvane Surrogate Cut Family X\xD83D");
-  EXPECT_EQ(cut->fullName.size(), 63u);
 }
 
 // Files the system refuses (or adds without listing a face), and damaged files,
