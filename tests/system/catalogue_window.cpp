@@ -6,11 +6,6 @@
 
 namespace glyvane::test {
 
-void ClickAt(HWND window, int x, int y) {
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 POINT FindIcon(HWND window, int iconId, int side) {
   RECT area;
   GetWindowRect(window, &area);

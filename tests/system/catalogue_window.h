@@ -4,8 +4,6 @@
 
 namespace glyvane::test {
 
-// A click of the left button at (x, y) of a window's client area.
-void ClickAt(HWND window, int x, int y);
 // The top-left corner of the first place where the window shows the program's icon,
 // drawn at `side` pixels on the face colour of buttons; {-1, -1} when nowhere.
 POINT FindIcon(HWND window, int iconId, int side);

@@ -38,13 +38,7 @@ class CommandeformTest : public CatalogueTest {
     return OrderForm();
   }
   // A click on the tick box of the order form's item `index`.
-  void Tick(int index) {
-    const HWND list = OrderItem(kList1);
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    RECT entry;
-    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
-    ClickAt(list, 3, (entry.top + entry.bottom) / 2);
-  }
+  void Tick(int index) { ClickListEntry(OrderItem(kList1), index, 3); }
   const KeptDefaultPrinter kept;  // the print dialog makes the printer picked the default
 };
 

@@ -12,6 +12,7 @@ namespace glyvane::test {
 namespace {
 
 using namespace form1_ids;
+using Clock = std::chrono::steady_clock;
 
 constexpr const char* kNotAFont = "Ce fichier n'est pas une police d'imrpimante.";
 
@@ -222,7 +223,6 @@ TEST(FontTrialTest, AFileThatEndsTheTrialAmongFilesTriedAheadIsTheOneRefused) {
 // What the user may do while a folder is read: the read lets window events run after
 // each file, and stops cleanly when a newer folder, closing the window or "Quitter"
 // supersedes it.
-using Clock = std::chrono::steady_clock;
 
 // Runs `action` on a thread of its own once `list` holds three entries or more; how
 // many it held then in `seen`.

@@ -300,8 +300,7 @@ TEST_F(Form1Test, TheAboutBoxGreetsAndTheHelpCommandOpensTheSystemFoldersViewerO
   EXPECT_GT(std::set<uint32_t>(shown.begin(), shown.end()).size(), 20u);
 
   for (int click = 0; click < 3; ++click) {
-    SendMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    SendMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    ClickAt(picture, 10, 10);
     PumpFor(150ms);
   }
   EXPECT_EQ(std::ranges::count(g_sounds, greeting), 4);

@@ -57,7 +57,8 @@ struct PrintedPdf {
 
   std::string Text(int page) const;  // pdftotext -layout, code page 1252
   std::vector<PdfWord> Words(int page) const;
-  // The first word on the page that reads `text`; one with that text and no place when there is none.
+  // The first word on the page that reads `text`; when there is none, a word without a place
+  // reading "<text> is not printed", so that a check of its text says what is missing.
   PdfWord Word(int page, const std::string& text) const;
   GreyImage Grey(int page, int dpi) const;
 };

@@ -63,16 +63,7 @@ class PrintoutTest : public FolderTest {
     SendMessageA(Item(id), BM_CLICK, 0, 0);
     PumpFor(20ms);
   }
-  // A click at x inside entry `index` of the font list, which is scrolled to show it.
-  void ClickEntry(int index, int x) {
-    const HWND list = Item(kList1);
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    RECT entry;
-    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
-    const LPARAM at = MAKELPARAM(x, (entry.top + entry.bottom) / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-  }
+  void ClickEntry(int index, int x) { ClickListEntry(Item(kList1), index, x); }
   Names Chosen() const { return ListItems(Item(kList2)); }
   HWND Bar() const { return FindControl(form->PrintDialog()->ProgressWindow()->hwnd(), form3_ids::kPicture1); }
   // The bar's inside as the screen shows it.

@@ -295,6 +295,18 @@ void Press(HWND dialog, int button) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), control);
 }
 
+void ClickAt(HWND window, int x, int y) {
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void ClickListEntry(HWND list, int index, int x) {
+  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  RECT entry;
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
+  ClickAt(list, x, (entry.top + entry.bottom) / 2);
+}
+
 DialogThread::DialogThread(DWORD processId, const char* title, std::function<void(HWND)> answer)
     : thread_([this, processId, title, answer](std::stop_token stop) {
         HWND dialog = nullptr;
@@ -341,8 +353,9 @@ void EndStrayGlyvanes() {
        window = FindWindowExA(nullptr, window, form1_ids::kClassName, nullptr)) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) continue;
     const UniqueHandle handle(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process));
-    if (process != GetCurrentProcessId() && TerminateProcess(handle.get(), 1)) WaitForSingleObject(handle.get(), 5000);
+    if (TerminateProcess(handle.get(), 1)) WaitForSingleObject(handle.get(), 5000);
   }
 }
 

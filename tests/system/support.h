@@ -45,6 +45,10 @@ std::vector<std::string> CutCaptions(HWND root, const std::vector<int>& neverSho
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className);
 // Presses a dialog's button as a click does.
 void Press(HWND dialog, int button);
+// A click of the left button at (x, y) of a window's client area.
+void ClickAt(HWND window, int x, int y);
+// A click at x inside entry `index` of a list box, scrolled first to show it.
+void ClickListEntry(HWND list, int index, int x);
 
 // Answers the next dialog box (#32770) of a process with this title (any when null),
 // on a thread of its own so that the dialog may be modal on the caller's thread:
