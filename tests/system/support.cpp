@@ -124,20 +124,6 @@ SIZE LaidOut(HWND control, const std::string& text, int width, UINT flags) {
   return SIZE{area.right, area.bottom};
 }
 
-// The system adds the terminator a writer left out.
-std::optional<std::string> ReadValue(HKEY root, const char* path, const char* name) {
-  char data[1024] = {};
-  DWORD size = sizeof data - 1;
-  if (RegGetValueA(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) return std::nullopt;
-  return data;
-}
-
-void WriteValue(HKEY root, const char* path, const char* name, const std::string& text) {
-  RegSetKeyValueA(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-}
-
-constexpr const char* kReplacements = "Software\\Wine\\Fonts\\Replacements";
-
 }  // namespace
 
 RECT BoundsInParent(HWND window) {
@@ -361,20 +347,20 @@ void EndStrayGlyvanes() {
 
 void ClearGlyvaneSettings() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvex\\Glyvane"); }
 
+// The system adds the terminator a writer left out.
 std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name) {
-  return ReadValue(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str());
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return data;
 }
 
 void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text) {
-  WriteValue(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), text);
-}
-
-WithoutArial::WithoutArial() : saved_(ReadValue(HKEY_CURRENT_USER, kReplacements, "Arial")) {
-  RegDeleteKeyValueA(HKEY_CURRENT_USER, kReplacements, "Arial");
-}
-
-WithoutArial::~WithoutArial() {
-  if (saved_) WriteValue(HKEY_CURRENT_USER, kReplacements, "Arial", *saved_);
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), REG_SZ, text.c_str(),
+                  static_cast<DWORD>(text.size() + 1));
 }
 
 std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }
