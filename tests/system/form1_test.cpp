@@ -1,7 +1,6 @@
 // Form1 in this process: created as the program creates it, driven with the
 // messages a user's actions produce, and read back from its windows.
 #include <algorithm>
-#include <iterator>
 #include <set>
 
 #include "font_folders.h"
@@ -31,12 +30,11 @@ TEST_F(Form1Test, OpensCentredPaintsItsCellsAtOnceSwitchesSourcesPreviewsTheHove
     EXPECT_EQ(WindowText(Cell(i)), std::string(1, static_cast<char>(33 + i))) << i;
   }
   // The grid on the screen: the last of the first row lies furthest right.
-  RECT area, corner;
+  RECT area, right, bottom;
   GetWindowRect(Cell(0), &area);
-  for (int index : {24, 222}) {
-    GetWindowRect(Cell(index), &corner);
-    UnionRect(&area, &area, &corner);
-  }
+  GetWindowRect(Cell(24), &right);
+  GetWindowRect(Cell(222), &bottom);
+  area = {area.left, area.top, right.right, bottom.bottom};
   const std::vector<uint32_t> first = ScreenPixels(area);
   // The characters are there: a blank grid would hold two colours, cells and lines.
   EXPECT_GT(std::set<uint32_t>(first.begin(), first.end()).size(), 2u);
@@ -100,9 +98,8 @@ TEST_F(Form1Test, OpensCentredPaintsItsCellsAtOnceSwitchesSourcesPreviewsTheHove
   // Windows fonts. No font file in the folder: "Fichier" greys the font list printout,
   // and back in Windows-fonts mode it stays as it was.
   const Menu menu = form->MainMenu();
-  const bool rows[] = {false, true, false};
-  for (size_t row = 0; row < std::size(rows); ++row) {
-    const bool otherFonts = rows[row];
+  for (int row : {0, 1, 2}) {
+    const bool otherFonts = row == 1;
     SCOPED_TRACE(otherFonts);
     if (row > 0) Click(otherFonts ? kOption2 : kOption1);
     EXPECT_EQ(SendMessageA(Control(kOption1), BM_GETCHECK, 0, 0) == BST_CHECKED, !otherFonts);
@@ -261,6 +258,9 @@ TEST_F(Form1Test, TheAboutBoxGreetsAndTheHelpCommandOpensTheSystemFoldersViewerO
   PumpFor(20ms);
   EXPECT_FALSE(IsWindow(box));
   EXPECT_EQ(g_sounds, std::vector<std::string>{"data2.dll"});
+  ASSERT_TRUE(open());
+  PumpFor(400ms);
+  EXPECT_EQ(std::ranges::count(g_sounds, greeting), 1);
 
   // Two folders the test fills stand in for the Windows and system folders. Without a
   // viewer nothing starts, not even the system's own by its bare name; with both, the

@@ -118,6 +118,9 @@ TEST_F(GlyvaneProgram, FirstRunIsTheOnlyOneSavesSizesOpensHelpAndCatalogueAndClo
   const HWND catalogue = WaitForStandIn();
   ASSERT_TRUE(catalogue);
   EXPECT_EQ(WindowText(catalogue), "Remplaçant [\"" + path + "\"]");
+  EXPECT_FALSE(IsZoomed(catalogue));
+  EXPECT_FALSE(IsIconic(catalogue));
+  EXPECT_TRUE(WaitUntil([catalogue] { return GetForegroundWindow() == catalogue; }, 10s));
   // Glyvane goes on while the catalogue runs.
   EXPECT_TRUE(answers());
   CloseStandInsAndViewers();

@@ -28,9 +28,7 @@ bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   }
 }
 
-void PumpFor(std::chrono::milliseconds time) {
-  PumpUntil([] { return false; }, time);
-}
+void PumpFor(std::chrono::milliseconds time) { PumpUntil([] { return false; }, time); }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
