@@ -349,10 +349,9 @@ void ClearGlyvaneSettings() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orve
 std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name) {
   char data[1024] = {};
   DWORD size = sizeof data - 1;
-  if (RegGetValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
+  const LSTATUS status =
+      RegGetValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size);
+  if (status != ERROR_SUCCESS) return std::nullopt;
   return data;
 }
 
