@@ -48,14 +48,12 @@ class MainWindowTest : public WindowTest<Form1> {
     SendMessageA(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(main), position)),
                  MAKELPARAM(position, FALSE));
   }
-  // The pointer over entry `index` of Combo1, as a mouse move or a button press,
-  // once the entry is scrolled into view as a user would.
-  void PointAtEntry(UINT message, int index) {
+  // The pointer over entry `index` of Combo1, scrolled into view as a user would.
+  void HoverEntry(int index) {
     const ListBox combo = Combo();
     combo.Send(LB_SETTOPINDEX, static_cast<WPARAM>(index));
     const int height = static_cast<int>(combo.Send(LB_GETITEMHEIGHT));
-    combo.Send(message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
-               MAKELPARAM(5, (index - combo.TopIndex()) * height + height / 2));
+    combo.Send(WM_MOUSEMOVE, 0, MAKELPARAM(5, (index - combo.TopIndex()) * height + height / 2));
   }
   ListBox Combo() const { return ListBox(Control(form1_ids::kCombo1)); }
   std::string ComboEntry(int index) const { return Combo().Item(index); }

@@ -1,4 +1,4 @@
-// Where the main window puts its cells, its magnifier and its quick preview, and
+// Where the main window puts its cells and its quick preview, and
 // which entry of the font list the pointer is over.
 #include <gtest/gtest.h>
 
@@ -20,21 +20,12 @@ TEST(CellRect, BuildsNineRowsOfTwentyFiveWithALastRowOfTwentyThree) {
   for (const auto& row : rows) EXPECT_EQ(CellRect(row.index), row.rect) << row.index;
 }
 
-// Centred on the cell (the main window's test sees it), it stops at the left edge
-// and may pass the right one.
-TEST(MagnifierPosition, StopsAtTheLeftEdgeOnly) {
-  const TwipRect frame1{120, 2640, 9255, 3735};
-  EXPECT_EQ(MagnifierPosition(CellRect(0), frame1, 1200, 600).left, 0);
-  EXPECT_EQ(MagnifierPosition(CellRect(24), frame1, 1200, 600).left, 8640 - 412 + 120);
+// A list at 96 dpi (15 twips per pixel) whose entries are 13 pixels high.
+ListMetrics List(int count, int topIndex = 0) {
+  return {.twipsPerPixelY = 15, .entryHeightTwips = 13 * 15, .topIndex = topIndex, .count = count};
 }
 
-// A list at 96 dpi (15 twips per pixel) whose entries are 13 pixels high unless told.
-ListMetrics List(int count, int topIndex = 0, double entryPixels = 13) {
-  return {.twipsPerPixelY = 15, .entryHeightTwips = entryPixels * 15, .topIndex = topIndex, .count = count};
-}
-
-// Whole entries counted from the first visible one, the pixel row and the entry
-// height rounded half to even, -1 below the last entry.
+// Whole entries counted from the first visible one, -1 below the last entry.
 TEST(HoverIndex, CountsWholeEntriesFromTheFirstVisibleOne) {
   const struct {
     double y;
@@ -42,11 +33,7 @@ TEST(HoverIndex, CountsWholeEntriesFromTheFirstVisibleOne) {
     int index;
   } rows[] = {
       {0, List(10), 0},         {12 * 15, List(10), 0},        {13 * 15, List(10), 1},
-      {13 * 15, List(100, 40), 41},
-      {12.5 * 15, List(10), 0},  // 12.5 pixels: row 12
-      {13.5 * 15, List(10), 1},  // 13.5 pixels: row 14
-      {24 * 15, List(10, 0, 12.5), 2},  // entries of 12.5 pixels: 12
-      {3 * 13 * 15, List(3), -1}, {2 * 13 * 15, List(3), 2},   {0, List(0), -1},
+      {13 * 15, List(100, 40), 41}, {3 * 13 * 15, List(3), -1}, {2 * 13 * 15, List(3), 2}, {0, List(0), -1},
   };
   for (const auto& row : rows) EXPECT_EQ(HoverIndex(row.y, row.list), row.index) << row.y / 15;
 }
