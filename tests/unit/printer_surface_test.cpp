@@ -47,16 +47,5 @@ TEST(PrinterSurface, PagesCountFromOneInEveryDocumentSentWhenItEndsWithSomething
   EXPECT_EQ(printer.DocumentsSent(), (std::vector<int>{3, 1}));
 }
 
-// The job goes on to its next pump, where it stops: the position moves all the same.
-TEST(PrinterSurface, ADocumentThatCannotStartFailsEveryOutput) {
-  RecordingSurface printer;
-  printer.RefuseToStart(true);
-  printer.SetFontSize(10);
-  EXPECT_FALSE(printer.Print("a"));
-  EXPECT_EQ(printer.CurrentY(), 240);
-  EXPECT_FALSE(printer.Line(0, 0, 10, 10, kBlack));
-  EXPECT_FALSE(printer.NewPage());
-}
-
 }  // namespace
 }  // namespace glyvane
