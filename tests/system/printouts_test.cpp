@@ -124,7 +124,6 @@ class PrintoutTest : public FolderTest {
 TEST_F(PrintoutTest, OneDialogServesBothModesShowsProgressAndPrintsTablesAndSheetsAsChosenUntilAnnulerOrClosing) {
   Start();
   const HWND dialog = Open(form1_ids::kMenuPrintto).hwnd();
-  EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
   RECT design;
   GetWindowRect(dialog, &design);
   // Every screen font once, in alphabetical order.
@@ -217,10 +216,16 @@ TEST_F(PrintoutTest, OneDialogServesBothModesShowsProgressAndPrintsTablesAndShee
   RedrawWindow(progress.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_EQ(BarPixels(), last);
   // The printout closes the window at the end of each copy, lowering the flag that a
-  // closing raises: the user's closing must outlast that.
+  // closing raises: the user's "Annuler", or closing, must outlast that.
   printDialog.JobStarted();
   printDialog.ShowProgressWindow();
-  SendMessageA(printDialog.ProgressWindow()->hwnd(), WM_CLOSE, 0, 0);
+  PressAnnuler();
+  printDialog.CloseProgressWindow();
+  EXPECT_TRUE(printDialog.UserCancelled());
+  printDialog.JobStarted();
+  EXPECT_FALSE(printDialog.UserCancelled());
+  printDialog.ShowProgressWindow();
+  SendMessageA(Progress()->hwnd(), WM_CLOSE, 0, 0);
   printDialog.CloseProgressWindow();
   EXPECT_TRUE(printDialog.UserCancelled());
   printDialog.JobEnded();
