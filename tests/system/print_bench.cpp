@@ -180,7 +180,6 @@ std::string DefaultPrinterEntry() {
 PrintDialogAnswer::PrintDialogAnswer(PrintDialogChoice choice)
     : thread_(GetCurrentProcessId(), "Imprimer", [this, choice](HWND dialog) {
         const HWND combo = GetDlgItem(dialog, kPrinterComboId);
-        printerShown = WindowText(combo);
         LRESULT index = 0;
         if (choice.printer) {
           index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

@@ -28,7 +28,6 @@ class PrintDialogAnswer {
   explicit PrintDialogAnswer(PrintDialogChoice choice);
   // False when no dialog came or the printer to pick was not offered.
   bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout) && offered_; }
-  std::string printerShown;  // the printer the combo showed as the dialog opened
 
  private:
   std::atomic<bool> offered_{false};
