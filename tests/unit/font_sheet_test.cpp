@@ -102,11 +102,12 @@ TEST(FontSheet, TheHeadingCarriesThePrintersPageNumberAndTheFolderShortenedInThe
   EXPECT_EQ(heading.substr(heading.size() - 5), "a\\Fin");
 }
 
-// 34 characters of 150 twips are 5100 wide, 33 narrower.
 TEST(FontSheet, ANameIsCutToItsLongestBeginningNarrowerThanTheColumn) {
   RecordingSurface printer;
   printer.SetFontSize(15);
-  for (const auto& [name, scale, printed] : {std::tuple{std::string(34, 'y'), 1.0, std::string(33, 'y')},
+  const std::string forty(40, 'x');
+  for (const auto& [name, scale, printed] : {std::tuple{forty, 1.0, forty.substr(0, 33)},  // 33 x 150 < 5100
+                                             {std::string(34, 'y'), 1.0, std::string(33, 'y')},
                                              {std::string("Court"), 1.0, std::string("Court")},
                                              // not even one character fits: whole
                                              {std::string("Large"), 40.0, std::string("Large")}}) {
