@@ -124,6 +124,7 @@ class PrintoutTest : public FolderTest {
 TEST_F(PrintoutTest, OneDialogServesBothModesShowsProgressAndPrintsTablesAndSheetsAsChosenUntilAnnulerOrClosing) {
   Start();
   const HWND dialog = Open(form1_ids::kMenuPrintto).hwnd();
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
   RECT design;
   GetWindowRect(dialog, &design);
   // Every screen font once, in alphabetical order.
@@ -146,6 +147,7 @@ TEST_F(PrintoutTest, OneDialogServesBothModesShowsProgressAndPrintsTablesAndShee
     RECT outer;
     GetWindowRect(dialog, &outer);
     EXPECT_TRUE(CentredOnScreen(dialog));
+    EXPECT_EQ(outer.right - outer.left, design.right - design.left);
     EXPECT_EQ(outer.bottom - outer.top < design.bottom - design.top, !table);
     EXPECT_EQ(IsWindowVisible(Item(kPicture2)) != FALSE, table);
     EXPECT_EQ(IsWindowVisible(Item(kPicture1)) != FALSE, !table);
