@@ -43,9 +43,6 @@ std::string PdfFolder() {
   return folder;
 }
 
-// The job's number in a cups-pdf file name ("...-job_17.pdf").
-int JobNumber(const std::string& name) { return std::atoi(name.c_str() + name.rfind("-job_") + 5); }
-
 // The PDFs of the jobs with this title, in the order they were printed. Some titles
 // come back with a tail that cups-pdf adds.
 std::vector<std::string> PdfsTitled(const std::string& title) {
@@ -65,7 +62,6 @@ PrintedPdf ReadPdf(const std::string& path) {
         std::istringstream info(RunUnix("pdfinfo " + Quoted(path)));
         for (std::string line; std::getline(info, line);) {
           if (line.rfind("Pages:", 0) == 0) pdf.pages = std::atoi(line.c_str() + 6);
-          if (line.rfind("Page size:", 0) == 0) std::sscanf(line.c_str() + 10, "%lf x %lf", &pdf.width, &pdf.height);
           if (line.rfind("Page rot:", 0) == 0) pdf.rotation = std::atoi(line.c_str() + 9);
         }
         return pdf.pages > 0;
@@ -84,6 +80,8 @@ std::string OnePage(const std::string& tool, const std::string& path, int page, 
 // cups-pdf cuts titles at 64 characters: this one stays under 40, in letters, digits
 // and "_" that it keeps as they are. The final "_" keeps one title from starting another.
 std::string UniqueJobTitle(const std::string& what) { return "gly_" + what.substr(0, 16) + "_" + Unique() + "_"; }
+
+int JobNumber(const std::string& name) { return std::atoi(name.c_str() + name.rfind("-job_") + 5); }
 
 std::string RunUnix(const std::string& command) {
   const std::string base = "/tmp/glyvane-bench-" + Unique();
@@ -182,7 +180,6 @@ std::string DefaultPrinterEntry() {
 PrintDialogAnswer::PrintDialogAnswer(PrintDialogChoice choice)
     : thread_(GetCurrentProcessId(), "Imprimer", [this, choice](HWND dialog) {
         const HWND combo = GetDlgItem(dialog, kPrinterComboId);
-        printerShown = WindowText(combo);
         LRESULT index = 0;
         if (choice.printer) {
           index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

@@ -13,6 +13,8 @@ inline const std::string kPdfPrinter = "PDF";
 
 // A job title no other job has, starting with the first 16 characters of `what`.
 std::string UniqueJobTitle(const std::string& what);
+// The job's number in a cups-pdf file name ("...-job_17.pdf").
+int JobNumber(const std::string& name);
 
 // What to do in this process's print dialog ("Imprimer").
 struct PrintDialogChoice {
@@ -26,7 +28,6 @@ class PrintDialogAnswer {
   explicit PrintDialogAnswer(PrintDialogChoice choice);
   // False when no dialog came or the printer to pick was not offered.
   bool Wait(std::chrono::milliseconds timeout = kPatience) const { return thread_.Wait(timeout) && offered_; }
-  std::string printerShown;  // the printer the combo showed as the dialog opened
 
  private:
   std::atomic<bool> offered_{false};
@@ -51,8 +52,6 @@ struct GreyImage {
 struct PrintedPdf {
   std::string path;  // Unix path
   int pages = 0;
-  double width = 0;  // points, as pdfinfo gives the page size
-  double height = 0;
   int rotation = 0;  // degrees ("Page rot")
 
   std::string Text(int page) const;  // pdftotext -layout, code page 1252

@@ -15,8 +15,8 @@ using Calls = std::vector<std::string>;
 
 Calls ArialTable(TableSetUp setUp = TableSetUp::Before) {
   RecordingSurface printer;
+  if (setUp == TableSetUp::Before) SetUpCharacterTable(printer);
   DrawCharacterTable(printer, "Arial", setUp);
-  EXPECT_EQ(printer.Page(), 1);
   return printer.Calls();
 }
 
@@ -29,11 +29,10 @@ const std::string kFooter =
     "Pour utiliser cette table de caractères appuyez sur ALT et sans relacher entrez le numero du caractère "
     "choisi (ex: 0187)";
 
-// Each call with the calls just before it: the title centred by the name's length
-// (nothing set up before it for the tables of the dialog's lists); the grid's
-// seventeen lines each way; the cell of code 16 x column + row in the font, 17 points;
-// its label in Times New Roman 8 points, moved left when it shows the character
-// typed; then the footer, last.
+// Each call with the calls just before it: the title centred by the name's length,
+// right after the set-up of the lists' tables; the grid's seventeen lines each way;
+// the cell of code 16 x column + row in the font, 17 points; its label in Times New
+// Roman 8 points, moved left when it shows the character typed; then the footer, last.
 TEST(CharacterTable, EachCallIsMadeInOrderWhereItsCellSaysInItsFont) {
   const Calls calls = ArialTable();
   const auto cell = [](int x, int y) {
@@ -76,7 +75,8 @@ TEST(CharacterTable, EachCallIsMadeInOrderWhereItsCellSaysInItsFont) {
     const auto end = calls.begin() + static_cast<long>(at);
     EXPECT_EQ(Calls(end - static_cast<long>(c.before.size()), end), c.before) << c.call;
   }
-  EXPECT_EQ(calls.front(), "SetCurrentY(0)");
+  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 4),
+            (Calls{"SetColourMode(1)", "SetOrientation(2)", "SetPaperSize(9)", "SetCurrentY(0)"}));
   EXPECT_EQ(calls.back(), print(kFooter));
   // The screen's table sets its printer up around the title's position.
   const Calls screen = ArialTable(TableSetUp::OnThePage);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -96,35 +95,6 @@ TEST_F(PrintJobTest, ACancelOrARefusedDocumentStopsTheJobAfterThePagesDrawn) {
     EXPECT_EQ(windows.Count(" 100 exact"), c.completed);
     EXPECT_EQ(windows.log.back(), c.last);
   }
-}
-
-TEST_F(PrintJobTest, ABodyThatStopsTheJobPrintsItsPagesAndTellsTheUserLast) {
-  {
-    PrintJob job(printer, windows);
-    EXPECT_FALSE(job.Run(2, [&] {
-      printer.Print("page 1");
-      printer.NewPage();
-      job.Stop("Arrêt");
-      return false;
-    }));
-  }
-  EXPECT_EQ(printer.DocumentsSent(), std::vector<int>{2});
-  EXPECT_EQ(windows.log, (Log{"started", "window", "close", "ended", "told: Arrêt"}));
-}
-
-TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
-  EXPECT_THROW(
-      {
-        PrintJob job(printer, windows);
-        job.Run(1, [&]() -> bool {
-          printer.Print("half a page");
-          throw std::runtime_error("font");
-        });
-      },
-      std::runtime_error);
-  EXPECT_EQ(printer.DocumentsAbandoned(), 1);
-  EXPECT_TRUE(printer.DocumentsSent().empty());
-  EXPECT_EQ(windows.log, (Log{"started", "window", "close", "ended"}));
 }
 
 }  // namespace
