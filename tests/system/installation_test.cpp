@@ -30,11 +30,10 @@ std::string Contents(const std::string& path) {
 
 class InstallationTest : public FolderTest {
  protected:
-  // Before the test, as one that stopped half-way may have left some, and once its window has gone.
+  // Copies in the Fonts folder, before the test (one stopped half-way may have left some) and once its window has gone.
   InstallationTest() { Uninstall(); }
   ~InstallationTest() override { Uninstall(); }
 
-  // The copies in the Fonts folder and their place in the font table.
   static void Uninstall() {
     for (const char* name : {"installable.ttf", "glyvane-seconde.ttf"}) RemoveFontFile(FontsFolder() + "\\" + name);
   }
@@ -55,7 +54,7 @@ class InstallationTest : public FolderTest {
 TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingAndTheFileShownIsInstalledOnceItIsGone) {
   FakeRegistry registry;
   FontFolder folder("installer");
-  folder.Add("faces/installable.ttf");
+  const std::string shown = folder.Add("faces/installable.ttf");
   const FakeRegistry::Where value{RegistryRoot::LocalMachine, kOtherFontsKey, kValue};
   const std::string copy = FontsFolder() + "\\installable.ttf";
   struct Obstacle {
@@ -114,6 +113,7 @@ TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingAndTheFileShownIs
   EXPECT_EQ(answer->title, "Glyvane de Talvenne");
   EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONINFORMATION));
   EXPECT_EQ((registry.values[{RegistryRoot::LocalMachine, kNtFontsKey, kValue}]), "installable.ttf");
+  EXPECT_EQ(Contents(copy), Contents(shown));  // kept, not undone as a failed attempt is
   EXPECT_GE(ComboIndexOf("Glyvane Installable"), 0);
   EXPECT_EQ(form->TemporaryFontPath(), "");
   EXPECT_FALSE(Command2Enabled());
