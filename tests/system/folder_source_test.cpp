@@ -184,8 +184,8 @@ void FillWithSmallFonts(FontFolder& folder, int count) {
 }
 
 // The read lets window events run after each file. A newer folder has more files than
-// the older read had listed, so an older read that went on would list them again from
-// where it stood. Closing the window ends the read and the program at once.
+// the older read had listed, so an older read that went on would list them again. Closing
+// the window ends the read and the program in well under the time of a whole read.
 TEST_F(FolderTest, DuringAReadEntriesOpenANewerFolderReplacesItAndClosingEndsIt) {
   FontFolder many("nombreux");
   const std::string first = many.Add("faces/nouvelle.ttf", "a-nouvelle.ttf");  // sorts first
