@@ -44,7 +44,6 @@ TEST_F(DamagedFontsTest, NoDamagedFileEndsTheProgramAndOneThatEndsTheTrialIsRefu
     std::fflush(stdout);
     const auto answer = Pick(name);
     if (answer->Pressed()) {
-      std::printf("refused %zu %s\n", i, answer->text.c_str());
       EXPECT_TRUE(answer->text == "Ce fichier n'est pas une police d'imrpimante." ||
                   answer->text.rfind("Impossible d'afficher cette police.", 0) == 0)
           << answer->text;

@@ -45,21 +45,17 @@ class FolderPickerAnswer : public DialogAnswer {
 // The main window with the folder source, in other-fonts mode.
 class FolderTest : public MainWindowTest {
  protected:
-  void SetUp() override;
   void TearDown() override;
 
   void StartInOtherFontsMode(RegistryStore& registry = SystemRegistry());
-  // "Parcourir ...", answered with `button` once the picker opens on folder (stored
-  // as "Dossier" first); returns when the listing is done.
-  FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
-  // Clicks the List1 entry that opens fileName: the message box it showed, if any, answered.
+  // "Parcourir ...", answered with OK once the picker opens on folder (stored first); returns once listed.
+  FolderPickerAnswer& Browse(const std::string& folder);
+  // Clicks the List1 entry of fileName and answers the message box it showed, if any; ClickFile: none expected.
   std::unique_ptr<DialogAnswer> Pick(const std::string& fileName);
-  // The same, with no message box expected.
   void ClickFile(const std::string& fileName);
   int EntryOf(const std::string& fileName) const;
   std::vector<std::string> Entries() const { return ListItems(Control(form1_ids::kList1)); }
   bool Command2Enabled() const { return IsWindowEnabled(Control(form1_ids::kCommand2)) != FALSE; }
-  bool Label5Visible() const { return IsWindowVisible(Control(form1_ids::kLabel5)) != FALSE; }
 
  private:
   std::unique_ptr<FolderPickerAnswer> picker_;

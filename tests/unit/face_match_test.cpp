@@ -7,8 +7,7 @@
 namespace glyvane {
 namespace {
 
-// Which letters are one without regard to case is checked against the list box itself
-// (InstalledFaces, a system test); here, that the file's own spelling is kept.
+// The file's own spelling is kept, whatever the case of the installed name.
 TEST(LongestInstalledBeginning, TakesTheLongestBeginningThatIsAnInstalledNameWhateverItsCase) {
   const InstalledFaces installed({"Ar", "Arial", "Arial Black", "Liberation Sans Narrow", "\xC9""cole"});  // École
   const std::pair<const char*, const char*> rows[] = {
