@@ -135,7 +135,7 @@ TEST_F(GlyvaneProgram, FirstRunIsTheOnlyOneSavesSizesOpensHelpAndCatalogueAndClo
   EXPECT_TRUE(EndsWell(*glyvane));
 }
 
-TEST_F(GlyvaneProgram, AStoredSizeThatIsNoNumberEndsTheStartAndQuitterEndsTheProgram) {
+TEST_F(GlyvaneProgram, AStoredSizeThatIsNoNumberEndsTheStartAndWithoutArialQuitterEndsIt) {
   WriteMachineValue(kConfigurationKey, kTableValue, "abc");
   glyvane = std::make_unique<GlyvaneProcess>();
   DialogAnswer failure(glyvane->id(), IDOK);
@@ -146,7 +146,20 @@ TEST_F(GlyvaneProgram, AStoredSizeThatIsNoNumberEndsTheStartAndQuitterEndsThePro
   EXPECT_TRUE(EndsWell(*glyvane));
 
   ClearGlyvaneSettings();
+  WithoutArial noArial;
   ASSERT_TRUE(Start());
+  const HWND combo = FindControl(main, kCombo1);
+  ASSERT_EQ(ListBox(combo).FindExact("Arial"), LB_ERR);
+  EXPECT_EQ(SendMessageA(combo, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(WindowText(FindControl(main, kFrame1)), "Caractères de Arial :");
+
+  // The empty hover index counts as no entry: below the last one nothing changes.
+  // (The list is cut to two entries, so that the pointer can be below the last.)
+  SendMessageA(combo, LB_RESETCONTENT, 0, 0);
+  for (const char* name : {"Symbol", "Wingdings"}) SendMessageA(combo, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 100));
+  EXPECT_EQ(WindowText(FindControl(main, kLabel3)), "");
+  EXPECT_EQ(WindowText(FindControl(main, kLabel2)), "");
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuQuitter, 0), 0);
   EXPECT_TRUE(EndsWell(*glyvane));
 }

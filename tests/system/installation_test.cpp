@@ -1,6 +1,6 @@
 // Installing the font file shown, against the prefix's real Fonts folder and font
-// table, and the registry's test double (which can lack "SystemRoot" or refuse a
-// write). The test undoes every file it added.
+// table, and its real registry or the registry's test double (which can lack
+// "SystemRoot" or refuse a write). Each test undoes every file and value it added.
 #include <shlobj.h>
 
 #include <fstream>
@@ -16,6 +16,7 @@ namespace {
 using namespace form1_ids;
 
 constexpr const char* kValue = "Glyvane Installable (TrueType)";
+constexpr const char* kInstalled = "La police Glyvane Installable a été ajoutée";
 
 std::string FontsFolder() {
   char path[MAX_PATH] = {};
@@ -30,12 +31,14 @@ std::string Contents(const std::string& path) {
 
 class InstallationTest : public FolderTest {
  protected:
-  // Copies in the Fonts folder, before the test (one stopped half-way may have left some) and once its window has gone.
+  // Before the test, as one that stopped half-way may have left some, and once its window has gone.
   InstallationTest() { Uninstall(); }
   ~InstallationTest() override { Uninstall(); }
 
+  // The copies in the Fonts folder, their place in the font table, their values.
   static void Uninstall() {
-    for (const char* name : {"installable.ttf", "glyvane-seconde.ttf"}) RemoveFontFile(FontsFolder() + "\\" + name);
+    for (const char* name : {"installable.ttf", "glyvane-installable.ttf"}) RemoveFontFile(FontsFolder() + "\\" + name);
+    for (const char* key : {kNtFontsKey, kOtherFontsKey}) RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key, kValue);
   }
 
   std::unique_ptr<DialogAnswer> Install() {
@@ -46,14 +49,43 @@ class InstallationTest : public FolderTest {
   }
 };
 
-// Each obstacle is reported, nothing of the attempt is left, and the user can try again
-// once it is gone: another file's registration under the same face is the system's to
-// keep, the same file's is no conflict. What File1 selects or the grid shows since does
-// not change the file installed or its face. A file of the Fonts folder is installed where
-// it is. The registry stands for a system without "SystemRoot" (another fonts key), then NT.
-TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingAndTheFileShownIsInstalledOnceItIsGone) {
-  FakeRegistry registry;
+// Neither what File1 selects nor what the grid shows after the file was shown changes
+// the file installed or the face it is recorded under.
+TEST_F(InstallationTest, TheFileShownIsCopiedRecordedUnderTheNtKeyAndItsFaceListed) {
   FontFolder folder("installer");
+  const std::string shown = folder.Add("faces/installable.ttf");
+  StartInOtherFontsMode();
+  Browse(folder.path());
+  ClickFile("installable.ttf");
+  Click(kOption1);
+  const HWND combo = Control(kCombo1);
+  SendMessageA(combo, LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("Liberation Serif")), 0);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  Click(kOption2);
+  folder.Add("faces/seconde.ttf");
+  Browse(folder.path());  // the same folder again: File1's selection goes, the file stays installable
+  ASSERT_TRUE(Command2Enabled());
+
+  const auto answer = Install();
+  EXPECT_EQ(answer->text, kInstalled);
+  EXPECT_EQ(answer->title, "Glyvane de Talvenne");
+  EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONINFORMATION));
+  EXPECT_EQ(ReadMachineValue(kNtFontsKey, kValue), "installable.ttf");
+  EXPECT_EQ(Contents(FontsFolder() + "\\installable.ttf"), Contents(shown));
+  EXPECT_GE(ComboIndexOf("Glyvane Installable"), 0);
+  EXPECT_EQ(form->TemporaryFontPath(), "");
+  EXPECT_FALSE(Command2Enabled());
+}
+
+// Each obstacle is reported, nothing of the attempt is left, and the user can try again
+// once it is gone. The registry's record of another file under the same face is the
+// system's, not this program's to replace; the same file recorded again is no conflict.
+// A file of the Fonts folder itself that is not installed yet is installed where it is.
+// Wine's registry has "SystemRoot" and takes every write: the test double stands for a
+// system without it (whose fonts key is another) and for a registry that refuses.
+TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingInstalled) {
+  FakeRegistry registry;
+  FontFolder folder("obstacles");
   const std::string shown = folder.Add("faces/installable.ttf");
   const FakeRegistry::Where value{RegistryRoot::LocalMachine, kOtherFontsKey, kValue};
   const std::string copy = FontsFolder() + "\\installable.ttf";
@@ -97,36 +129,14 @@ TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingAndTheFileShownIs
     EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(registry.values.count(value), 0u);
   }
-
-  Click(kOption1);
-  const HWND combo = Control(kCombo1);
-  SendMessageA(combo, LB_SETCURSEL, static_cast<WPARAM>(ComboIndexOf("Liberation Serif")), 0);
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCombo1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-  Click(kOption2);
-  folder.Add("faces/seconde.ttf");
-  Browse(folder.path());  // the same folder again: File1's selection goes, the file stays installable
-  ASSERT_TRUE(Command2Enabled());
-  registry.values[{RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot"}] =
-      "C:\\windows";
-  const auto answer = Install();
-  EXPECT_EQ(answer->text, "La police Glyvane Installable a été ajoutée");
-  EXPECT_EQ(answer->title, "Glyvane de Talvenne");
-  EXPECT_EQ(answer->icon, static_cast<UINT>(MB_ICONINFORMATION));
-  EXPECT_EQ((registry.values[{RegistryRoot::LocalMachine, kNtFontsKey, kValue}]), "installable.ttf");
-  EXPECT_EQ(Contents(copy), Contents(shown));  // kept, not undone as a failed attempt is
-  EXPECT_GE(ComboIndexOf("Glyvane Installable"), 0);
-  EXPECT_EQ(form->TemporaryFontPath(), "");
-  EXPECT_FALSE(Command2Enabled());
-
-  const std::string inFonts = FontsFolder() + "\\glyvane-seconde.ttf";
-  ASSERT_TRUE(CopyFileA(FixturePath("faces/seconde.ttf").c_str(), inFonts.c_str(), FALSE));
+  const std::string inFonts = FontsFolder() + "\\glyvane-installable.ttf";
+  ASSERT_TRUE(CopyFileA(shown.c_str(), inFonts.c_str(), FALSE));
   Browse(FontsFolder());
-  ClickFile("glyvane-seconde.ttf");
-  const FakeRegistry::Where second{RegistryRoot::LocalMachine, kNtFontsKey, "Glyvane Seconde (TrueType)"};
-  registry.values[second] = "GLYVANE-SECONDE.TTF";
-  EXPECT_EQ(Install()->text, "La police Glyvane Seconde a été ajoutée");
-  EXPECT_EQ(registry.values[second], "glyvane-seconde.ttf");
-  EXPECT_EQ(registry.types[second], static_cast<uint32_t>(REG_SZ));
+  ClickFile("glyvane-installable.ttf");
+  registry.values[value] = "GLYVANE-INSTALLABLE.TTF";
+  EXPECT_EQ(Install()->text, kInstalled);
+  EXPECT_EQ(registry.values[value], "glyvane-installable.ttf");
+  EXPECT_EQ(registry.types[value], static_cast<uint32_t>(REG_SZ));
 }
 
 }  // namespace

@@ -28,7 +28,9 @@ bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   }
 }
 
-void PumpFor(std::chrono::milliseconds time) { PumpUntil([] { return false; }, time); }
+void PumpFor(std::chrono::milliseconds time) {
+  PumpUntil([] { return false; }, time);
+}
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -121,6 +123,20 @@ SIZE LaidOut(HWND control, const std::string& text, int width, UINT flags) {
             DT_CALCRECT | flags | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
   return SIZE{area.right, area.bottom};
 }
+
+// The system adds the terminator a writer left out.
+std::optional<std::string> ReadValue(HKEY root, const char* path, const char* name) {
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  if (RegGetValueA(root, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) return std::nullopt;
+  return data;
+}
+
+void WriteValue(HKEY root, const char* path, const char* name, const std::string& text) {
+  RegSetKeyValueA(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+constexpr const char* kReplacements = "Software\\Wine\\Fonts\\Replacements";
 
 }  // namespace
 
@@ -345,19 +361,20 @@ void EndStrayGlyvanes() {
 
 void ClearGlyvaneSettings() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvex\\Glyvane"); }
 
-// The system adds the terminator a writer left out.
 std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name) {
-  char data[1024] = {};
-  DWORD size = sizeof data - 1;
-  const LSTATUS status =
-      RegGetValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size);
-  if (status != ERROR_SUCCESS) return std::nullopt;
-  return data;
+  return ReadValue(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str());
 }
 
 void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text) {
-  RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), REG_SZ, text.c_str(),
-                  static_cast<DWORD>(text.size() + 1));
+  WriteValue(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), text);
+}
+
+WithoutArial::WithoutArial() : saved_(ReadValue(HKEY_CURRENT_USER, kReplacements, "Arial")) {
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, kReplacements, "Arial");
+}
+
+WithoutArial::~WithoutArial() {
+  if (saved_) WriteValue(HKEY_CURRENT_USER, kReplacements, "Arial", *saved_);
 }
 
 std::string ProgramPath(const char* fileName) { return ProgramFolder() + "\\" + fileName; }

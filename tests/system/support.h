@@ -113,6 +113,18 @@ void ClearGlyvaneSettings();
 std::optional<std::string> ReadMachineValue(const std::string& path, const std::string& name);
 void WriteMachineValue(const std::string& path, const std::string& name, const std::string& text);
 
+// Programs started while it lives run on a system without "Arial" (Wine's replacement removed).
+class WithoutArial {
+ public:
+  WithoutArial();
+  ~WithoutArial();
+  WithoutArial(const WithoutArial&) = delete;
+  WithoutArial& operator=(const WithoutArial&) = delete;
+
+ private:
+  std::optional<std::string> saved_;
+};
+
 // A program of the build, started from its folder (the programs' folder unless a full
 // path is given); its main windows are closed at the end, and it is killed when that
 // does not end it.
