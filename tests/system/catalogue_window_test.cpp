@@ -362,20 +362,6 @@ class CommandeformTest : public CatalogueTest {
   const KeptDefaultPrinter kept;  // the print dialog makes the printer picked the default
 };
 
-// The lines of a printed page, each as one word: its words joined by single blanks,
-// where it starts.
-std::vector<PdfWord> Lines(const PrintedPdf& pdf) {
-  std::vector<PdfWord> lines;
-  for (const PdfWord& word : pdf.Words(1)) {
-    if (!lines.empty() && std::abs(lines.back().yMin - word.yMin) < 2) {
-      lines.back().text += " " + word.text;
-    } else {
-      lines.push_back(word);
-    }
-  }
-  return lines;
-}
-
 // The timer runs at the pumps of the print dialog and of the job: the catalogue
 // window, whose "&Quitter" would end the program under them, must be disabled.
 HWND g_main = nullptr;
@@ -491,7 +477,14 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
   ASSERT_EQ(pdfs.size(), 2u);
   EXPECT_EQ(pdfs[0].Text(1), pdfs[1].Text(1));
   EXPECT_EQ(pdfs[0].pages, 1);
-  const std::vector<PdfWord> lines = Lines(pdfs[0]);
+  std::vector<PdfWord> lines;  // each as one word: its words joined by single blanks
+  for (const PdfWord& word : pdfs[0].Words(1)) {
+    if (!lines.empty() && std::abs(lines.back().yMin - word.yMin) < 2) {
+      lines.back().text += " " + word.text;
+    } else {
+      lines.push_back(word);
+    }
+  }
   ASSERT_EQ(lines.size(), 1u + 23u + 17u);
   char today[16];
   GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "dd/MM/yyyy", today, sizeof today);

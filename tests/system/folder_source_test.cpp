@@ -95,10 +95,14 @@ TEST_F(FolderTest, EachFileIsListedByFaceAndShownFromItsOwnFileOrRefusedWithoutH
     }
   }
 
-  // Another folder: its files only, sorted by face; the file shown is no longer installable.
+  // Another folder: cancelled, the picker leaves the listing and "Installer" as they were;
+  // picked, its files only, sorted by face; the file shown is no longer installable.
   FontFolder other("autre");
   other.Add("faces/seconde.ttf", "a-seconde.ttf");
   other.Add("faces/nouvelle.ttf");
+  const std::vector<std::string> listed = Entries();
+  Browse(other.path(), IDCANCEL);
+  EXPECT_EQ(Entries(), listed);
   ASSERT_TRUE(Command2Enabled());
   EXPECT_EQ(Browse(other.path()).text, "Sélectionnez un dossier :\n" + other.path());  // the status: the folder
   EXPECT_FALSE(Command2Enabled());

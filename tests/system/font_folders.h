@@ -48,10 +48,12 @@ class FolderTest : public MainWindowTest {
   void TearDown() override;
 
   void StartInOtherFontsMode(RegistryStore& registry = SystemRegistry());
-  // "Parcourir ...", answered with OK once the picker opens on folder (stored first); returns once listed.
-  FolderPickerAnswer& Browse(const std::string& folder);
-  // Clicks the List1 entry of fileName and answers the message box it showed, if any; ClickFile: none expected.
+  // "Parcourir ...", answered with `button` once the picker opens on folder (stored
+  // first); returns once listed.
+  FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
+  // Clicks the List1 entry of fileName and answers the message box it showed, if any.
   std::unique_ptr<DialogAnswer> Pick(const std::string& fileName);
+  // The same, with no message box expected.
   void ClickFile(const std::string& fileName);
   int EntryOf(const std::string& fileName) const;
   std::vector<std::string> Entries() const { return ListItems(Control(form1_ids::kList1)); }

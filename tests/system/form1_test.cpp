@@ -62,7 +62,7 @@ TEST_F(Form1Test, OpensCentredPaintsItsCellsAtOnceSwitchesSourcesPreviewsTheHove
   }
 
   // Picked characters, copied with Ctrl+C (which also opens its menu's notification,
-  // as a menu command does).
+  // as a menu command does) or the menu; an empty text replaces the previous one.
   for (int code : {65, 233, 128}) SendMessageA(Cell(code - 33), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
   Click(kOption2);
   SendMessageA(Cell(33), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -82,17 +82,30 @@ TEST_F(Form1Test, OpensCentredPaintsItsCellsAtOnceSwitchesSourcesPreviewsTheHove
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
   PumpFor(50ms);
-  OpenClipboard(nullptr);
-  const HANDLE copied = GetClipboardData(CF_TEXT);
-  EXPECT_STREQ(copied ? static_cast<const char*>(GlobalLock(copied)) : "(nothing)", "Aé€");
-  GlobalUnlock(copied);
-  CloseClipboard();
+  const auto clipboardText = [] {
+    OpenClipboard(nullptr);
+    const HANDLE copied = GetClipboardData(CF_TEXT);
+    const std::string text = copied ? static_cast<const char*>(GlobalLock(copied)) : "(nothing)";
+    GlobalUnlock(copied);
+    CloseClipboard();
+    return text;
+  };
+  EXPECT_EQ(clipboardText(), "Aé€");
   EXPECT_EQ(g_sounds, std::vector<std::string>(2, "data2.dll"));
+  SetWindowTextA(Control(kText1), "");
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMenuCopy, 0), 0);
+  EXPECT_EQ(clipboardText(), "");
 
   g_sounds.clear();
-  // Two items begin with T: the letter moves between them rather than choosing one.
-  const auto edition = reinterpret_cast<LPARAM>(GetSubMenu(GetMenu(main), kMenuEdition));
-  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('t', MF_POPUP), edition), MAKELRESULT(0, MNC_SELECT));
+  const HMENU bar = GetMenu(main);
+  // The first letter opens a menu (Alt+E) and picks an item in it; two items begin
+  // with T: the letter moves between them rather than choosing one.
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('e', 0), reinterpret_cast<LPARAM>(bar)),
+            MAKELRESULT(1, MNC_EXECUTE));
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 0))),
+            MAKELRESULT(3, MNC_EXECUTE));
+  EXPECT_EQ(SendMessageA(main, WM_MENUCHAR, MAKEWPARAM('t', MF_POPUP), reinterpret_cast<LPARAM>(GetSubMenu(bar, 1))),
+            MAKELRESULT(0, MNC_SELECT));
 
   // Each source shows its frame and its commands; the text commands only serve the
   // Windows fonts. No font file in the folder: "Fichier" greys the font list printout,
@@ -138,9 +151,8 @@ TEST_F(Form1Test, OpensCentredPaintsItsCellsAtOnceSwitchesSourcesPreviewsTheHove
     const RECT band{client.left + 300, shown.top, client.right, shown.bottom};
     const SIZE size{band.right - band.left, band.bottom - band.top};
     RECT inBand{shown.left - band.left, 0, shown.right - band.left, size.cy};
-    const std::vector<uint32_t> expected = DrawnText(name, ScreenFont(name, 17), size, inBand,
-                                                     DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, face,
-                                                     GetSysColor(COLOR_WINDOWTEXT));
+    const UINT format = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
+    const auto expected = DrawnText(name, name, 17, size, inBand, format, face, GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_TRUE(ScreenPixels(band) == expected) << name;
   }
   EXPECT_GE(names, 3);
@@ -283,6 +295,8 @@ TEST_F(Form1Test, TheAboutBoxGreetsAndTheHelpCommandOpensTheSystemFoldersViewerO
   const HWND viewer = WaitForStandIn();
   ASSERT_TRUE(viewer);
   EXPECT_EQ(WindowText(viewer), "Remplaçant [" + system.PathOf("hh.exe") + " " + ProgramPath("Glyvane.chm") + "]");
+  EXPECT_TRUE(IsZoomed(viewer));
+  EXPECT_TRUE(PumpUntil([viewer] { return GetForegroundWindow() == viewer; }, 10s));
   CloseStandInsAndViewers();  // before its folder goes
   SetHelpViewerFolders(std::nullopt);
 }

@@ -192,8 +192,13 @@ std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background) {
   return buffer.Pixels();
 }
 
-std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, RECT place, UINT format,
-                                COLORREF back, COLORREF fore) {
+std::vector<uint32_t> DrawnText(const std::string& text, const char* face, double points, SIZE size, RECT place,
+                                UINT format, COLORREF back, COLORREF fore) {
+  LOGFONTA font{};
+  font.lfHeight = -static_cast<LONG>(points * 96 / 72 + 0.5);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
   PixelBuffer buffer(size, back);
   UniqueFont made(CreateFontIndirectA(&font));
   SelectObjectGuard select(buffer.dc(), made.get());
@@ -201,15 +206,6 @@ std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, S
   SetTextColor(buffer.dc(), fore);
   DrawTextA(buffer.dc(), text.c_str(), static_cast<int>(text.size()), &place, format);
   return buffer.Pixels();
-}
-
-LOGFONTA ScreenFont(const char* face, double points) {
-  LOGFONTA font{};
-  font.lfHeight = -static_cast<LONG>(points * 96 / 72 + 0.5);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-  return font;
 }
 
 HWND FindControl(HWND root, int id) {

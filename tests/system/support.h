@@ -101,10 +101,9 @@ std::string TooltipText(HWND control);
 // The pixels of a rectangle of the screen as it shows now, row by row, 0x00RRGGBB.
 std::vector<uint32_t> ScreenPixels(const RECT& area);
 // What a control should have painted: text drawn by the test (DrawTextA with format,
-// in place) on a background of its own.
-std::vector<uint32_t> DrawnText(const std::string& text, const LOGFONTA& font, SIZE size, RECT place, UINT format,
-                                COLORREF back, COLORREF fore);
-LOGFONTA ScreenFont(const char* face, double points);
+// in place) in a screen font of `face` and `points`, on a background of its own.
+std::vector<uint32_t> DrawnText(const std::string& text, const char* face, double points, SIZE size, RECT place,
+                                UINT format, COLORREF back, COLORREF fore);
 std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background);
 
 // Ends any Glyvane left running by an earlier failed test: it holds the single-instance claim.
