@@ -89,6 +89,7 @@ TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingInstalled) {
   const std::string shown = folder.Add("faces/installable.ttf");
   const FakeRegistry::Where value{RegistryRoot::LocalMachine, kOtherFontsKey, kValue};
   const std::string copy = FontsFolder() + "\\installable.ttf";
+  HANDLE held = nullptr;
   struct Obstacle {
     std::function<void()> put;
     std::string message;
@@ -109,6 +110,9 @@ TEST_F(InstallationTest, EachObstacleIsReportedAndLeavesNothingInstalled) {
          EXPECT_EQ(Contents(copy), "un autre fichier");
          DeleteFileA(copy.c_str());
        }},
+      {[&] { held = CreateFileA(shown.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },  // no sharing
+       "Impossible de copier le fichier installable.ttf dans le dossier " + FontsFolder() + ".",
+       [&] { CloseHandle(held); }},
       {[&] { registry.locked.insert(kOtherFontsKey); },
        "Impossible d'inscrire la police dans le registre de Windows (HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"
        "CurrentVersion\\Fonts).",
