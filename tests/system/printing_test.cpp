@@ -110,7 +110,7 @@ TEST_F(PrintingTest, DocumentsComeOutAsDrawnAndNotWhenAbandoned) {
 
   printer_.SetDocumentName(title_);
   printer_.SetFontName("Arial");
-  printer_.Print("Première ligne");
+  printer_.Print("Première ligne");  // in another font first, so that the change of font shows
   printer_.SetFontName("Times New Roman");
   printer_.SetFontSize(15);
   printer_.Print("Page d'essai : été 2 €");
