@@ -34,9 +34,7 @@ bool ShowsIcon(HWND window, int iconId, int side) {
   const UniqueIcon icon(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, side, side, 0)));
   if (!icon) return false;
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  const std::vector<uint32_t> drawn =
-      DrawnIcon(icon.get(), SIZE{side, side}, (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face));
+  const std::vector<uint32_t> drawn = DrawnIcon(icon.get(), SIZE{side, side}, GetSysColor(COLOR_BTNFACE));
   const int width = area.right - area.left;
   for (int top = 0; (top + side) * width <= static_cast<int>(shown.size()); ++top) {
     for (int left = 0; left + side <= width; ++left) {
@@ -214,9 +212,8 @@ TEST_F(CatalogueTest, TheGridTheDetailDialogTheLinksAndTheEndWithTheLastWindow) 
     EXPECT_EQ(shown, (std::vector<std::string>{entry.entryName, entry.entryName, entry.operatingSystem,
                                                entry.extraRequirement, entry.versionText, entry.priceText,
                                                entry.description}));
-    const auto picture = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                       MAKEINTRESOURCEA(entry.button.picture), IMAGE_ICON, 32, 32,
-                                                       LR_SHARED));
+    const auto picture = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(entry.button.picture), IMAGE_ICON, 32, 32, LR_SHARED));
     const auto icon = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
     EXPECT_EQ(DrawnIcon(icon, SIZE{32, 32}, 0x808080), DrawnIcon(picture, SIZE{32, 32}, 0x808080));
     EXPECT_EQ(CutCaptions(dialog), std::vector<std::string>{});
@@ -359,13 +356,12 @@ class CommandeformTest : public CatalogueTest {
 
 // The timer runs at the pumps of the print dialog and of the job: the catalogue
 // window, whose "&Quitter" would end the program under them, must be disabled.
-HWND g_main = nullptr;
 int g_pumpsInTheJob = 0;
 bool g_mainEnabled = false;
 
 void CALLBACK LookAtMain(HWND, UINT, UINT_PTR, DWORD) {
   if (!FindWindowA("#32770", "Imprimer")) ++g_pumpsInTheJob;
-  if (IsWindowEnabled(g_main)) g_mainEnabled = true;
+  if (IsWindowEnabled(FindWindowA(catalogue::form1_ids::kClassName, nullptr))) g_mainEnabled = true;
 }
 
 // The sorted list holds the items in the order of the table, whose indices are those
@@ -455,7 +451,6 @@ TEST_F(CommandeformTest, TicksTheStoredDetailsAndTheOrderPrintedOnePageACopy) {
       {kText6, L"Ville", L"Rennes"},        {kText4, L"Email", L"helene@example.fr"},
       {kText7, L"T\u00e9l\u00e9phone", L"0299000000"}, {kText8, L"Connu", L"Par un ami"}};
   for (const auto& [box, key, typed] : details) SetWindowTextW(OrderItem(box), typed);
-  g_main = main;
   g_sounds.clear();
   const UINT_PTR timer = SetTimer(nullptr, 0, 1, &LookAtMain);
   PrintDialogAnswer answer({kPdfPrinter, 2, true});

@@ -95,8 +95,7 @@ TEST_F(FolderTest, EachFileIsListedByFaceAndShownFromItsOwnFileOrRefusedWithoutH
     }
   }
 
-  // Another folder: cancelled, the picker leaves the listing and "Installer" as they were;
-  // picked, its files only, sorted by face; the file shown is no longer installable.
+  // Another folder, cancelled, then picked: its files only, sorted by face; the file shown is no longer installable.
   FontFolder other("autre");
   other.Add("faces/seconde.ttf", "a-seconde.ttf");
   other.Add("faces/nouvelle.ttf");

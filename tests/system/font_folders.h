@@ -48,8 +48,7 @@ class FolderTest : public MainWindowTest {
   void TearDown() override;
 
   void StartInOtherFontsMode(RegistryStore& registry = SystemRegistry());
-  // "Parcourir ...", answered with `button` once the picker opens on folder (stored
-  // first); returns once listed.
+  // "Parcourir ...", answered with `button` once the picker opens on folder (stored first); returns once listed.
   FolderPickerAnswer& Browse(const std::string& folder, int button = IDOK);
   // Clicks the List1 entry of fileName and answers the message box it showed, if any.
   std::unique_ptr<DialogAnswer> Pick(const std::string& fileName);

@@ -16,9 +16,6 @@ namespace {
 using namespace form2_ids;
 using Names = std::vector<std::string>;
 
-constexpr uint32_t kNavyRgb = 0x000080;
-constexpr uint32_t kWhiteRgb = 0xFFFFFF;
-
 std::string Today() {
   char date[32] = {};
   GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "dd/MM/yyyy", date, sizeof date);
@@ -205,9 +202,10 @@ TEST_F(PrintoutTest, OneDialogServesBothModesShowsProgressAndPrintsTablesAndShee
     SIZE size{};
     const std::vector<uint32_t> shown = BarPixels(&size);
     const long done = std::lround(size.cx * fraction);
-    int other = 0;
+    int other = 0;  // pixels of the percentage: neither the bar's navy nor its white
     for (std::size_t i = 0; i < shown.size(); ++i) {
-      other += shown[i] != (static_cast<long>(i) % size.cx < done ? kNavyRgb : kWhiteRgb) ? 1 : 0;
+      const uint32_t barColour = static_cast<long>(i) % size.cx < done ? 0x000080u : 0xFFFFFFu;
+      other += shown[i] != barColour ? 1 : 0;
     }
     EXPECT_GT(other, 20) << "no percentage at " << fraction;
     EXPECT_LT(other, size.cx * size.cy / 10) << "no bar of " << fraction << " of " << size.cx;

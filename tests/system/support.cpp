@@ -101,12 +101,13 @@ UINT MessageIcon(HWND dialog) {
     GetWindowRect(window, &area);
     const SIZE size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
     const std::vector<uint32_t> shown = ScreenPixels({area.left, area.top, area.left + size.cx, area.top + size.cy});
+    const COLORREF background = RGB(shown.front() >> 16, shown.front() >> 8, shown.front());
     const std::pair<LPCSTR, UINT> icons[] = {{IDI_HAND, MB_ICONSTOP},
                                              {IDI_ASTERISK, MB_ICONINFORMATION},
                                              {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
                                              {IDI_QUESTION, MB_ICONQUESTION}};
     for (const auto& [id, flag] : icons) {
-      if (DrawnIcon(LoadIconA(nullptr, id), size, shown.front()) == shown) return flag;
+      if (DrawnIcon(LoadIconA(nullptr, id), size, background) == shown) return flag;
     }
   }
   return 0;
@@ -186,8 +187,8 @@ std::vector<uint32_t> ScreenPixels(const RECT& area) {
   return buffer.Pixels();
 }
 
-std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background) {
-  PixelBuffer buffer(size, RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
+std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, COLORREF background) {
+  PixelBuffer buffer(size, background);
   DrawIconEx(buffer.dc(), 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
   return buffer.Pixels();
 }

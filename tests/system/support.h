@@ -104,7 +104,7 @@ std::vector<uint32_t> ScreenPixels(const RECT& area);
 // in place) in a screen font of `face` and `points`, on a background of its own.
 std::vector<uint32_t> DrawnText(const std::string& text, const char* face, double points, SIZE size, RECT place,
                                 UINT format, COLORREF back, COLORREF fore);
-std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, uint32_t background);
+std::vector<uint32_t> DrawnIcon(HICON icon, SIZE size, COLORREF background);
 
 // Ends any Glyvane left running by an earlier failed test: it holds the single-instance claim.
 void EndStrayGlyvanes();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -39,14 +40,15 @@ class FakeWindows : public JobWindows, public JobProgress {
 
 class PrintJobTest : public ::testing::Test {
  protected:
-  // A printout of `pages` pages, one item each.
-  bool Print(int copies, int pages) {
+  // A printout of `pages` pages, one item each; page `failAt` ends in an error.
+  bool Print(int copies, int pages, int failAt = -1) {
     PrintJob job(printer, windows);
     return job.Run(copies, [&] {
       for (int i = 0; i < pages; ++i) {
         if (!job.Step("f" + std::to_string(i), static_cast<double>(i) / pages)) return false;
         if (i > 0) printer.NewPage();
         printer.Print("page " + std::to_string(i));
+        if (i == failAt) throw std::runtime_error("font");
       }
       return true;
     });
@@ -95,6 +97,12 @@ TEST_F(PrintJobTest, ACancelOrARefusedDocumentStopsTheJobAfterThePagesDrawn) {
     EXPECT_EQ(windows.Count(" 100 exact"), c.completed);
     EXPECT_EQ(windows.log.back(), c.last);
   }
+}
+
+TEST_F(PrintJobTest, AnErrorInAPageAbandonsTheDocumentAndGivesTheWindowsBack) {
+  EXPECT_THROW(Print(1, 3, 1), std::runtime_error);
+  EXPECT_EQ(printer.DocumentsAbandoned(), 1);
+  EXPECT_EQ(windows.log, (Log{"started", "window", "f0 0", "f1 33", "close", "ended"}));
 }
 
 }  // namespace
