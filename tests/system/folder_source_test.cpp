@@ -225,6 +225,7 @@ TEST_F(FolderTest, DuringAReadEntriesOpenANewerFolderReplacesItAndClosingEndsIt)
   GlyvaneProcess glyvane;
   const HWND window = glyvane.WaitForMainWindow();
   ASSERT_TRUE(window);
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(kOption2, BN_CLICKED), 0);
   StoreFolder(many.path());
   DialogAnswer picker(glyvane.id(), IDOK);
   seen = 0;
