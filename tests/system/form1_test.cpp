@@ -126,6 +126,10 @@ TEST_F(Form1Test, OpensCentredPaintsItsCellsAtOnceSwitchesSourcesPreviewsTheHove
   }
   for (int position : {kMenuEdition, kMenuAide}) OpenMenu(position);
   EXPECT_EQ(g_sounds.size(), 5u);  // the menus only: the option buttons make no sound
+  auto pointer = [this](int id) { return GetClassLongPtrA(Control(id), GCLP_HCURSOR); };
+  EXPECT_EQ(pointer(kText1), pointer(kCombo1));      // Data3.dll's, not the I-beam and the arrow
+  EXPECT_NE(pointer(kOption1), pointer(kText1));     // Data5.dll's
+  EXPECT_NE(pointer(kOption1), pointer(kCommand1));  // the buttons keep the arrow
 
   // What the preview paints, pixel for pixel: a shorter name after a longer one (and
   // the other way round) shows whole, centred on the label's place, with nothing of
